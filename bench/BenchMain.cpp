@@ -1,0 +1,142 @@
+#include "BenchMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+namespace vitalune::bench {
+
+namespace {
+
+std::vector<Figure>& Figures() {
+    static std::vector<Figure> figures;
+    return figures;
+}
+
+// Shows the usual table on stderr and keeps each benchmark's median (or only) time.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    explicit Collector(Results& results) : m_results(results) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Aggregate && !median) {
+                continue;
+            }
+            const std::string key = run.run_name.function_name +
+                                     (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+            Measured& m = m_results.runs[key];
+            if (median || !m_sawMedian.contains(key)) {
+                m.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+                for (const auto& [counterName, counter] : run.counters) {
+                    m.counters[counterName] = counter.value;
+                }
+            }
+            if (median) {
+                m_sawMedian.insert(key);
+            }
+        }
+    }
+
+private:
+    Results& m_results;
+    std::set<std::string> m_sawMedian;
+};
+
+std::vector<std::string> Split(const std::string& list) {
+    std::vector<std::string> items;
+    std::stringstream in(list);
+    for (std::string item; std::getline(in, item, ',');) {
+        if (!item.empty()) {
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+}  // namespace
+
+double Results::Seconds(const std::string& benchmark) const {
+    const auto it = runs.find(benchmark);
+    if (it == runs.end()) {
+        throw std::runtime_error("benchmark " + benchmark + " did not run");
+    }
+    return it->second.seconds;
+}
+
+double Results::Counter(const std::string& benchmark, const std::string& counter) const {
+    const auto it = runs.find(benchmark);
+    if (it == runs.end() || !it->second.counters.contains(counter)) {
+        throw std::runtime_error("benchmark " + benchmark + " has no counter " + counter);
+    }
+    return it->second.counters.at(counter);
+}
+
+bool AddFigure(Figure figure) {
+    Figures().push_back(std::move(figure));
+    return true;
+}
+
+}  // namespace vitalune::bench
+
+// Usage: BINARY [--figures=a,b] [--list-figures] [benchmark flags]
+int main(int argc, char** argv) {
+    using namespace vitalune::bench;
+    std::vector<std::string> wanted;
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--figures=", 10) == 0) {
+            wanted = Split(argv[i] + 10);
+        } else if (std::strcmp(argv[i], "--list-figures") == 0) {
+            for (const Figure& f : Figures()) {
+                std::cout << f.name << '\n';
+            }
+            return 0;
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    std::vector<const Figure*> chosen;
+    for (const Figure& f : Figures()) {
+        if (wanted.empty() || std::find(wanted.begin(), wanted.end(), f.name) != wanted.end()) {
+            chosen.push_back(&f);
+        }
+    }
+    if (chosen.empty()) {
+        return 0;
+    }
+    std::string filter;
+    for (const Figure* f : chosen) {
+        for (const std::string& b : f->benchmarks) {
+            filter += (filter.empty() ? "" : "|") + b;
+        }
+    }
+    filter = "^(" + filter + ")(/|$)";
+
+    int restArgc = static_cast<int>(rest.size());
+    benchmark::Initialize(&restArgc, rest.data());
+    Results results;
+    Collector collector(results);
+    std::cout.flush();
+    benchmark::RunSpecifiedBenchmarks(&collector, filter);
+    benchmark::Shutdown();
+
+    int status = 0;
+    for (const Figure* f : chosen) {
+        try {
+            std::printf("%s: %.*f %s\n", f->name.c_str(), f->decimals, f->compute(results),
+                        f->unit.c_str());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: %s\n", f->name.c_str(), e.what());
+            status = 1;
+        }
+    }
+    return status;
+}

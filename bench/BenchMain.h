@@ -1,0 +1,37 @@
+#pragma once
+// Figures: numbers derived from benchmark results of the same run (usually a ratio against a
+// baseline), printed as "NAME: VALUE UNIT". A figure names the benchmarks it needs, so asking
+// for one figure runs only those.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vitalune::bench {
+
+struct Measured {
+    double seconds = 0;  // median real time per iteration
+    std::map<std::string, double> counters;
+};
+
+class Results {
+public:
+    // Seconds per iteration of a benchmark (its full name, with arguments).
+    double Seconds(const std::string& benchmark) const;
+    double Counter(const std::string& benchmark, const std::string& counter) const;
+    std::map<std::string, Measured> runs;
+};
+
+struct Figure {
+    std::string name;
+    std::string unit;
+    std::vector<std::string> benchmarks;  // base names the figure needs
+    std::function<double(const Results&)> compute;
+    int decimals = 2;
+};
+
+// Registers at static initialisation: static bool added = AddFigure({...});
+bool AddFigure(Figure figure);
+
+}  // namespace vitalune::bench

@@ -1,0 +1,110 @@
+#include "app/cli/Cli.h"
+
+#include <array>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "app/cli/CliArgs.h"
+#include "app/cli/Json.h"
+
+namespace vitalune::cli {
+
+namespace {
+
+const std::array kCommands = {
+    CliCommand{"day", "Day percentages, overall value and critical days of one person",
+               "Usage: vitalune-cli day --birth DATE --date DATE [--iching] [--json]\n"
+               "       vitalune-cli day --json [--iching] < lines of \"BIRTH DATE\"\n",
+               RunDay},
+    CliCommand{"compat", "Compatibility of two persons and its texts",
+               "Usage: vitalune-cli compat --birth DATE --birth2 DATE [--json]\n"
+               "       vitalune-cli compat --json < lines of \"BIRTH BIRTH2\"\n",
+               RunCompat},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: vitalune-cli COMMAND [OPTIONS]\n\n"
+           "Biorhythm figures of Vitalune for scripts.\n\nCommands:\n";
+    for (const auto& command : kCommands) {
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ')
+            << command.summary << '\n';
+    }
+    out << "\nOptions:\n"
+           "  --help    this text; \"COMMAND --help\" tells the options of a command\n"
+           "  --version the program's version\n\n"
+           "Dates are written YYYY-MM-DD or DD.MM.YYYY, years 0001 to 9999.\n"
+           "Exit codes: 0 success, 1 some input lines failed, 2 bad arguments.\n";
+}
+
+bool WantsHelp(const std::vector<std::string>& args) {
+    for (const auto& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, CliIo& io) {
+    if (args.empty()) {
+        PrintHelp(io.err);
+        return kExitUsage;
+    }
+    const std::string& name = args.front();
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintHelp(io.out);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        io.out << "vitalune-cli " << VITALUNE_VERSION << '\n';
+        return kExitOk;
+    }
+    for (const auto& command : kCommands) {
+        if (command.name != name) {
+            continue;
+        }
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (WantsHelp(rest)) {
+            io.out << command.usage;
+            return kExitOk;
+        }
+        try {
+            return command.run(rest, io);
+        } catch (const UsageError& e) {
+            io.err << "vitalune-cli " << name << ": " << e.what() << '\n';
+            return kExitUsage;
+        }
+    }
+    io.err << "vitalune-cli: unknown command \"" << name << "\" (see vitalune-cli --help)\n";
+    return kExitUsage;
+}
+
+int RunJsonBatch(CliIo& io,
+                 const std::function<std::string(std::string_view, std::string_view)>& handle) {
+    int exitCode = kExitOk;
+    std::string line;
+    while (std::getline(io.in, line)) {
+        std::istringstream fields(line);
+        std::string first;
+        std::string second;
+        std::string extra;
+        if (!(fields >> first)) {
+            continue;
+        }
+        try {
+            if (!(fields >> second) || (fields >> extra)) {
+                throw UsageError("expected two dates on the line, got \"" + line + "\"");
+            }
+            io.out << handle(first, second) << '\n';
+        } catch (const UsageError& e) {
+            io.out << JsonObject{}.Add("error", JsonString(e.what())).Str() << '\n';
+            exitCode = kExitFailed;
+        }
+    }
+    return exitCode;
+}
+
+}  // namespace vitalune::cli
