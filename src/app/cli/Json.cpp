@@ -2,47 +2,9 @@
 
 #include <cstdio>
 
+#include "text/Encoding.h"
+
 namespace vitalune::cli {
-
-namespace {
-
-// Length of the valid UTF-8 sequence at text[i], or 0.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    std::uint32_t min = 0;
-    if (b0 < 0x80) {
-        return 1;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        length = 2;
-        min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        length = 3;
-        min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        length = 4;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    std::uint32_t cp = b0 & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
-
-}  // namespace
 
 std::string JsonString(std::string_view utf8) {
     std::string out;
@@ -52,13 +14,13 @@ std::string JsonString(std::string_view utf8) {
         const char c = utf8[i];
         const auto u = static_cast<unsigned char>(c);
         if (u >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(utf8, i);
-            if (length == 0) {
+            const std::size_t start = i;
+            char32_t codePoint = 0;
+            if (NextCodePoint(utf8, i, codePoint)) {
+                out.append(utf8.substr(start, i - start));
+            } else {
                 out += "\xEF\xBF\xBD";
                 ++i;
-            } else {
-                out.append(utf8.substr(i, length));
-                i += length;
             }
             continue;
         }

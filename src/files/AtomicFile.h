@@ -1,0 +1,53 @@
+#pragma once
+// Whole-file writes that never leave a half-written file: the content goes to a temporary
+// file in the target's folder, is flushed and synced, and then renamed over the target, so at
+// every moment the target holds either its old or its new content. The OS calls go through
+// FileOps so tests can make any step fail.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace vitalune {
+
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    virtual int Open(const char* path, int flags, mode_t mode);
+    virtual ssize_t Write(int fd, const void* data, std::size_t size);
+    virtual int Fsync(int fd);
+    virtual int Close(int fd);
+    virtual int Rename(const char* from, const char* to);
+    virtual int Unlink(const char* path);
+    virtual int Link(const char* from, const char* to);
+};
+
+// The real system calls.
+FileOps& SystemFileOps();
+
+struct FileResult {
+    bool ok = true;
+    std::string error;  // what failed, with the path and the system's reason
+    explicit operator bool() const { return ok; }
+    static FileResult Failure(std::string message) { return {false, std::move(message)}; }
+};
+
+struct AtomicWriteOptions {
+    FileOps* ops = nullptr;  // the system's when null
+    // Runs once the new content is safely on disk, just before it replaces the target (the
+    // names database makes its backup here). A failure stops the write; the target stays.
+    std::function<FileResult()> beforeReplace;
+};
+
+FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
+                               const AtomicWriteOptions& options = {});
+
+// Reads a whole file.
+FileResult ReadWholeFile(const std::filesystem::path& path, std::string& content);
+
+// "cannot write /path: Permission denied"
+std::string SystemErrorText(std::string_view what, const std::filesystem::path& path, int err);
+
+}  // namespace vitalune
