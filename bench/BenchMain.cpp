@@ -20,7 +20,7 @@ std::vector<Figure>& Figures() {
 
 // Shows the usual table on stderr and keeps each benchmark's median (or only) time.
 class Collector : public benchmark::ConsoleReporter {
-public:
+  public:
     explicit Collector(Results& results) : m_results(results) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -31,10 +31,11 @@ public:
                 continue;
             }
             const std::string key = run.run_name.function_name +
-                                     (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+                                    (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
             Measured& m = m_results.runs[key];
             if (median || !m_sawMedian.contains(key)) {
-                m.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+                m.seconds =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
                 for (const auto& [counterName, counter] : run.counters) {
                     m.counters[counterName] = counter.value;
                 }
@@ -45,7 +46,7 @@ public:
         }
     }
 
-private:
+  private:
     Results& m_results;
     std::set<std::string> m_sawMedian;
 };

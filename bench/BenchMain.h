@@ -16,7 +16,7 @@ struct Measured {
 };
 
 class Results {
-public:
+  public:
     // Seconds per iteration of a benchmark (its full name, with arguments).
     double Seconds(const std::string& benchmark) const;
     double Counter(const std::string& benchmark, const std::string& counter) const;

@@ -38,14 +38,23 @@ void BM_DaysTable(benchmark::State& state) {
 }
 BENCHMARK(BM_DaysTable)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-const bool kFigures =
-    AddFigure({"day-table-speedup", "x", {"BM_DaysDirect", "BM_DaysTable"},
-               [](const Results& r) { return r.Seconds("BM_DaysDirect") / r.Seconds("BM_DaysTable"); },
-               1}) &&
-    AddFigure({"day-table-36501", "us", {"BM_DaysTable"},
-               [](const Results& r) { return r.Seconds("BM_DaysTable") * 1e6; }, 0}) &&
-    AddFigure({"day-direct-36501", "us", {"BM_DaysDirect"},
-               [](const Results& r) { return r.Seconds("BM_DaysDirect") * 1e6; }, 0});
+const bool kFigures = AddFigure({"day-table-speedup",
+                                 "x",
+                                 {"BM_DaysDirect", "BM_DaysTable"},
+                                 [](const Results& r) {
+                                     return r.Seconds("BM_DaysDirect") / r.Seconds("BM_DaysTable");
+                                 },
+                                 1}) &&
+                      AddFigure({"day-table-36501",
+                                 "us",
+                                 {"BM_DaysTable"},
+                                 [](const Results& r) { return r.Seconds("BM_DaysTable") * 1e6; },
+                                 0}) &&
+                      AddFigure({"day-direct-36501",
+                                 "us",
+                                 {"BM_DaysDirect"},
+                                 [](const Results& r) { return r.Seconds("BM_DaysDirect") * 1e6; },
+                                 0});
 
 }  // namespace
 }  // namespace vitalune::bench

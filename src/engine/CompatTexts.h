@@ -8,7 +8,7 @@
 namespace vitalune {
 
 class CompatTexts {
-public:
+  public:
     // combination 0..8; anything else gives an empty text.
     static std::string_view Title(CompatCombination combination);
     static std::string_view Body(CompatCombination combination);

@@ -40,7 +40,7 @@ enum class PictureScheme : int { Hearts = 0, Stars = 1 };
 
 CompatRating RateCompatibility(std::int32_t percent);
 std::string_view RatingLabel(CompatRating rating);
-std::uint32_t RatingScreenColour(CompatRating rating);  // 0x00BBGGRR
+std::uint32_t RatingScreenColour(CompatRating rating);   // 0x00BBGGRR
 std::string_view RatingHtmlColour(CompatRating rating);  // "#RRGGBB"
 // Index of the rating picture within one scheme's five pictures (0 is "Any").
 int RatingPictureIndex(CompatRating rating);

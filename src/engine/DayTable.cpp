@@ -30,9 +30,8 @@ DayTable::DayTable(int period) : m_period(period) {
 
 const DayTable& DayTable::Get(int periodIndex) {
     static const std::array<DayTable, 7> tables = {
-        DayTable(kPeriods[0]), DayTable(kPeriods[1]), DayTable(kPeriods[2]),
-        DayTable(kPeriods[3]), DayTable(kPeriods[4]), DayTable(kPeriods[5]),
-        DayTable(kPeriods[6])};
+        DayTable(kPeriods[0]), DayTable(kPeriods[1]), DayTable(kPeriods[2]), DayTable(kPeriods[3]),
+        DayTable(kPeriods[4]), DayTable(kPeriods[5]), DayTable(kPeriods[6])};
     return tables[static_cast<std::size_t>(periodIndex)];
 }
 

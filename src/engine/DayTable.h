@@ -23,7 +23,7 @@ struct PhaseResult {
 PhaseResult ComputePhaseDirect(std::int32_t r, int period);
 
 class DayTable {
-public:
+  public:
     // periodIndex indexes kPeriods.
     static const DayTable& Get(int periodIndex);
 
@@ -34,7 +34,7 @@ public:
         return m_entries[static_cast<std::size_t>(r + (m_period - 1))];
     }
 
-private:
+  private:
     explicit DayTable(int period);
     int m_period;
     std::vector<PhaseResult> m_entries;  // r = -(P-1) .. P-1

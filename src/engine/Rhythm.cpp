@@ -13,8 +13,7 @@ namespace {
 using R = RhythmId;
 using F = RhythmFamily;
 
-constexpr RhythmInfo Single(std::string_view name, F family, int period,
-                            std::string_view attrib) {
+constexpr RhythmInfo Single(std::string_view name, F family, int period, std::string_view attrib) {
     return {name, family, period, {R::Physical, R::Physical, R::Physical}, 0, attrib};
 }
 constexpr RhythmInfo Mean2(std::string_view name, F family, R a, R b, std::string_view attrib) {

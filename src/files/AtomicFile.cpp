@@ -45,8 +45,8 @@ namespace {
 
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
     static std::mt19937 random{std::random_device{}()};
-    const std::string suffix = ".tmp-" + std::to_string(::getpid()) + "-" +
-                               std::to_string(random() % 1000000);
+    const std::string suffix =
+        ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(random() % 1000000);
     return target.parent_path() / ("." + target.filename().string() + suffix);
 }
 

@@ -4,16 +4,17 @@
 // every moment the target holds either its old or its new content. The OS calls go through
 // FileOps so tests can make any step fail.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 namespace vitalune {
 
 class FileOps {
-public:
+  public:
     virtual ~FileOps() = default;
     virtual int Open(const char* path, int flags, mode_t mode);
     virtual ssize_t Write(int fd, const void* data, std::size_t size);

@@ -25,8 +25,7 @@ fs::path ResolveDataFolder(const DataFolderInputs& inputs) {
         return *inputs.environment;
     }
     std::error_code ec;
-    if (!inputs.executableFolder.empty() &&
-        fs::exists(inputs.executableFolder / "portable", ec)) {
+    if (!inputs.executableFolder.empty() && fs::exists(inputs.executableFolder / "portable", ec)) {
         return inputs.executableFolder;
     }
     fs::path base;

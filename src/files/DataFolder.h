@@ -11,7 +11,7 @@ namespace vitalune {
 
 struct DataFolderInputs {
     std::optional<std::filesystem::path> commandLine;  // --data-dir
-    std::optional<std::string> environment;             // VITALUNE_DATA_DIR
+    std::optional<std::string> environment;            // VITALUNE_DATA_DIR
     std::filesystem::path executableFolder;
     std::optional<std::string> xdgDataHome;  // XDG_DATA_HOME
     std::optional<std::string> home;         // HOME

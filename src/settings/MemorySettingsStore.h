@@ -10,7 +10,7 @@
 namespace vitalune {
 
 class MemorySettingsStore final : public SettingsStore {
-public:
+  public:
     bool HasKey(std::string_view key) const override;
     std::optional<SettingsValue> Read(std::string_view key, std::string_view name) const override;
     bool Write(std::string_view key, std::string_view name, const SettingsValue& value) override;
@@ -22,7 +22,7 @@ public:
     void Clear() { m_keys.clear(); }
     int WriteCount() const { return m_writeCount; }
 
-private:
+  private:
     using Values = std::map<std::string, SettingsValue, std::less<>>;
     std::map<std::string, Values, std::less<>> m_keys;
     bool m_failWrites = false;

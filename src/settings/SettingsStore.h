@@ -15,12 +15,13 @@ namespace vitalune {
 using SettingsValue = std::variant<std::int32_t, std::string>;
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // Whether the key has ever been written; "" is the main key.
     virtual bool HasKey(std::string_view key) const = 0;
-    virtual std::optional<SettingsValue> Read(std::string_view key, std::string_view name) const = 0;
+    virtual std::optional<SettingsValue> Read(std::string_view key,
+                                              std::string_view name) const = 0;
     // Creates the key when needed. False when the store cannot be written.
     virtual bool Write(std::string_view key, std::string_view name, const SettingsValue& value) = 0;
     // Makes earlier writes durable; false when that failed.

@@ -129,7 +129,7 @@ TEST(Cli, HelpVersionAndUnknownCommands) {
 TEST(Json, StringsStayValid) {
     EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
     EXPECT_EQ(JsonString("Jos\xC3\xA9"), "\"Jos\xC3\xA9\"");
-    EXPECT_EQ(JsonString("Jos\xE9"), "\"Jos\xEF\xBF\xBD\"");    // a lone windows-1252 byte
+    EXPECT_EQ(JsonString("Jos\xE9"), "\"Jos\xEF\xBF\xBD\"");  // a lone windows-1252 byte
     EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
 }
 

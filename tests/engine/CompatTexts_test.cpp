@@ -64,8 +64,7 @@ TEST(CompatTexts, Titles) {
     EXPECT_EQ(CompatTexts::Title(0), "All three primary rhythms are incompatible");
     EXPECT_EQ(CompatTexts::Title(3), "Emotional and physical biorhythms are compatible");
     EXPECT_EQ(CompatTexts::Title(6), "Intellectual and emotional biorhythms are compatible");
-    EXPECT_EQ(CompatTexts::Title(8),
-              std::string{CompatTexts::Title(7)} + " \n Perfect match!");
+    EXPECT_EQ(CompatTexts::Title(8), std::string{CompatTexts::Title(7)} + " \n Perfect match!");
     EXPECT_EQ(CompatTexts::Title(9), "");
     EXPECT_EQ(CompatTexts::Body(-1), "");
     EXPECT_EQ(CompatTexts::Paragraph(3, true), "");

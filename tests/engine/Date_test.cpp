@@ -52,12 +52,11 @@ TEST(Date, WholeDayTruncatesTowardZeroAndClamps) {
 }
 
 TEST(Date, DayOfWeekCountsFromSunday) {
-    EXPECT_EQ(DayOfWeek(0), 7);                         // 30 Dec 1899 was a Saturday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7)), 2);   // a Monday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2008, 1, 6)), 1);    // a Sunday
-    EXPECT_EQ(DayOfWeek(EncodeDate(1, 1, 1)), 2);       // proleptic Gregorian Monday
-    EXPECT_EQ(kWeekdayAbbrev[static_cast<std::size_t>(DayOfWeek(EncodeDate(2026, 12, 9)))],
-              "Wd");
+    EXPECT_EQ(DayOfWeek(0), 7);                        // 30 Dec 1899 was a Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7)), 2);  // a Monday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2008, 1, 6)), 1);   // a Sunday
+    EXPECT_EQ(DayOfWeek(EncodeDate(1, 1, 1)), 2);      // proleptic Gregorian Monday
+    EXPECT_EQ(kWeekdayAbbrev[static_cast<std::size_t>(DayOfWeek(EncodeDate(2026, 12, 9)))], "Wd");
 }
 
 TEST(Date, StepsStayInsideTheValidRange) {

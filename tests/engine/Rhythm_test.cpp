@@ -56,8 +56,8 @@ TEST(ComputeDayRhythms, CriticalDaysOfTheWorkedExamples) {
         bool critical;
     };
     const Case cases[] = {
-        {11, 0, 50, true},  {12, 0, 37, false}, {14, 1, 44, true},  {13, 1, 56, false},
-        {16, 2, 50, true},  {19, 3, 46, true},  {18, 3, 54, false}, {22, 0, 0, false},
+        {11, 0, 50, true}, {12, 0, 37, false}, {14, 1, 44, true},  {13, 1, 56, false},
+        {16, 2, 50, true}, {19, 3, 46, true},  {18, 3, 54, false}, {22, 0, 0, false},
     };
     for (const Case& c : cases) {
         const DayRhythms day = DayAt(c.d);
@@ -163,14 +163,13 @@ TEST(RhythmValue, ContinuousCurve) {
 
 TEST(RhythmCatalogue, SlotsInTheirFixedOrder) {
     const char* names[kRhythmCount] = {
-        "Physical", "Emotional", "Intellectual", "Intuitive", "Wisdom",     "Mastery",
-        "Passion",  "Aesthetic", "Awareness",    "Spiritual", "Overall",    "Overall",
-        "Overall",  "Perception", "Psychic",     "Success",   "Overall"};
+        "Physical", "Emotional",  "Intellectual", "Intuitive", "Wisdom",  "Mastery",
+        "Passion",  "Aesthetic",  "Awareness",    "Spiritual", "Overall", "Overall",
+        "Overall",  "Perception", "Psychic",      "Success",   "Overall"};
     const char* attribs[kRhythmCount] = {
-        "PhAttrib",      "EmAttrib",     "IntlAttrib",   "IntvAttrib", "WsAttrib", "MaAttrib",
-        "PaAttrib",      "AeAttrib",     "AwAttrib",     "SpAttrib",   "BaseOvlAttrib",
-        "SecOvlAttrib",  "IchOvlAttrib", "PeAttrib",     "PsAttrib",   "ScAttrib",
-        "ExtOvlAttrib"};
+        "PhAttrib",     "EmAttrib", "IntlAttrib", "IntvAttrib", "WsAttrib",      "MaAttrib",
+        "PaAttrib",     "AeAttrib", "AwAttrib",   "SpAttrib",   "BaseOvlAttrib", "SecOvlAttrib",
+        "IchOvlAttrib", "PeAttrib", "PsAttrib",   "ScAttrib",   "ExtOvlAttrib"};
     const int periods[kRhythmCount] = {23, 28, 33, 38, 0, 0, 0, 43, 48, 53, 0, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i < kRhythmCount; ++i) {
         const RhythmInfo& info = RhythmCatalogue(static_cast<RhythmId>(i));

@@ -1,10 +1,9 @@
 #include "files/AtomicFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <fcntl.h>
 
 #include <cerrno>
 #include <fstream>
@@ -15,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (fs::temp_directory_path() / "vitalune-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
@@ -27,7 +26,7 @@ public:
     }
     const fs::path& path() const { return m_path; }
 
-private:
+  private:
     fs::path m_path;
 };
 
@@ -43,7 +42,7 @@ std::size_t FilesIn(const fs::path& folder) {
 
 // Writes only part of the data and then fails, like a disk that fills up.
 class FullDisk : public FileOps {
-public:
+  public:
     ssize_t Write(int fd, const void* data, std::size_t size) override {
         if (m_left == 0) {
             errno = ENOSPC;
@@ -57,7 +56,7 @@ public:
 };
 
 class FailingRename : public FileOps {
-public:
+  public:
     int Rename(const char*, const char*) override {
         errno = EXDEV;
         return -1;
@@ -83,7 +82,8 @@ TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
     const fs::path target = folder.path() / "db.rec";
     ASSERT_TRUE(WriteFileAtomically(target, "old content"));
     FullDisk disk;
-    const FileResult result = WriteFileAtomically(target, "new content that does not fit", {&disk, {}});
+    const FileResult result =
+        WriteFileAtomically(target, "new content that does not fit", {&disk, {}});
     EXPECT_FALSE(result);
     EXPECT_NE(result.error.find("cannot write " + target.string()), std::string::npos);
     EXPECT_NE(result.error.find("No space left"), std::string::npos) << result.error;
@@ -115,7 +115,7 @@ TEST(AtomicFile, FailedRenameAndFailedPreparationLeaveTheOldFile) {
 
 // What a read-only mount answers; root runs cannot make a folder read-only for themselves.
 class ReadOnlyMount : public FileOps {
-public:
+  public:
     int Open(const char* path, int flags, mode_t mode) override {
         if (flags & O_CREAT) {
             errno = EROFS;

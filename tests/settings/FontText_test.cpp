@@ -33,8 +33,8 @@ TEST(FontText, MalformedTextsGiveTheDefaultFont) {
     EXPECT_FALSE(ParseFontText("Arial"));
     EXPECT_FALSE(ParseFontText("Arial,20"));
     EXPECT_FALSE(ParseFontText("Arial,20,0"));
-    EXPECT_FALSE(ParseFontText("Arial,20,0,1,0,0"));      // three flags only
-    EXPECT_FALSE(ParseFontText("Arial,20,0,1,0,0,0,"));   // one character too many
+    EXPECT_FALSE(ParseFontText("Arial,20,0,1,0,0"));     // three flags only
+    EXPECT_FALSE(ParseFontText("Arial,20,0,1,0,0,0,"));  // one character too many
     EXPECT_FALSE(ParseFontText("Arial,big,0,1,0,0,0"));
     EXPECT_FALSE(ParseFontText("Arial,20,grey,1,0,0,0"));
 }

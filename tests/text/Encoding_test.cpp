@@ -16,12 +16,14 @@ TEST(Encoding, EveryWindows1252ByteRoundTrips) {
 }
 
 TEST(Encoding, KnownCharacters) {
-    EXPECT_EQ(Windows1252ToUtf8("Jos\xE9"), "Jos\xC3\xA9");          // é
-    EXPECT_EQ(Windows1252ToUtf8("\x80"), "\xE2\x82\xAC");             // euro sign
-    EXPECT_EQ(Windows1252ToUtf8("\x9F"), "\xC5\xB8");                 // Ÿ
-    EXPECT_EQ(Utf8ToWindows1252("\xE2\x80\x9C" "x\xE2\x80\x9D"), "\x93x\x94");  // quotes
-    EXPECT_EQ(Utf8ToWindows1252("\xD0\x96"), std::nullopt);           // Cyrillic Zhe
-    EXPECT_EQ(Utf8ToWindows1252("\xFF"), std::nullopt);               // not UTF-8
+    EXPECT_EQ(Windows1252ToUtf8("Jos\xE9"), "Jos\xC3\xA9");  // é
+    EXPECT_EQ(Windows1252ToUtf8("\x80"), "\xE2\x82\xAC");    // euro sign
+    EXPECT_EQ(Windows1252ToUtf8("\x9F"), "\xC5\xB8");        // Ÿ
+    EXPECT_EQ(Utf8ToWindows1252("\xE2\x80\x9C"
+                                "x\xE2\x80\x9D"),
+              "\x93x\x94");                                  // quotes
+    EXPECT_EQ(Utf8ToWindows1252("\xD0\x96"), std::nullopt);  // Cyrillic Zhe
+    EXPECT_EQ(Utf8ToWindows1252("\xFF"), std::nullopt);      // not UTF-8
 }
 
 TEST(Encoding, ReferencesForWhatDoesNotFit) {

@@ -27,8 +27,8 @@ void PrintHelp(std::ostream& out) {
     out << "Usage: vitalune-cli COMMAND [OPTIONS]\n\n"
            "Biorhythm figures of Vitalune for scripts.\n\nCommands:\n";
     for (const auto& command : kCommands) {
-        out << "  " << command.name << std::string(10 - command.name.size(), ' ')
-            << command.summary << '\n';
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
+            << '\n';
     }
     out << "\nOptions:\n"
            "  --help    this text; \"COMMAND --help\" tells the options of a command\n"

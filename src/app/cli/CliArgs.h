@@ -15,23 +15,23 @@ namespace vitalune::cli {
 
 // A mistake in the command line; reported on one line with exit code 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class CliArgs {
-public:
+  public:
     CliArgs(std::vector<std::string> args, std::initializer_list<std::string_view> options,
             std::initializer_list<std::string_view> flags);
 
-    bool Has(std::string_view name) const;  // option given or flag set
+    bool Has(std::string_view name) const;                           // option given or flag set
     std::optional<std::string> Option(std::string_view name) const;  // last value given
     std::vector<std::string> Options(std::string_view name) const;   // all values in order
     const std::vector<std::string>& Positionals() const { return m_positionals; }
     // Throws when an option is missing.
     std::string Required(std::string_view name) const;
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> m_options;
     std::set<std::string, std::less<>> m_flags;
     std::vector<std::string> m_positionals;

@@ -13,9 +13,9 @@ namespace vitalune::cli {
 
 namespace {
 
-constexpr const char* kFieldNames[kCompatFieldCount] = {
-    "Physical", "Emotional", "Intellectual", "Intuitive",
-    "Overall",  "Aesthetic", "Awareness",    "Spiritual"};
+constexpr const char* kFieldNames[kCompatFieldCount] = {"Physical",  "Emotional", "Intellectual",
+                                                        "Intuitive", "Overall",   "Aesthetic",
+                                                        "Awareness", "Spiritual"};
 
 struct CompatView {
     CompatibilityResult result;
@@ -58,7 +58,8 @@ void PrintCompat(std::ostream& out, std::int32_t a, std::int32_t b, const Compat
                       std::string{RatingLabel(RateCompatibility(value))}.c_str());
         out << line;
     }
-    out << '\n' << CompatTexts::Title(view.combination) << "\n\n"
+    out << '\n'
+        << CompatTexts::Title(view.combination) << "\n\n"
         << CompatTexts::Body(view.combination) << '\n';
     for (int i = 0; i < 3; ++i) {
         out << '\n'
@@ -77,8 +78,9 @@ int RunCompat(const std::vector<std::string>& args, CliIo& io) {
     const bool json = parsed.Has("--json");
     if (!parsed.Has("--birth") && !parsed.Has("--birth2")) {
         if (!json) {
-            throw UsageError("--birth and --birth2 are required (or --json to read lines of "
-                             "\"BIRTH BIRTH2\" from standard input)");
+            throw UsageError(
+                "--birth and --birth2 are required (or --json to read lines of "
+                "\"BIRTH BIRTH2\" from standard input)");
         }
         return RunJsonBatch(io, [](std::string_view first, std::string_view second) {
             return CompatJson(Evaluate(RequireDate("birth", first), RequireDate("birth2", second)));

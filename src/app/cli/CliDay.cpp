@@ -69,8 +69,9 @@ int RunDay(const std::vector<std::string>& args, CliIo& io) {
 
     if (!parsed.Has("--birth") && !parsed.Has("--date")) {
         if (!json) {
-            throw UsageError("--birth and --date are required (or --json to read lines of "
-                             "\"BIRTH DATE\" from standard input)");
+            throw UsageError(
+                "--birth and --date are required (or --json to read lines of "
+                "\"BIRTH DATE\" from standard input)");
         }
         return RunJsonBatch(io, [&](std::string_view first, std::string_view second) {
             const auto birth = RequireDate("birth", first);

@@ -17,12 +17,12 @@ std::string JsonStringArray(std::span<const std::string_view> values);
 
 // Builds {"key":value,...} in insertion order; values are already JSON.
 class JsonObject {
-public:
+  public:
     JsonObject& Add(std::string_view key, std::string_view json);
     JsonObject& Add(std::string_view key, std::int64_t value);
     std::string Str() const { return m_text + "}"; }
 
-private:
+  private:
     std::string m_text = "{";
 };
 
