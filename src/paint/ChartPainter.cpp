@@ -105,18 +105,18 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
 }
 
 void DrawCurvesAndSum(QPainter& p, const ChartScene& s, CurveValues& values,
-                      std::vector<std::int32_t>& sum, QPolygonF& points) {
+                      std::vector<std::int32_t>& sum, std::vector<QRect>& runs) {
     const ChartGeometry& g = s.geometry;
     const ChartPageInfo& info = PageInfo(s.page);
     const int first = g.left + 1;
     for (int i = 0; i < info.slotCount; ++i) {
         const RhythmId slot = info.curves[static_cast<std::size_t>(i)];
         const RhythmInfo& rhythm = RhythmCatalogue(slot);
-        p.setPen(PenOf(s.pens[static_cast<std::size_t>(slot)]));
+        const ChartAttrib& pen = s.pens[static_cast<std::size_t>(slot)];
         const bool adds = slot != RhythmId::Intuitive;  // not part of the primary overall
         if (rhythm.componentCount == 0) {
             const auto& v = values.Of(slot);
-            DrawCurve(p, g, first, g.right, points, [&v](int x) { return v[x]; });
+            DrawCurve(p, g, pen, first, g.right, runs, [&v](int x) { return v[x]; });
             if (adds) {
                 for (int x = first; x <= g.right; ++x) {
                     sum[x] = (i == 0 ? 0 : sum[x]) + v[x];
@@ -126,7 +126,7 @@ void DrawCurvesAndSum(QPainter& p, const ChartScene& s, CurveValues& values,
         }
         const auto& a = values.Of(rhythm.components[0]);
         const auto& b = values.Of(rhythm.components[1]);
-        DrawCurve(p, g, first, g.right, points, [&a, &b](int x) { return (a[x] + b[x]) / 2; });
+        DrawCurve(p, g, pen, first, g.right, runs, [&a, &b](int x) { return (a[x] + b[x]) / 2; });
         for (int x = first; x <= g.right; ++x) {
             const std::int32_t half = RoundHalfUp((a[x] + b[x]) * 0.5);
             sum[x] = (i == 0 ? 0 : sum[x]) + half;
@@ -270,11 +270,11 @@ void PaintChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
         buffers.sum.resize(static_cast<std::size_t>(g.right) + 1);
     }
     CurveValues values(g, DaysLived(s.birth1, start), buffers);
-    DrawCurvesAndSum(p, s, values, buffers.sum, buffers.points);
+    DrawCurvesAndSum(p, s, values, buffers.sum, buffers.runs);
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {
-        p.setPen(PenOf(s.pens[static_cast<std::size_t>(PageInfo(s.page).overall)]));
+        const ChartAttrib& pen = s.pens[static_cast<std::size_t>(PageInfo(s.page).overall)];
         const auto& sum = buffers.sum;
-        DrawCurve(p, g, g.left + 1, g.right - 1, buffers.points,
+        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
                   [&sum](int x) { return RoundHalfUp(sum[x] * (1.0 / 3)); });
     }
     DrawLegend(p, s);

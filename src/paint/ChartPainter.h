@@ -5,7 +5,7 @@
 // buffers are only reused so that a paint allocates nothing once they have grown.
 
 #include <QImage>
-#include <QPolygonF>
+#include <QRect>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -20,7 +20,7 @@ namespace vitalune::paint {
 struct PaintBuffers {
     std::vector<std::int32_t> sum;                    // per pixel column: the overall curve
     std::array<std::vector<std::int32_t>, 7> values;  // per period: pixel values of one paint
-    QPolygonF points;
+    std::vector<QRect> runs;                          // pixel runs of one curve
 };
 
 // Any of the five pages; the Compatibility page goes to PaintCompatibilityPage.
@@ -45,10 +45,12 @@ std::int32_t CurveValue(const ChartGeometry& g, int period, std::int32_t r, int 
 // Fills values[x] for x = left + 1 .. right.
 void ComputeCurveValues(const ChartGeometry& g, int period, std::int32_t r,
                         std::vector<std::int32_t>& values);
-// A curve through (x, midY - value(x)) for x = first .. last, with the painter's pen.
+// A curve through (x, midY - value(x)) for x = first .. last, plotted pixel by pixel as
+// connected line steps that each stop before their end point, in the pen's colour, style
+// and width.
 template <typename ValueAt>
-void DrawCurve(QPainter& p, const ChartGeometry& g, int first, int last, QPolygonF& points,
-               ValueAt valueAt);
+void DrawCurve(QPainter& p, const ChartGeometry& g, const ChartAttrib& pen, int first, int last,
+               std::vector<QRect>& runs, ValueAt valueAt);
 
 }  // namespace vitalune::paint
 

@@ -43,11 +43,9 @@ void DrawDetailCurves(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     const ChartGeometry& g = s.geometry;
     for (int person = 0; person < 2; ++person) {
         for (int i = 0; i < 3; ++i) {
-            QPen pen = SolidPen(kDetailColours[person][i]);
-            pen.setStyle(Qt::DotLine);
-            p.setPen(pen);
+            const ChartAttrib pen{kDetailColours[person][i], static_cast<int>(PenStyle::Dot), 1};
             const auto& v = buffers.values[static_cast<std::size_t>(person * 3 + i)];
-            DrawCurve(p, g, g.left + 1, g.right, buffers.points, [&v](int x) { return v[x]; });
+            DrawCurve(p, g, pen, g.left + 1, g.right, buffers.runs, [&v](int x) { return v[x]; });
         }
     }
 }
@@ -56,15 +54,13 @@ void DrawMeanCurves(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     const ChartGeometry& g = s.geometry;
     auto& sum = buffers.sum;
     for (int i = 0; i < 3; ++i) {
-        QPen pen = PenOf(s.pens[static_cast<std::size_t>(kPrimary[static_cast<std::size_t>(i)])]);
+        ChartAttrib pen = s.pens[static_cast<std::size_t>(kPrimary[static_cast<std::size_t>(i)])];
         if (s.showDetails) {
-            pen.setWidth(2);
-            pen.setStyle(Qt::SolidLine);
+            pen.width = 2;
         }
-        p.setPen(pen);
         const auto& a = buffers.values[static_cast<std::size_t>(i)];
         const auto& b = buffers.values[static_cast<std::size_t>(3 + i)];
-        DrawCurve(p, g, g.left + 1, g.right - 1, buffers.points,
+        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
                   [&a, &b](int x) { return (a[x] + b[x]) / 2; });
         for (int x = g.left + 1; x < g.right; ++x) {
             const std::int32_t half = RoundHalfUp((a[x] + b[x]) * 0.5);
@@ -123,9 +119,9 @@ void PaintCompatibilityPage(QPainter& p, const ChartScene& s, PaintBuffers& buff
     }
     DrawMeanCurves(p, s, buffers);
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {
-        p.setPen(PenOf(s.pens[static_cast<std::size_t>(RhythmId::PrimaryOverall)]));
+        const ChartAttrib& pen = s.pens[static_cast<std::size_t>(RhythmId::PrimaryOverall)];
         const auto& sum = buffers.sum;
-        DrawCurve(p, g, g.left + 1, g.right - 1, buffers.points,
+        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
                   [&sum](int x) { return RoundHalfUp(sum[x] / 3.0); });
         p.setPen(SolidPen(kBlack));
     }

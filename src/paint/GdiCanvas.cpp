@@ -26,6 +26,95 @@ QPen SolidPen(Colour colour, int width) {
     return PenOf({colour, 0, width});
 }
 
+namespace {
+// The pixel patterns of thin dashed pens: dash, dot, dash-dot, dash-dot-dot.
+constexpr int kDash[] = {18, 6};
+constexpr int kDot[] = {3, 3};
+constexpr int kDashDot[] = {9, 6, 3, 6};
+constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+}  // namespace
+
+CurveRuns::CurveRuns(const ChartAttrib& pen, std::vector<QRect>& runs)
+    : m_colour(ToQColor(pen.colour)), m_width(std::clamp(pen.width, 1, 3)), m_runs(runs) {
+    m_runs.clear();
+    switch (EffectivePenStyle(pen)) {
+        case PenStyle::Solid:
+            break;
+        case PenStyle::Dash:
+            m_pattern = kDash;
+            m_patternLength = 2;
+            break;
+        case PenStyle::Dot:
+            m_pattern = kDot;
+            m_patternLength = 2;
+            break;
+        case PenStyle::DashDot:
+            m_pattern = kDashDot;
+            m_patternLength = 4;
+            break;
+        case PenStyle::DashDotDot:
+            m_pattern = kDashDotDot;
+            m_patternLength = 6;
+            break;
+    }
+    if (m_pattern) {
+        m_left = m_pattern[0];
+    }
+}
+
+void CurveRuns::Run(int x, int from, int to) {
+    if (!m_pattern) {
+        Append(x, std::min(from, to), std::max(from, to));
+        return;
+    }
+    const int step = to >= from ? 1 : -1;
+    for (int y = from;; y += step) {
+        Pixel(x, y);
+        if (y == to) {
+            break;
+        }
+    }
+}
+
+void CurveRuns::Pixel(int x, int y) {
+    if (m_segment % 2 == 0) {
+        Append(x, y, y);
+    }
+    if (--m_left == 0) {
+        m_segment = (m_segment + 1) % m_patternLength;
+        m_left = m_pattern[m_segment];
+    }
+}
+
+void CurveRuns::Append(int x, int top, int bottom) {
+    // Wide pens grow around the pixel: a width of 2 adds the pixel right of and below it.
+    const int before = (m_width - 1) / 2;
+    const int after = m_width / 2;
+    const QRect run(QPoint(x - before, top - before), QPoint(x + after, bottom + after));
+    if (!m_runs.empty()) {
+        QRect& last = m_runs.back();
+        if (last.left() == run.left() && last.right() == run.right() &&
+            (last.bottom() + 1 == run.top() || run.bottom() + 1 == last.top())) {
+            last = last.united(run);
+            return;
+        }
+    }
+    m_runs.push_back(run);
+}
+
+void CurveRuns::Draw(QPainter& p) {
+    if (m_runs.empty()) {
+        return;
+    }
+    const QPen pen = p.pen();
+    const QBrush brush = p.brush();
+    p.setPen(Qt::NoPen);
+    p.setBrush(m_colour);
+    p.drawRects(m_runs.data(), static_cast<int>(m_runs.size()));
+    p.setPen(pen);
+    p.setBrush(brush);
+}
+
 qreal StrokeOffset(const QPainter& p) {
     const qreal scale = p.device()->devicePixelRatio() * p.worldTransform().m11();
     return scale > 1.0 ? 0.5 : 0.0;

@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QPen>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 #include "settings/ChartAttrib.h"
 
@@ -24,6 +26,28 @@ void StraightLine(QPainter& p, int x1, int y1, int x2, int y2);
 // Text in the given colour with its top left at (x, y).
 void TextOut(QPainter& p, int x, int y, const QString& text, Colour colour);
 int TextWidth(const QPainter& p, const QString& text);
+
+// Collects the vertical pixel runs of a curve, applying the pen's dash pattern pixel by pixel
+// along the curve and its width, then fills them in one call: exact pixels at any scale.
+class CurveRuns {
+  public:
+    CurveRuns(const ChartAttrib& pen, std::vector<QRect>& runs);
+    // Pixels (x, from) .. (x, to) in drawing order (from may lie below to).
+    void Run(int x, int from, int to);
+    void Draw(QPainter& p);
+
+  private:
+    void Pixel(int x, int y);
+    void Append(int x, int top, int bottom);
+
+    QColor m_colour;
+    int m_width;
+    const int* m_pattern = nullptr;  // on, off, on, off ... pixel counts; null: solid
+    int m_patternLength = 0;
+    int m_segment = 0;
+    int m_left = 0;  // pixels left in the current pattern segment
+    std::vector<QRect>& m_runs;
+};
 
 // Where a stroke through pixel (x, y) is centred: on the pixel itself when one logical pixel
 // is one device pixel (aliased drawing hits the pixel named), at its centre when the painter
