@@ -22,7 +22,8 @@ TEST(GifEncoder, FewColoursRoundTripExactly) {
     image.setPixel(0, 0, qRgb(255, 0, 0));
     image.setPixel(1, 0, qRgb(0, 128, 0));
     image.setPixel(2, 1, qRgba(0, 0, 255, 200));  // mostly opaque: kept, blended over the matte
-    image.setPixel(3, 1, qRgba(0, 0, 255, 100));  // mostly clear: transparent
+    image.setPixel(3, 1, qRgba(0, 0, 255, 50));   // mostly clear: transparent
+    image.setPixel(1, 2, qRgba(0, 0, 0, 100));    // faint edge: kept, mostly matte
     image.setPixel(4, 2, qRgb(12, 34, 56));
 
     const GifEncodeResult gif = EncodeGif(image, kMatte);
@@ -36,6 +37,7 @@ TEST(GifEncoder, FewColoursRoundTripExactly) {
     // 200/255 blue over the matte.
     EXPECT_EQ(back.pixel(2, 1), qRgb(52, 52, 255));
     EXPECT_EQ(qAlpha(back.pixel(3, 1)), 0);
+    EXPECT_EQ(back.pixel(1, 2), qRgb(146, 146, 155));
     EXPECT_EQ(qAlpha(back.pixel(4, 0)), 0);
 }
 

@@ -93,8 +93,12 @@ QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio) {
 
 QImage AppIconPicture(int logicalSize, qreal devicePixelRatio) {
     logicalSize = std::clamp(logicalSize, 1, 1024);
-    return detail::RenderSvg(QStringLiteral(":/vitalune/vitalune.svg"),
-                             QSize(logicalSize, logicalSize), CleanRatio(devicePixelRatio));
+    devicePixelRatio = CleanRatio(devicePixelRatio);
+    // The full icon's three curves run together below 32 pixels; the small one has two.
+    const QString source = logicalSize * devicePixelRatio < 32
+                               ? QStringLiteral(":/vitalune/art/misc/vitalune-small.svg")
+                               : QStringLiteral(":/vitalune/vitalune.svg");
+    return detail::RenderSvg(source, QSize(logicalSize, logicalSize), devicePixelRatio);
 }
 
 QIcon AppIcon() {

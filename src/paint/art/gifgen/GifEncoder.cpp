@@ -10,6 +10,9 @@ namespace vitalune::art {
 namespace {
 
 constexpr int kMaxColours = 255;  // one palette entry stays free for transparency
+// Below this alpha a pixel is dropped; above it, blended over the matte. Lower than half, so
+// that the thin diagonal strokes of the small pictures survive.
+constexpr int kKeepAlpha = 64;
 
 struct Pixels {
     int width = 0;
@@ -28,7 +31,7 @@ Pixels FlattenOverMatte(const QImage& image, QColor matte) {
             const QRgb p = line[x];
             const int a = qAlpha(p);
             const auto blend = [a](int c, int m) { return (c * a + m * (255 - a) + 127) / 255; };
-            pixels.clear.push_back(a < 128);
+            pixels.clear.push_back(a < kKeepAlpha);
             pixels.colours.push_back(qRgb(blend(qRed(p), matte.red()),
                                           blend(qGreen(p), matte.green()),
                                           blend(qBlue(p), matte.blue())));

@@ -17,8 +17,8 @@ struct GifEncodeResult {
     std::string error;
 };
 
-// Pixels less than half opaque become transparent; the others are blended over `matte` (the
-// page colour the picture is shown on), since GIF knows no partial transparency.
+// Pixels less than a quarter opaque become transparent; the others are blended over `matte`
+// (the page colour the picture is shown on), since GIF knows no partial transparency.
 GifEncodeResult EncodeGif(const QImage& image, QColor matte);
 
 // EncodeGif, then an atomic write of the file.
