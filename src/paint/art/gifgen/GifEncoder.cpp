@@ -152,6 +152,7 @@ bool WriteFrame(GifFileType* gif, const Pixels& pixels, const Indexed& indexed,
     }
     ok = ok && EGifPutImageDesc(gif, 0, 0, pixels.width, pixels.height, false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < pixels.height; ++y) {
+        // giflib takes the line as non-const but only reads it.
         auto* line = const_cast<GifByteType*>(indexed.indexes.data()) +
                      static_cast<std::size_t>(y) * pixels.width;
         ok = EGifPutLine(gif, line, pixels.width) == GIF_OK;
