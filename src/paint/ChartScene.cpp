@@ -1,5 +1,7 @@
 #include "paint/ChartScene.h"
 
+#include <QFontMetrics>
+
 namespace vitalune::paint {
 
 namespace {
@@ -21,6 +23,25 @@ constexpr std::array<ChartPageInfo, kChartPageCount> kPages = {{
 
 const ChartPageInfo& PageInfo(ChartPage page) {
     return kPages[static_cast<std::size_t>(page)];
+}
+
+int ChartTextHeight(const QFont& font) {
+    // A text's height is the font's line height, whatever its letters.
+    return QFontMetrics(font).height();
+}
+
+ChartScene MakeChartScene(ChartPage page, QSize size, const QFont& font,
+                          const AppSettings& settings, DateTime date, DateTime birth1,
+                          DateTime birth2) {
+    ChartScene scene;
+    scene.page = page;
+    scene.font = font;
+    scene.geometry = ComputeChartGeometry(size.width(), size.height(), ChartTextHeight(font));
+    scene.date = date;
+    scene.birth1 = birth1;
+    scene.birth2 = birth2;
+    ApplySettings(scene, settings);
+    return scene;
 }
 
 void ApplySettings(ChartScene& scene, const AppSettings& settings) {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QSize>
 #include <array>
 #include <functional>
 
@@ -53,5 +54,12 @@ struct ChartScene {
 
 // Fills the settings-dependent fields of a scene for `page`.
 void ApplySettings(ChartScene& scene, const AppSettings& settings);
+
+// The scene of a page of the given size, as the main window and the picture export draw it.
+ChartScene MakeChartScene(ChartPage page, QSize size, const QFont& font,
+                          const AppSettings& settings, DateTime date, DateTime birth1,
+                          DateTime birth2);
+// The height of the text "By" in the font, the unit of the chart's text bands.
+int ChartTextHeight(const QFont& font);
 
 }  // namespace vitalune::paint
