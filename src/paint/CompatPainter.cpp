@@ -133,7 +133,6 @@ void PaintCompatibilityPage(QPainter& p, const ChartScene& s, PaintBuffers& buff
     } else {
         DrawLegend(p, s);
     }
-    p.setBackgroundMode(Qt::TransparentMode);
     DrawSideMarks(p, s);
     const std::int32_t mutual = ComputeCompatibility(s.birth1, s.birth2)[CompatField::Overall];
     const QString line = QStringLiteral("Mutual compatibility: %1% ").arg(mutual);
