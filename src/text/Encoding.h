@@ -29,5 +29,7 @@ struct DecodedText {
     bool wasUtf8 = true;
 };
 DecodedText DecodeFileText(std::string_view bytes);
+// The same, reusing the buffer of valid UTF-8 instead of copying it (big files).
+DecodedText DecodeFileTextOwned(std::string&& bytes);
 
 }  // namespace vitalune
