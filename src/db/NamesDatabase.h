@@ -98,6 +98,9 @@ class NamesDatabase {
     // Adds the groups and valid person lines of another file; on a read failure nothing
     // changes.
     MergeResult MergeFromFile(const std::filesystem::path& path);
+    // The same for a file's bytes already read (Missing never happens here).
+    LoadResult LoadFromBytes(std::string bytes, const LoadOptions& options = {});
+    MergeResult MergeFromBytes(std::string bytes);
     // The bytes SaveToFile writes.
     std::string FileContent() const;
 

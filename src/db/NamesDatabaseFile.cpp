@@ -58,15 +58,9 @@ std::string GroupName(std::string_view entry) {
     return std::string{entry.substr(0, entry.find('|'))};
 }
 
-// Reads and decodes a database file; false with the reason when it cannot be read.
-bool ReadDatabaseText(const fs::path& path, std::string& text, std::string& error) {
-    std::string bytes;
-    if (FileResult read = ReadWholeFile(path, bytes); !read) {
-        error = read.error;
-        return false;
-    }
-    text = DecodeFileTextOwned(std::move(bytes)).utf8;
-    return true;
+// Whether windows-1252 bytes would be taken for different UTF-8 text when read.
+bool ReadsAsOtherUtf8(std::string_view single, std::string_view utf8) {
+    return single.size() != utf8.size() && IsValidUtf8(single);
 }
 
 }  // namespace
@@ -84,13 +78,29 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
         return result;
     }
 
+    std::string bytes;
+    FileResult read;
+    try {
+        read = ReadWholeFile(path, bytes);
+    } catch (const std::bad_alloc&) {
+        read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
+    }
+    if (!read) {
+        result.outcome = LoadResult::Outcome::Unreadable;
+        result.message = kUnreadableDatabaseMessage;
+        result.readError = read.error;
+        MakeEmpty();
+        return result;
+    }
+    return LoadFromBytes(std::move(bytes), options);
+}
+
+LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& options) {
+    LoadResult result;
     m_groups.clear();
     m_persons.clear();
     try {
-        std::string text;
-        if (!ReadDatabaseText(path, text, result.readError)) {
-            throw std::runtime_error(result.readError);
-        }
+        std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
         // Line numbers of the lines appended to each group, kept only for the report.
         std::vector<std::vector<std::size_t>> lineNumbers;
         std::unordered_map<std::string, std::size_t> groupByName;
@@ -139,9 +149,7 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
         // alone, so that nothing the user had is overwritten.
         result.outcome = LoadResult::Outcome::Unreadable;
         result.message = kUnreadableDatabaseMessage;
-        if (result.readError.empty()) {
-            result.readError = e.what();
-        }
+        result.readError = e.what();
         MakeEmpty();
         return result;
     }
@@ -183,8 +191,9 @@ std::string NamesDatabase::FileContent() const {
             utf8 += "\r\n";
         }
     }
-    // Older copies of the program read only windows-1252.
-    if (auto single = Utf8ToWindows1252(utf8)) {
+    // Older copies of the program read only windows-1252. Bytes that would read back as
+    // UTF-8 ("\xC3\xA9" for "Ã©") stay UTF-8, or the names would change on the next load.
+    if (auto single = Utf8ToWindows1252(utf8); single && !ReadsAsOtherUtf8(*single, utf8)) {
         return std::move(*single);
     }
     return utf8;
@@ -201,6 +210,17 @@ FileResult NamesDatabase::SaveToFile(const fs::path& path, FileOps* ops) const {
 }
 
 MergeResult NamesDatabase::MergeFromFile(const fs::path& path) {
+    std::string bytes;
+    MergeResult result;
+    try {
+        result.read = ReadWholeFile(path, bytes);
+    } catch (const std::bad_alloc&) {
+        result.read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
+    }
+    return result.read ? MergeFromBytes(std::move(bytes)) : result;
+}
+
+MergeResult NamesDatabase::MergeFromBytes(std::string bytes) {
     MergeResult result;
     struct TemporaryGroup {
         std::string entry;
@@ -208,12 +228,7 @@ MergeResult NamesDatabase::MergeFromFile(const fs::path& path) {
     };
     std::vector<TemporaryGroup> read;
     try {
-        std::string text;
-        std::string error;
-        if (!ReadDatabaseText(path, text, error)) {
-            result.read = FileResult::Failure(error);
-            return result;
-        }
+        const std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
         ForEachLine(text, [&](std::size_t, std::string_view line) {
             if (line.front() == '#') {
                 read.push_back({HeaderEntry(ParseGroupEntry(line.substr(1))), {}});
@@ -226,7 +241,7 @@ MergeResult NamesDatabase::MergeFromFile(const fs::path& path) {
             }
         });
     } catch (const std::exception& e) {
-        result.read = FileResult::Failure("cannot read " + path.string() + ": " + e.what());
+        result.read = FileResult::Failure(std::string{"cannot read the file: "} + e.what());
         return result;
     }
 

@@ -115,6 +115,12 @@ TEST_F(DatabaseFile, LineEndsAndEncodings) {
     Load(cyrillic);
     ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
     EXPECT_EQ(ReadBytes(File("db.rec")), cyrillic);
+    // A name with "Ã©" (C3 83 C2 A9 in UTF-8) fits windows-1252 as C3 A9, but those bytes
+    // would read back as UTF-8 "é" and change the name: such a file stays UTF-8.
+    const std::string lookalike = "#Friends|2\r\nJos\xC3\x83\xC2\xA9|01.01.1990|M\r\n";
+    Load(lookalike);
+    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
+    EXPECT_EQ(ReadBytes(File("db.rec")), lookalike);
 }
 
 TEST_F(DatabaseFile, RoundTripGivesTheSameDatabaseAndBytes) {
