@@ -132,7 +132,7 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
                 lineNumbers[*current].push_back(lineNumber);
             }
         });
-        text = std::string{};  // the lists hold their own copies now
+        std::string{}.swap(text);  // the lists hold their own copies now
 
         std::vector<PersonList::Duplicate> duplicates;
         for (std::size_t g = 0; g < m_persons.size(); ++g) {

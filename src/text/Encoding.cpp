@@ -187,7 +187,9 @@ DecodedText DecodeFileTextOwned(std::string&& bytes) {
         bytes.erase(0, bom);
         return {std::move(bytes), true};
     }
-    return {Windows1252ToUtf8(bytes), false};
+    std::string utf8 = Windows1252ToUtf8(bytes);
+    std::string{}.swap(bytes);  // consumed either way, so big files are not held twice
+    return {std::move(utf8), false};
 }
 
 }  // namespace vitalune

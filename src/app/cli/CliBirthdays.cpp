@@ -13,16 +13,24 @@ namespace vitalune::cli {
 
 namespace {
 
+// Appends one item of a JSON array's inside, with the comma it needs.
+void AppendItem(std::string& items, const std::string& item) {
+    if (!items.empty()) {
+        items += ',';
+    }
+    items += item;
+}
+
 std::string BirthdaysJson(const std::vector<BirthdayEntry>& entries, std::int32_t day) {
     std::string groups;
     std::string persons;
     std::string entry;
     auto closeGroup = [&] {
         if (!entry.empty()) {
-            groups += (groups.empty() ? "" : ",") + JsonObject{}
-                                                        .Add("entry", JsonString(entry))
-                                                        .Add("persons", "[" + persons + "]")
-                                                        .Str();
+            AppendItem(groups, JsonObject{}
+                                   .Add("entry", JsonString(entry))
+                                   .Add("persons", "[" + persons + "]")
+                                   .Str());
         }
         entry.clear();
         persons.clear();
@@ -32,12 +40,11 @@ std::string BirthdaysJson(const std::vector<BirthdayEntry>& entries, std::int32_
             closeGroup();
             entry = e.text;
         } else if (e.kind == BirthdayEntry::Kind::Person) {
-            persons += (persons.empty() ? "" : ",") +
-                       JsonObject{}
-                           .Add("name", JsonString(e.text))
-                           .Add("sex", JsonString(e.sex))
-                           .Add("birth", JsonString(IsoDateText(e.dateOfBirth)))
-                           .Str();
+            AppendItem(persons, JsonObject{}
+                                    .Add("name", JsonString(e.text))
+                                    .Add("sex", JsonString(e.sex))
+                                    .Add("birth", JsonString(IsoDateText(e.dateOfBirth)))
+                                    .Str());
         }
     }
     closeGroup();

@@ -109,10 +109,13 @@ int RunList(const std::vector<std::string>& args, CliIo& io) {
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const PersonList& persons = database.Persons(groups[k]);
         const std::vector<std::string_view> lines(persons.begin(), persons.end());
-        json += (k ? "," : "") + JsonObject{}
-                                     .Add("entry", JsonString(database.GroupEntry(groups[k])))
-                                     .Add("persons", JsonStringArray(lines))
-                                     .Str();
+        if (k > 0) {
+            json += ',';
+        }
+        json += JsonObject{}
+                    .Add("entry", JsonString(database.GroupEntry(groups[k])))
+                    .Add("persons", JsonStringArray(lines))
+                    .Str();
     }
     io.out << json << "]}\n";
     return kExitOk;
