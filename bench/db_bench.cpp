@@ -232,31 +232,11 @@ void BM_DbLoadMemory(benchmark::State& state) {
 BENCHMARK(BM_DbLoadMemory)->Args({1000000, 100})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 const bool kFigures =
-    AddFigure({"db-load-1m",
-               "s",
-               {"BM_DbLoad"},
-               [](const Results& r) { return r.Seconds("BM_DbLoad/1000000/100"); },
-               3}) &&
-    AddFigure({"db-load-speedup-20k",
-               "x",
-               {"BM_DbLoad", "BM_DbLoadOneByOne"},
-               [](const Results& r) {
-                   return r.Seconds("BM_DbLoadOneByOne/20000/1") / r.Seconds("BM_DbLoad/20000/1");
-               },
-               1}) &&
-    AddFigure({"db-load-speedup-20k-100-groups",
-               "x",
-               {"BM_DbLoad", "BM_DbLoadOneByOne"},
-               [](const Results& r) {
-                   return r.Seconds("BM_DbLoadOneByOne/20000/100") /
-                          r.Seconds("BM_DbLoad/20000/100");
-               },
-               1}) &&
-    AddFigure({"db-save-1m",
-               "s",
-               {"BM_DbSave"},
-               [](const Results& r) { return r.Seconds("BM_DbSave/1000000/100"); },
-               3}) &&
+    AddFigure(Time("db-load-1m", "s", "BM_DbLoad/1000000/100")) &&
+    AddFigure(Ratio("db-load-speedup-20k", "BM_DbLoadOneByOne/20000/1", "BM_DbLoad/20000/1")) &&
+    AddFigure(Ratio("db-load-speedup-20k-100-groups", "BM_DbLoadOneByOne/20000/100",
+                    "BM_DbLoad/20000/100")) &&
+    AddFigure(Time("db-save-1m", "s", "BM_DbSave/1000000/100")) &&
     AddFigure({"db-load-memory",
                "x",
                {"BM_DbLoadMemory"},
