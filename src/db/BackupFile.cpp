@@ -1,6 +1,5 @@
 #include "db/BackupFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -34,44 +33,25 @@ fs::path TemporaryNear(const fs::path& path, std::string_view purpose) {
     return path.parent_path() / name;
 }
 
-// Writes a copy of `from` under `to`, for file systems without hard links.
-FileResult CopyFile(FileOps& ops, const fs::path& from, const fs::path& to) {
+// Gives `to` the current content of `from`: a hard link renamed into place, or, where the file
+// system cannot link, a copy written atomically.
+FileResult PlaceCopy(FileOps& ops, const fs::path& from, const fs::path& to) {
+    const fs::path link = TemporaryNear(to, "link");
+    if (ops.Link(from.c_str(), link.c_str()) == 0) {
+        if (ops.Rename(link.c_str(), to.c_str()) == 0) {
+            return {};
+        }
+        const int err = errno;
+        ops.Unlink(link.c_str());
+        return FileResult::Failure(SystemErrorText("cannot write", to, err));
+    }
     std::string content;
     if (FileResult read = ReadWholeFile(from, content); !read) {
         return read;
     }
-    const int fd = ops.Open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return FileResult::Failure(SystemErrorText("cannot write", to, errno));
-    }
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ops.Write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            const int err = n < 0 ? errno : ENOSPC;
-            ops.Close(fd);
-            ops.Unlink(to.c_str());
-            return FileResult::Failure(SystemErrorText("cannot write", to, err));
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (ops.Fsync(fd) != 0 || ops.Close(fd) != 0) {
-        const int err = errno;
-        ops.Unlink(to.c_str());
-        return FileResult::Failure(SystemErrorText("cannot write", to, err));
-    }
-    return {};
-}
-
-// A second name for the file's current content: a hard link, or a copy.
-FileResult Duplicate(FileOps& ops, const fs::path& from, const fs::path& to) {
-    if (ops.Link(from.c_str(), to.c_str()) == 0) {
-        return {};
-    }
-    return CopyFile(ops, from, to);
+    AtomicWriteOptions options;
+    options.ops = &ops;
+    return WriteFileAtomically(to, content, options);
 }
 
 }  // namespace
@@ -97,19 +77,13 @@ FileResult WriteWithBackup(const fs::path& path, std::string_view content, FileO
     options.beforeReplace = [&]() -> FileResult {
         if (fs::exists(backup, ec)) {
             const fs::path kept = TemporaryNear(backup, "old");
-            if (FileResult copied = Duplicate(ops, backup, kept); !copied) {
+            if (FileResult copied = PlaceCopy(ops, backup, kept); !copied) {
                 return copied;
             }
             oldBackup = kept;
         }
-        const fs::path fresh = TemporaryNear(backup, "new");
-        if (FileResult copied = Duplicate(ops, path, fresh); !copied) {
+        if (FileResult copied = PlaceCopy(ops, path, backup); !copied) {
             return copied;
-        }
-        if (ops.Rename(fresh.c_str(), backup.c_str()) != 0) {
-            const int err = errno;
-            ops.Unlink(fresh.c_str());
-            return FileResult::Failure(SystemErrorText("cannot make the backup", backup, err));
         }
         backupMade = true;
         return {};

@@ -14,16 +14,7 @@ std::vector<BirthdayEntry> FindBirthdays(const NamesDatabase& database, std::int
         for (std::size_t p = 0; p < persons.size(); ++p) {
             // Most lines do not match; look at the date before copying anything out.
             const std::string_view line = persons[p];
-            const std::size_t first = line.find('|');
-            const std::size_t second =
-                first == std::string_view::npos ? first : line.find('|', first + 1);
-            const std::string_view dateText =
-                first == std::string_view::npos
-                    ? std::string_view{}
-                    : line.substr(first + 1, second == std::string_view::npos
-                                                 ? std::string_view::npos
-                                                 : second - first - 1);
-            const std::int32_t born = ParseDob(dateText);
+            const std::int32_t born = ParseDob(PersonDateText(line));
             const CivilDate birth = DecodeDate(born);
             if (birth.day != picked.day || birth.month != picked.month) {
                 continue;

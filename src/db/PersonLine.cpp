@@ -44,15 +44,21 @@ int DatePart(std::string_view digits) {
 
 }  // namespace
 
+std::string_view PersonDateText(std::string_view line) {
+    const std::size_t first = line.find('|');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t second = line.find('|', first + 1);
+    return line.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
+}
+
 Person SplitPersonLine(std::string_view line) {
     Person person;
     const std::size_t first = line.find('|');
     person.name = line.substr(0, first);
-    if (first == std::string_view::npos) {
-        return person;
-    }
-    const std::size_t second = line.find('|', first + 1);
-    person.dateText = line.substr(first + 1, second - first - 1);
+    person.dateText = PersonDateText(line);
+    const std::size_t second = first == std::string_view::npos ? first : line.find('|', first + 1);
     if (second != std::string_view::npos) {
         person.sex = FirstCharacters(line.substr(second + 1), 1);
     }

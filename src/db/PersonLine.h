@@ -30,6 +30,8 @@ struct PersonGroup {
 
 // Missing bars give empty fields: "Bob" is a name only, "Bob|01.02.1990" has no sex.
 Person SplitPersonLine(std::string_view line);
+// Just the date text of a line, without copying (for scans of many lines).
+std::string_view PersonDateText(std::string_view line);
 
 // Characters 1-2 are the day, 4-5 the month, 7-10 the year; anything unreadable or impossible
 // gives day zero (30 Dec 1899), which readers take as "no date".
