@@ -41,5 +41,7 @@ int RunJsonBatch(CliIo& io,
 
 int RunDay(const std::vector<std::string>& args, CliIo& io);
 int RunCompat(const std::vector<std::string>& args, CliIo& io);
+int RunDb(const std::vector<std::string>& args, CliIo& io);
+int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
 
 }  // namespace vitalune::cli
