@@ -83,7 +83,10 @@ TMainForm::TMainForm(MainFormContext context, QWidget* parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The person lists read the database: they go first.
+    delete takeCentralWidget();
+}
 
 void TMainForm::BuildControls() {
     auto* central = new QWidget;
