@@ -52,13 +52,13 @@ std::int32_t FromQDate(QDate date) {
     return TryEncodeDate(date.year(), date.month(), date.day()).value_or(0);
 }
 
-struct PageSpec {
+struct PageEntry {
     ChartPage page;
     const char* tab;
     const char* caption;
     const char* box;
 };
-constexpr std::array<PageSpec, paint::kChartPageCount> kPageSpecs = {{
+constexpr std::array<PageEntry, paint::kChartPageCount> kPageEntrys = {{
     {ChartPage::Primary, "BasePage", "Primary rhythms", "Image1"},
     {ChartPage::Secondary, "SecPage", "Secondary rhythms", "Image2"},
     {ChartPage::Extra, "ExtraPage", "Extra rhythms", "ExtraImage"},
@@ -98,22 +98,22 @@ void TMainForm::BuildControls() {
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
     m_pageControl->setAccessibleName(QStringLiteral("Chart pages"));
     m_pageControl->setDocumentMode(true);
-    for (const PageSpec& spec : kPageSpecs) {
+    for (const PageEntry& entry : kPageEntrys) {
         auto* tab = new QWidget;
-        tab->setObjectName(QString::fromLatin1(spec.tab));
+        tab->setObjectName(QString::fromLatin1(entry.tab));
         auto* tabLayout = new QVBoxLayout(tab);
         tabLayout->setContentsMargins(0, 0, 0, 0);
         auto* box =
-            new ChartBox(spec.page, [this](QPainter& p, ChartPage page) { PaintPage(p, page); });
-        box->setObjectName(QString::fromLatin1(spec.box));
-        box->setAccessibleName(QString::fromLatin1(spec.caption) + QStringLiteral(" chart"));
+            new ChartBox(entry.page, [this](QPainter& p, ChartPage page) { PaintPage(p, page); });
+        box->setObjectName(QString::fromLatin1(entry.box));
+        box->setAccessibleName(QString::fromLatin1(entry.caption) + QStringLiteral(" chart"));
         connect(box, &ChartBox::pressed, this, [this, box](QMouseEvent* e) {
             m_lastClickX = static_cast<int>(e->position().x());
             emit chartPressed(box->page(), m_lastClickX, e->button());
         });
         tabLayout->addWidget(box);
-        m_boxes[static_cast<std::size_t>(spec.page)] = box;
-        m_pageControl->addTab(tab, QString::fromLatin1(spec.caption));
+        m_boxes[static_cast<std::size_t>(entry.page)] = box;
+        m_pageControl->addTab(tab, QString::fromLatin1(entry.caption));
     }
     connect(m_boxes[0], &ChartBox::resized, this, &TMainForm::FormResize);
     layout->addWidget(m_pageControl, 1);
