@@ -1,0 +1,139 @@
+// The whole "vitalune --export-chart" process: with a names database of a million persons
+// against the same command with the forty-odd persons of the template.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BenchMain.h"
+
+extern char** environ;
+
+namespace vitalune::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPersons = 1'000'000;
+constexpr int kGroups = 100;
+
+struct Folders {
+    fs::path root;
+    fs::path small;  // no database: the installed template is read
+    fs::path large;  // db.rec with a million persons
+};
+
+// Random names and dates in groups of ten thousand, as a big user file might hold.
+void WriteLargeDatabase(const fs::path& file) {
+    std::ofstream out(file, std::ios::binary);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> day(1, 28), month(1, 12), year(1900, 2020), letter(0, 25);
+    std::string line;
+    for (int g = 0; g < kGroups; ++g) {
+        out << "#Group " << g << "|" << g % 48 << "\r\n";
+        for (int i = 0; i < kPersons / kGroups; ++i) {
+            line.clear();
+            for (int k = 0; k < 8; ++k) {
+                line += static_cast<char>((k == 0 ? 'A' : 'a') + letter(random));
+            }
+            line += " Person" + std::to_string(g * (kPersons / kGroups) + i);
+            char date[16];
+            std::snprintf(date, sizeof date, "|%02d.%02d.%04d|", day(random), month(random),
+                          year(random));
+            out << line << date << (i % 2 ? 'F' : 'M') << "\r\n";
+        }
+    }
+}
+
+const Folders& Prepared() {
+    static const Folders folders = [] {
+        Folders f;
+        char pattern[] = "/tmp/vitalune-bench-XXXXXX";
+        f.root = ::mkdtemp(pattern);
+        f.small = f.root / "small";
+        f.large = f.root / "large";
+        fs::create_directories(f.small);
+        fs::create_directories(f.large);
+        fs::create_directories(f.root / "home");
+        WriteLargeDatabase(f.large / "db.rec");
+        // Outlives the statics, which are gone when atexit handlers run.
+        static const fs::path* const root = new fs::path(f.root);
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(*root, ec);
+        });
+        return f;
+    }();
+    return folders;
+}
+
+int RunExport(const fs::path& dataDir) {
+    const Folders& f = Prepared();
+    const std::string out = (f.root / "chart.png").string();
+    const std::string data = dataDir.string();
+    std::vector<std::string> args = {VITALUNE_PROGRAM, "--export-chart", out, "--data-dir", data,
+                                     "--date",         "2026-12-07"};
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    // A home of its own: no stored settings, nothing of the user's read.
+    const std::string home = "HOME=" + (f.root / "home").string();
+    const std::string config = "XDG_CONFIG_HOME=" + (f.root / "home").string();
+    std::vector<std::string> env = {home, config, "QT_QPA_PLATFORM=offscreen"};
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        return -1;
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void BM_ExportChartTemplate(benchmark::State& state) {
+    for (auto _ : state) {
+        if (RunExport(Prepared().small) != 0) {
+            state.SkipWithError("export failed");
+        }
+    }
+}
+void BM_ExportChartMillion(benchmark::State& state) {
+    for (auto _ : state) {
+        if (RunExport(Prepared().large) != 0) {
+            state.SkipWithError("export failed");
+        }
+    }
+}
+BENCHMARK(BM_ExportChartTemplate)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExportChartMillion)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+const bool kFigures =
+    // Ratio() divides its first benchmark's time by its second's.
+    AddFigure(Ratio("export-chart-1m-ratio", "BM_ExportChartMillion", "BM_ExportChartTemplate")) &&
+    AddFigure(Time("export-chart-1m", "ms", "BM_ExportChartMillion")) &&
+    AddFigure(Time("export-chart-template", "ms", "BM_ExportChartTemplate"));
+
+}  // namespace
+}  // namespace vitalune::bench

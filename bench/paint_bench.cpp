@@ -1,0 +1,93 @@
+// Painting a chart page into an image: every page at the usual window size, and at a 4K
+// screen's device pixels (1920 x 1080 logical pixels at ratio 2).
+#include <benchmark/benchmark.h>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+#include "BenchMain.h"
+#include "engine/Date.h"
+#include "paint/ChartPainter.h"
+
+namespace vitalune::bench {
+namespace {
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "vitalune-bench-gui";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// The busiest settings: bars on every page, details on the Compatibility page.
+paint::ChartScene BusyScene(paint::ChartPage page, int width, int height) {
+    paint::ChartScene s;
+    s.page = page;
+    s.font = QGuiApplication::font();
+    s.geometry = paint::ComputeChartGeometry(width, height, QFontMetrics(s.font).height());
+    s.date = EncodeDate(2026, 12, 7);
+    s.birth1 = EncodeDate(1980, 1, 5);
+    s.birth2 = EncodeDate(1975, 3, 2);
+    s.graphMode = 2;
+    s.showDetails = true;
+    s.drawPicture = [](QPainter& p, QPoint at, paint::ChartPicture, int) {
+        p.fillRect(QRect(at, QSize(17, 6)), Qt::red);
+    };
+    return s;
+}
+
+void PaintInto(benchmark::State& state, int width, int height, qreal dpr) {
+    EnsureApplication();
+    const auto page = static_cast<paint::ChartPage>(state.range(0));
+    const paint::ChartScene scene = BusyScene(page, width, height);
+    QImage image(QSize(width, height) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    paint::PaintBuffers buffers;
+    for (auto _ : state) {
+        QPainter p(&image);
+        paint::PaintChartPage(p, scene, buffers);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_PaintPage751(benchmark::State& state) {
+    PaintInto(state, 751, 353, 1.0);
+}
+void BM_PaintPage4k(benchmark::State& state) {
+    PaintInto(state, 1920, 1080, 2.0);
+}
+BENCHMARK(BM_PaintPage751)
+    ->DenseRange(0, paint::kChartPageCount - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PaintPage4k)
+    ->DenseRange(0, paint::kChartPageCount - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The slowest page's median, in milliseconds.
+Figure SlowestPage(std::string name, std::string benchmark) {
+    return {std::move(name),
+            "ms",
+            {benchmark},
+            [benchmark](const Results& r) {
+                double slowest = 0;
+                for (int page = 0; page < paint::kChartPageCount; ++page) {
+                    slowest = std::max(slowest, r.Seconds(benchmark + "/" + std::to_string(page)));
+                }
+                return slowest * 1e3;
+            },
+            2};
+}
+
+const bool kFigures = AddFigure(SlowestPage("paint-page-751", "BM_PaintPage751")) &&
+                      AddFigure(SlowestPage("paint-page-4k", "BM_PaintPage4k"));
+
+}  // namespace
+}  // namespace vitalune::bench

@@ -1,0 +1,165 @@
+#include "app/gui/ExportChart.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <system_error>
+
+#include "db/NamesDatabase.h"
+#include "db/PersonLine.h"
+#include "engine/Clock.h"
+#include "files/DataFolder.h"
+#include "paint/ChartPainter.h"
+#include "settings/AppSettings.h"
+#include "ui/main/ChartPictures.h"
+
+namespace vitalune::app {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsFile(const fs::path& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+struct Found {
+    std::size_t group = 0;
+    std::size_t index = 0;
+};
+
+// "GROUP/NAME": group names may hold "/" too, so every split is tried.
+std::optional<Found> FindPerson(const NamesDatabase& db, const std::string& text) {
+    for (std::size_t slash = text.find('/'); slash != std::string::npos;
+         slash = text.find('/', slash + 1)) {
+        const auto group = db.FindGroup(std::string_view(text).substr(0, slash));
+        if (!group) {
+            continue;
+        }
+        const std::string_view name = std::string_view(text).substr(slash + 1);
+        const PersonList& persons = db.Persons(*group);
+        for (std::size_t i = 0; i < persons.size(); ++i) {
+            if (SplitPersonLine(persons[i]).name == name) {
+                return Found{*group, i};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The stored selection, put back in range as the main window does.
+Found StoredPerson(const NamesDatabase& db, std::int32_t group, std::int32_t index) {
+    Found f;
+    if (group >= 0 && static_cast<std::size_t>(group) < db.GroupCount()) {
+        f.group = static_cast<std::size_t>(group);
+    }
+    if (index >= 0 && static_cast<std::size_t>(index) < db.Persons(f.group).size()) {
+        f.index = static_cast<std::size_t>(index);
+    }
+    return f;
+}
+
+std::int32_t BirthOf(const NamesDatabase& db, Found f) {
+    if (f.group >= db.GroupCount() || f.index >= db.Persons(f.group).size()) {
+        return 0;
+    }
+    return ParseDob(SplitPersonLine(db.Persons(f.group)[f.index]).dateText);
+}
+
+}  // namespace
+
+fs::path ExportDatabasePath(const fs::path& programFolder, const std::string& storedPath,
+                            const fs::path& executableFolder) {
+    for (const fs::path& candidate : {fs::path(storedPath), programFolder / "db.rec",
+                                      programFolder / "empty.rec", programFolder / "empty.bak"}) {
+        if (IsFile(candidate)) {
+            return candidate;
+        }
+    }
+    return FindResource(executableFolder, "empty.rec").value_or(programFolder / "db.rec");
+}
+
+std::optional<paint::ChartPage> ParsePageName(const QString& name) {
+    using paint::ChartPage;
+    static const std::pair<const char*, ChartPage> kNames[] = {
+        {"primary", ChartPage::Primary},
+        {"secondary", ChartPage::Secondary},
+        {"extra", ChartPage::Extra},
+        {"iching", ChartPage::IChing},
+        {"compatibility", ChartPage::Compatibility},
+    };
+    for (const auto& [text, page] : kNames) {
+        if (name == QLatin1String(text)) {
+            return page;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QSize> ParseSize(const QString& text) {
+    static const QRegularExpression kForm(QStringLiteral("^(\\d{3,4})x(\\d{3,4})$"));
+    const QRegularExpressionMatch m = kForm.match(text);
+    if (!m.hasMatch()) {
+        return std::nullopt;
+    }
+    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+    if (size.width() < 100 || size.height() < 100 || size.width() > 8000 || size.height() > 8000) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+ExportResult ExportChart(const ExportRequest& request, const ExportContext& context) {
+    ExportResult result;
+    const LoadedSettings loaded = LoadAppSettings(*context.store);
+
+    NamesDatabase db(*context.clock);
+    const fs::path dbPath = ExportDatabasePath(context.programFolder, loaded.selection.databasePath,
+                                               context.executableFolder);
+    LoadOptions options;
+    options.createMissing = false;
+    const LoadResult load = db.LoadFromFile(dbPath, options);
+    if (load.outcome != LoadResult::Outcome::Loaded) {
+        result.message = load.message;
+    }
+
+    Found one = StoredPerson(db, loaded.selection.personGroup, loaded.selection.personIndex);
+    Found two = StoredPerson(db, loaded.selection.personGroup2, loaded.selection.personIndex2);
+    for (auto [given, found] : {std::pair{&request.person, &one}, {&request.person2, &two}}) {
+        if (!*given) {
+            continue;
+        }
+        const auto person = FindPerson(db, **given);
+        if (!person) {
+            return {ExportResult::Status::BadRequest,
+                    "no person \"" + **given + "\" in " + dbPath.string()};
+        }
+        *found = *person;
+    }
+
+    const std::int32_t date = request.date.value_or(context.clock->Today());
+    paint::ChartScene scene =
+        paint::MakeChartScene(request.page, request.size, QApplication::font(), loaded.settings,
+                              date, BirthOf(db, one), BirthOf(db, two));
+    scene.drawPicture = ui::ArtworkPictures();
+    paint::PaintBuffers buffers;
+    const QImage image = paint::RenderChart(scene, buffers, request.devicePixelRatio);
+
+    QString format = request.format;
+    if (format.isEmpty()) {
+        format = QFileInfo(request.output).suffix().toLower();
+    }
+    if (format.isEmpty()) {
+        format = QStringLiteral("png");
+    }
+    QImageWriter writer(request.output, format.toLatin1());
+    if (!writer.write(image)) {
+        return {ExportResult::Status::Failed, "cannot write " + request.output.toStdString() +
+                                                  ": " + writer.errorString().toStdString()};
+    }
+    return result;
+}
+
+}  // namespace vitalune::app

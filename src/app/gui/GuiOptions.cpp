@@ -1,0 +1,108 @@
+#include "app/gui/GuiOptions.h"
+
+#include <QCommandLineParser>
+#include <cstring>
+#include <variant>
+
+#include "app/cli/CliDate.h"
+
+namespace vitalune::app {
+
+namespace {
+QCommandLineOption Valued(const char* name, const char* description, const char* value) {
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+                              QString::fromLatin1(value));
+}
+}  // namespace
+
+bool WantsExport(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--export-chart", 14) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+GuiOptions ParseGuiOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Vitalune, the biorhythm calculator.\n"
+                       "Without options it opens the main window; with --export-chart it "
+                       "writes a chart picture and ends without showing a window or changing "
+                       "any setting."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const auto dataDir =
+        Valued("data-dir", "Keep the names database and reports in FOLDER.", "FOLDER");
+    const auto exportChart =
+        Valued("export-chart", "Write the chart picture to FILE (PNG).", "FILE");
+    const auto page = Valued("page",
+                             "Chart page: primary, secondary, extra, iching or compatibility "
+                             "(default primary).",
+                             "PAGE");
+    const auto date =
+        Valued("date", "Calculation date, YYYY-MM-DD or DD.MM.YYYY (default today).", "DATE");
+    const auto person =
+        Valued("person", "Person one (default: the one last chosen).", "GROUP/NAME");
+    const auto person2 = Valued("person2", "Person two of the compatibility page.", "GROUP/NAME");
+    const auto size = Valued("size", "Chart size in pixels (default 751x353).", "WxH");
+    parser.addOptions({dataDir, exportChart, page, date, person, person2, size});
+    parser.process(arguments);
+
+    GuiOptions options;
+    if (parser.isSet(dataDir)) {
+        options.dataDir = parser.value(dataDir).toStdString();
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error =
+            "unexpected argument: " + parser.positionalArguments().first().toStdString();
+        return options;
+    }
+    if (!parser.isSet(exportChart)) {
+        for (const auto* o : {&page, &date, &person, &person2, &size}) {
+            if (parser.isSet(*o)) {
+                options.error = "--" + o->names().first().toStdString() + " needs --export-chart";
+                return options;
+            }
+        }
+        return options;
+    }
+    ExportRequest request;
+    request.output = parser.value(exportChart);
+    if (parser.isSet(page)) {
+        const auto p = ParsePageName(parser.value(page));
+        if (!p) {
+            options.error = "unknown page: " + parser.value(page).toStdString();
+            return options;
+        }
+        request.page = *p;
+    }
+    if (parser.isSet(date)) {
+        const auto parsed = cli::ParseCliDate(parser.value(date).toStdString());
+        if (const auto* why = std::get_if<std::string>(&parsed)) {
+            options.error = "--date: " + *why;
+            return options;
+        }
+        request.date = std::get<std::int32_t>(parsed);
+    }
+    if (parser.isSet(person)) {
+        request.person = parser.value(person).toStdString();
+    }
+    if (parser.isSet(person2)) {
+        request.person2 = parser.value(person2).toStdString();
+    }
+    if (parser.isSet(size)) {
+        const auto s = ParseSize(parser.value(size));
+        if (!s) {
+            options.error = "--size: expected WxH, 100 to 8000 pixels each: " +
+                            parser.value(size).toStdString();
+            return options;
+        }
+        request.size = *s;
+    }
+    options.exportRequest = request;
+    return options;
+}
+
+}  // namespace vitalune::app

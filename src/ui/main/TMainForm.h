@@ -1,0 +1,171 @@
+#pragma once
+// The main window: owns the names database, the settings and pens, the calculation date, the
+// two current persons and the active chart page for the whole run, and paints the five chart
+// pages from them. Other windows read this state through the accessors and hand back what
+// they change; every change ends in RepaintActivePage.
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "db/NamesDatabase.h"
+#include "paint/ChartPainter.h"
+#include "settings/AppSettings.h"
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class QTabWidget;
+
+namespace vitalune {
+class Clock;
+class SettingsStore;
+}  // namespace vitalune
+
+namespace vitalune::ui {
+
+class ChartBox;
+class PersonListModel;
+
+inline constexpr const char* kApplicationTitle = "Vitalune 3.04";
+inline constexpr const char* kMainCaption = " Vitalune v3.04";
+inline constexpr const char* kSaveSettingsError = "Error while saving settings to Windows registry";
+
+struct MainFormContext {
+    SettingsStore* store = nullptr;
+    const Clock* clock = nullptr;
+    std::filesystem::path programFolder;     // the data folder: db.rec, reports, Pict
+    std::filesystem::path executableFolder;  // where the installed files are looked up
+    // A message box with an OK button; tests record the texts instead.
+    std::function<void(const QString&)> showMessage;
+};
+
+struct CurrentPerson {
+    int group = 0;
+    int index = 0;
+    std::string name;
+    std::int32_t birth = 0;  // day number
+};
+
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TMainForm(MainFormContext context, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- state shared with the other windows ---
+    NamesDatabase& Database() { return m_db; }
+    AppSettings& Settings() { return m_settings; }
+    const BarColours& Bars() const { return m_barColours; }
+    const CurrentPerson& PersonOne() const { return m_person1; }
+    const CurrentPerson& PersonTwo() const { return m_person2; }
+    std::int32_t CalculationDate() const;
+    void SetCalculationDate(std::int32_t day);
+    paint::ChartPage ActivePage() const;
+    void SetActivePage(paint::ChartPage page);
+    const paint::ChartGeometry& Geometry() const { return m_geometry; }
+    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
+    const std::filesystem::path& DefaultDatabasePath() const { return m_defaultDbPath; }
+    const std::filesystem::path& EmptyDatabasePath() const { return m_emptyDbPath; }
+    const QFont& PictureFont() const { return m_pictureFont; }
+    ChartBox* PaintBox(paint::ChartPage page) const;
+    int LastClickX() const { return m_lastClickX; }
+
+    // The scene of a page at the paint boxes' size; the picture output draws from it too.
+    paint::ChartScene SceneFor(paint::ChartPage page) const;
+    void RepaintActivePage();
+    // After the options or pens changed: bar colours again, then repaint.
+    void SettingsChanged();
+    // Refills the group and person lists after the database changed, keeping the selection
+    // where it still exists.
+    void DatabaseChanged();
+
+    // Windows that join later: shown once on the first activation when enabled.
+    void SetPersonSelector(std::function<void()> show) { m_showPersonSelector = std::move(show); }
+    void SetTipsWindow(std::function<void()> show) { m_showTips = std::move(show); }
+    void SetHelpCloser(std::function<void()> close) { m_closeHelp = std::move(close); }
+
+  public slots:
+    void Group1Change(int index);
+    void Group2Change(int index);
+    void PNameChange();
+    void PName2Change();
+    void CDateChange();
+    void PageControlChange(int index);
+    void TodayBtnClick();
+    void DOBBtnClick();
+    void DayMinusClick();
+    void DayPlusClick();
+    void MonthMinusClick();
+    void MonthPlusClick();
+
+  signals:
+    // A press on a chart: x in the paint box, with the button (the chart mouse handler).
+    void chartPressed(paint::ChartPage page, int x, Qt::MouseButton button);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void BuildControls();
+    QWidget* BuildPersonBox(QGroupBox* box, QComboBox*& group, QListView*& list,
+                            PersonListModel*& model, const char* which);
+    QWidget* BuildDateBox();
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void FormResize();
+    void LoadSettings();
+    void OpenDatabase(const std::string& storedPath);
+    void ApplyPlacement();
+    void FillGroupList(QComboBox* combo);
+    void FillPersons(QListView* list, PersonListModel* model, std::size_t group, int index);
+    static int SelectedRow(const QListView* list);
+    void SelectPersonOne();
+    void SelectPersonTwo();
+    void ReadPerson(QListView* list, const PersonListModel* model, CurrentPerson& person);
+    void PaintPage(QPainter& p, paint::ChartPage page);
+    void Message(const QString& text) const;
+
+    MainFormContext m_context;
+    NamesDatabase m_db;
+    AppSettings m_settings;
+    BarColours m_barColours{};
+    std::filesystem::path m_programFolder;
+    std::filesystem::path m_defaultDbPath;
+    std::filesystem::path m_emptyDbPath;
+    CurrentPerson m_person1;
+    CurrentPerson m_person2;
+    bool m_promptShown = false;
+    bool m_tipsShown = false;
+    QImage m_picture;  // composed by the picture output
+    QFont m_pictureFont;
+    paint::ChartGeometry m_geometry;
+    paint::PaintBuffers m_buffers;
+    int m_lastClickX = 0;
+    std::function<void()> m_showPersonSelector;
+    std::function<void()> m_showTips;
+    std::function<void()> m_closeHelp;
+
+    QTabWidget* m_pageControl = nullptr;
+    std::array<ChartBox*, paint::kChartPageCount> m_boxes{};
+    QGroupBox* m_personBox = nullptr;
+    QGroupBox* m_personTwoBox = nullptr;
+    QComboBox* m_group1 = nullptr;
+    QComboBox* m_group2 = nullptr;
+    QListView* m_pname = nullptr;
+    QListView* m_pname2 = nullptr;
+    PersonListModel* m_model1 = nullptr;
+    PersonListModel* m_model2 = nullptr;
+    QDateEdit* m_cdate = nullptr;
+    std::array<QLabel*, 4> m_panels{};
+};
+
+}  // namespace vitalune::ui

@@ -1,0 +1,12 @@
+#include <QCoreApplication>
+#include <QTest>
+
+int RunQtSettingsStoreTests(int argc, char** argv);
+int RunSingleInstanceTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    int failed = RunQtSettingsStoreTests(argc, argv);
+    failed += RunSingleInstanceTests(argc, argv);
+    return failed;
+}
