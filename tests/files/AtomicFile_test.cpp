@@ -8,27 +8,14 @@
 #include <cerrno>
 #include <fstream>
 
+#include "support/TempFolder.h"
+
 namespace vitalune {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vitalune-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_path, ec);
-    }
-    const fs::path& path() const { return m_path; }
-
-  private:
-    fs::path m_path;
-};
+using test::TempFolder;
 
 std::string Slurp(const fs::path& p) {
     std::string content;
