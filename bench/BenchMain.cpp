@@ -85,6 +85,25 @@ bool AddFigure(Figure figure) {
     return true;
 }
 
+Figure Ratio(std::string name, std::string baseline, std::string subject) {
+    return {
+        std::move(name),
+        "x",
+        {baseline, subject},
+        [baseline, subject](const Results& r) { return r.Seconds(baseline) / r.Seconds(subject); },
+        1};
+}
+
+Figure Time(std::string name, std::string unit, std::string benchmark) {
+    const double scale = unit == "s" ? 1 : unit == "ms" ? 1e3 : 1e6;
+    const int decimals = unit == "s" ? 3 : unit == "ms" ? 2 : 0;
+    return {std::move(name),
+            std::move(unit),
+            {benchmark},
+            [benchmark, scale](const Results& r) { return r.Seconds(benchmark) * scale; },
+            decimals};
+}
+
 }  // namespace vitalune::bench
 
 // Usage: BINARY [--figures=a,b] [--list-figures] [benchmark flags]
@@ -125,6 +144,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&restArgc, rest.data());
     Results results;
     Collector collector(results);
+    // The tables go to stderr so that stdout holds just the figures.
+    collector.SetOutputStream(&std::cerr);
+    collector.SetErrorStream(&std::cerr);
     std::cout.flush();
     benchmark::RunSpecifiedBenchmarks(&collector, filter);
     benchmark::Shutdown();

@@ -34,4 +34,9 @@ struct Figure {
 // Registers at static initialisation: static bool added = AddFigure({...});
 bool AddFigure(Figure figure);
 
+// "NAME: X x": how many times faster `subject` runs than `baseline`.
+Figure Ratio(std::string name, std::string baseline, std::string subject);
+// "NAME: T UNIT" (unit "s", "ms" or "us"): the median time of one benchmark.
+Figure Time(std::string name, std::string unit, std::string benchmark);
+
 }  // namespace vitalune::bench

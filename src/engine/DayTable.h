@@ -40,4 +40,28 @@ class DayTable {
     std::vector<PhaseResult> m_entries;  // r = -(P-1) .. P-1
 };
 
+// Walks the phase r = d rem P (sign of d, as the tables index it) over consecutive days
+// without a division per day.
+class PhaseCursor {
+  public:
+    PhaseCursor(int period, std::int32_t daysLived)
+        : m_period(period), m_d(daysLived), m_r(daysLived % period) {}
+
+    std::int32_t r() const { return m_r; }
+    void Next() {
+        ++m_d;
+        if (m_d > 0) {
+            m_r = m_r + 1 == m_period ? 0 : m_r + 1;
+        } else {
+            // Before birth r runs from -(P-1) up to 0 and then starts again at -(P-1).
+            m_r = m_r == 0 ? -(m_period - 1) : m_r + 1;
+        }
+    }
+
+  private:
+    int m_period;
+    std::int32_t m_d;
+    std::int32_t m_r;
+};
+
 }  // namespace vitalune

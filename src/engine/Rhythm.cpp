@@ -43,10 +43,7 @@ struct DirectPhase {
     }
 };
 
-template <typename Phase>
-void FillDay(std::int32_t d, DayRhythms& out, bool withIChing) {
-    const PhaseResult p[4] = {Phase::template At<0>(d), Phase::template At<1>(d),
-                              Phase::template At<2>(d), Phase::template At<3>(d)};
+void FillPrimaries(const PhaseResult (&p)[4], DayRhythms& out) {
     out.criticalCount = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         out.percent[i] = p[i].percent;
@@ -54,6 +51,13 @@ void FillDay(std::int32_t d, DayRhythms& out, bool withIChing) {
         out.criticalCount += p[i].critical ? 1 : 0;
     }
     out.overall = OverallPercent(p[0].mean, p[1].mean, p[2].mean);
+}
+
+template <typename Phase>
+void FillDay(std::int32_t d, DayRhythms& out, bool withIChing) {
+    FillPrimaries({Phase::template At<0>(d), Phase::template At<1>(d), Phase::template At<2>(d),
+                   Phase::template At<3>(d)},
+                  out);
     if (withIChing) {
         out.ichingPercent = {Phase::template At<4>(d).percent, Phase::template At<5>(d).percent,
                              Phase::template At<6>(d).percent};
@@ -143,9 +147,27 @@ void ComputeDayRhythms(DateTime birth, DateTime date, DayRhythms& out, bool with
 
 void ComputeDayRhythmsSpan(DateTime birth, std::int32_t firstDay, std::span<DayRhythms> out,
                            bool withIChing) {
-    std::int32_t d = firstDay - WholeDay(birth);
+    const std::int32_t d = firstDay - WholeDay(birth);
+    const int count = withIChing ? 7 : 4;
+    const DayTable* tables[7];
+    std::array<PhaseCursor, 7> cursors = {PhaseCursor(kPeriods[0], d), PhaseCursor(kPeriods[1], d),
+                                          PhaseCursor(kPeriods[2], d), PhaseCursor(kPeriods[3], d),
+                                          PhaseCursor(kPeriods[4], d), PhaseCursor(kPeriods[5], d),
+                                          PhaseCursor(kPeriods[6], d)};
+    for (int i = 0; i < count; ++i) {
+        tables[i] = &DayTable::Get(i);
+    }
     for (DayRhythms& day : out) {
-        FillDay<TablePhase>(d++, day, withIChing);
+        FillPrimaries({tables[0]->AtPhase(cursors[0].r()), tables[1]->AtPhase(cursors[1].r()),
+                       tables[2]->AtPhase(cursors[2].r()), tables[3]->AtPhase(cursors[3].r())},
+                      day);
+        for (int i = 4; i < count; ++i) {
+            day.ichingPercent[static_cast<std::size_t>(i - 4)] =
+                tables[i]->AtPhase(cursors[static_cast<std::size_t>(i)].r()).percent;
+        }
+        for (int i = 0; i < count; ++i) {
+            cursors[static_cast<std::size_t>(i)].Next();
+        }
     }
 }
 

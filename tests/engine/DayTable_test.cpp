@@ -41,6 +41,16 @@ TEST(DayTable, ComputeDayRhythmsAgreesWithTheDirectRecipe) {
     }
 }
 
+TEST(DayTable, PhaseCursorFollowsTheSignedRemainder) {
+    for (int period : kPeriods) {
+        PhaseCursor cursor(period, -3 * period - 5);
+        for (std::int32_t d = -3 * period - 5; d < 3 * period; ++d) {
+            ASSERT_EQ(cursor.r(), d % period) << period << " d=" << d;
+            cursor.Next();
+        }
+    }
+}
+
 TEST(DayTable, RecipeFirstDayExample) {
     // sin(2*pi/23) / 2 = 0.1349..., mapped to 56.745 and rounded up.
     const PhaseResult physical = ComputePhaseDirect(0, 23);

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/DayTable.h"
+#include "engine/DayWeather.h"
 
 namespace vitalune {
 namespace {
@@ -129,8 +130,8 @@ TEST(ComputeDayRhythms, OverallIsTheMeanOfTheUnroundedPrimaries) {
 }
 
 TEST(ComputeDayRhythms, SpanMatchesSingleDays) {
-    std::vector<DayRhythms> days(400);
-    const std::int32_t first = static_cast<std::int32_t>(kBirth) - 150;
+    std::vector<DayRhythms> days(6000);
+    const std::int32_t first = static_cast<std::int32_t>(kBirth) - 2500;
     ComputeDayRhythmsSpan(kBirth + 0.6, first, days, true);
     for (std::size_t i = 0; i < days.size(); ++i) {
         DayRhythms single;
@@ -152,6 +153,18 @@ TEST(ComputeDayRhythms, ExtremeDatesStayFinite) {
         EXPECT_GE(p, 0);
         EXPECT_LE(p, 100);
     }
+}
+
+TEST(DayWeather, FourBands) {
+    EXPECT_EQ(WeatherBand(100), 0);
+    EXPECT_EQ(WeatherBand(75), 0);
+    EXPECT_EQ(WeatherBand(74), 1);
+    EXPECT_EQ(WeatherBand(50), 1);
+    EXPECT_EQ(WeatherBand(49), 2);
+    EXPECT_EQ(WeatherBand(25), 2);
+    EXPECT_EQ(WeatherBand(24), 3);
+    EXPECT_EQ(WeatherBand(0), 3);
+    EXPECT_EQ(WeatherOf(60), DayWeather::SunCloud);
 }
 
 TEST(RhythmValue, ContinuousCurve) {

@@ -1,0 +1,23 @@
+#pragma once
+// Helpers for the artwork tests: a GUI application for the parts that need one, pixel counts,
+// and a giflib decoder that reads a GIF back into an image.
+
+#include <QImage>
+#include <filesystem>
+#include <string>
+
+namespace vitalune::art::test {
+
+// Creates the process's QGuiApplication (offscreen) on first use.
+void EnsureGuiApplication();
+
+int OpaquePixels(const QImage& image);
+bool FullyTransparent(const QImage& image);
+// Separate areas of clearly visible pixels (alpha 128 and above), four-connected.
+int Blobs(const QImage& image);
+
+// The first frame as ARGB32 with the transparent colour clear; a null image when unreadable.
+QImage DecodeGif(const std::string& bytes);
+QImage DecodeGifFile(const std::filesystem::path& path);
+
+}  // namespace vitalune::art::test
