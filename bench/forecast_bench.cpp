@@ -108,28 +108,10 @@ BENCHMARK(BM_ForecastReportHtml100)
     ->ReportAggregatesOnly(true);
 
 const bool kFigures =
-    AddFigure({"forecast-full-scan",
-               "ms",
-               {"BM_ForecastFullScan"},
-               [](const Results& r) { return r.Seconds("BM_ForecastFullScan") * 1e3; },
-               3}) &&
-    AddFigure({"forecast-speedup",
-               "x",
-               {"BM_ForecastFullScan", "BM_ForecastFullScanDirect"},
-               [](const Results& r) {
-                   return r.Seconds("BM_ForecastFullScanDirect") / r.Seconds("BM_ForecastFullScan");
-               },
-               1}) &&
-    AddFigure({"forecast-report-100",
-               "ms",
-               {"BM_ForecastReport100"},
-               [](const Results& r) { return r.Seconds("BM_ForecastReport100") * 1e3; },
-               3}) &&
-    AddFigure({"forecast-report-100-html",
-               "ms",
-               {"BM_ForecastReportHtml100"},
-               [](const Results& r) { return r.Seconds("BM_ForecastReportHtml100") * 1e3; },
-               3});
+    AddFigure(Time("forecast-full-scan", "ms", "BM_ForecastFullScan")) &&
+    AddFigure(Ratio("forecast-speedup", "BM_ForecastFullScanDirect", "BM_ForecastFullScan")) &&
+    AddFigure(Time("forecast-report-100", "ms", "BM_ForecastReport100")) &&
+    AddFigure(Time("forecast-report-100-html", "ms", "BM_ForecastReportHtml100"));
 
 }  // namespace
 }  // namespace vitalune::bench

@@ -45,14 +45,9 @@ namespace {
 
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
     static std::mt19937 random{std::random_device{}()};
-    // Appended piece by piece: GCC 12 at -O3 warns falsely about "." + std::string&&.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".tmp-";
-    name += std::to_string(::getpid());
-    name += "-";
-    name += std::to_string(random() % 1000000);
-    return target.parent_path() / name;
+    const std::string suffix =
+        ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(random() % 1000000);
+    return target.parent_path() / ("." + target.filename().string() + suffix);
 }
 
 // Syncs the folder so the rename itself survives a crash; failure here is not worth

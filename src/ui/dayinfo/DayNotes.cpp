@@ -133,7 +133,7 @@ DayNotes ComposeCompatibilityNotes(const CompatibilityResult& result) {
     return {
         Heading(CompatTexts::Title(combination)),
         Body(std::string{CompatTexts::Body(combination)}),
-        Body(std::string{"\n"}.append(paragraph(0)).append("\n")),
+        Body("\n" + paragraph(0) + "\n"),
         Body(paragraph(1) + "\n"),
         Body(paragraph(2)),
     };

@@ -100,53 +100,52 @@ ScanPlan PlanScan(const ForecastCriteria& c) {
     return plan;
 }
 
-// Consecutive days from the per-period tables: the phase of each rhythm steps by one per day,
-// so a day costs four look-ups and no division.
+// Consecutive days from the per-period tables: each phase steps by one per day, so a day
+// costs four look-ups. The overall value is left out while the test does not read it.
 class TableDays {
   public:
-    TableDays(DateTime birth, std::int32_t first) : m_d(first - WholeDay(birth)) {
+    TableDays(DateTime birth, std::int32_t first)
+        : m_cursors{PhaseCursor(kPeriods[0], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[1], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[2], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[3], first - WholeDay(birth))} {
         for (std::size_t i = 0; i < 4; ++i) {
-            m_table[i] = &DayTable::Get(static_cast<int>(i));
-            m_period[i] = kPeriods[i];
-            m_r[i] = m_d % m_period[i];
+            m_tables[i] = &DayTable::Get(static_cast<int>(i));
         }
     }
-    void Fill(DayRhythms& out) const {
-        const PhaseResult* p[4];
+    void Fill(DayRhythms& out, bool withOverall) {
         out.criticalCount = 0;
         for (std::size_t i = 0; i < 4; ++i) {
-            p[i] = &m_table[i]->AtPhase(m_r[i]);
-            out.percent[i] = p[i]->percent;
-            out.critical[i] = p[i]->critical;
-            out.criticalCount += p[i]->critical ? 1 : 0;
+            m_phase[i] = &m_tables[i]->AtPhase(m_cursors[i].r());
+            out.percent[i] = m_phase[i]->percent;
+            out.critical[i] = m_phase[i]->critical;
+            out.criticalCount += m_phase[i]->critical ? 1 : 0;
         }
-        out.overall = OverallPercent(p[0]->mean, p[1]->mean, p[2]->mean);
+        if (withOverall) {
+            AddOverall(out);
+        }
+    }
+    // The overall value of the day last filled.
+    void AddOverall(DayRhythms& out) const {
+        out.overall = OverallPercent(m_phase[0]->mean, m_phase[1]->mean, m_phase[2]->mean);
     }
     void Next() {
-        ++m_d;
-        for (std::size_t i = 0; i < 4; ++i) {
-            // The remainder carries the sign of d: before birth it climbs to 0 and then
-            // restarts at -(P - 1); from birth on it runs 0 .. P - 1.
-            ++m_r[i];
-            if (m_r[i] == m_period[i]) {
-                m_r[i] = 0;
-            } else if (m_d < 0 && m_r[i] == 1) {
-                m_r[i] = 1 - m_period[i];
-            }
+        for (PhaseCursor& cursor : m_cursors) {
+            cursor.Next();
         }
     }
 
   private:
-    std::int32_t m_d;
-    std::array<const DayTable*, 4> m_table{};
-    std::array<std::int32_t, 4> m_period{};
-    std::array<std::int32_t, 4> m_r{};
+    std::array<PhaseCursor, 4> m_cursors;
+    std::array<const DayTable*, 4> m_tables{};
+    std::array<const PhaseResult*, 4> m_phase{};
 };
 
 class DirectDays {
   public:
     DirectDays(DateTime birth, std::int32_t first) : m_birth(birth), m_day(first) {}
-    void Fill(DayRhythms& out) const { ComputeDayRhythmsDirect(m_birth, m_day, out, false); }
+    void Fill(DayRhythms& out, bool) const { ComputeDayRhythmsDirect(m_birth, m_day, out, false); }
+    void AddOverall(DayRhythms&) const {}
     void Next() { ++m_day; }
 
   private:
@@ -162,11 +161,16 @@ ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
     ForecastResult result;
     result.hits.reserve(plan.cap);
     Days days(birth, plan.first);
+    const bool testsOverall = (c.kind == ForecastKind::Sunny && ShowsAll(c.sunny)) ||
+                              (c.kind == ForecastKind::Rainy && ShowsAll(c.rainy));
     DayRhythms day;
     bool filled = false;
     for (std::int32_t date = plan.first;; ++date) {
-        days.Fill(day);
+        days.Fill(day, testsOverall);
         if (DayPasses(c, day)) {
+            if (!testsOverall) {
+                days.AddOverall(day);
+            }
             result.hits.push_back({date, day});
             if (result.hits.size() >= plan.cap) {
                 filled = true;
