@@ -152,6 +152,7 @@ ReportResult WriteReportFile(const fs::path& file, const HtmlWriter& page, FileO
     }
     AtomicWriteOptions options;
     options.ops = ops;
+    options.sync = false;  // a report is written anew on every request
     if (FileResult written = WriteFileAtomically(full, page.Bytes(), options); !written) {
         return fail(std::move(written.error));
     }

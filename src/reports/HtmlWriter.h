@@ -53,7 +53,7 @@ struct ReportResult {
 };
 
 // Writes the page atomically (a failed write leaves any earlier file as it was), creating the
-// folder when needed.
+// folder when needed. The page is not synced to disk: it is written anew on every request.
 ReportResult WriteReportFile(const std::filesystem::path& file, const HtmlWriter& page,
                              FileOps* ops = nullptr);
 
