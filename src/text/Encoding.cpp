@@ -109,13 +109,19 @@ bool IsValidUtf8(std::string_view text) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            AppendUtf8(out, ByteToCodePoint(b));
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // Copy ASCII runs whole; big files are mostly ASCII.
+        std::size_t run = pos;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
         }
+        out.append(bytes.data() + pos, run - pos);
+        if (run < bytes.size()) {
+            AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(bytes[run])));
+            ++run;
+        }
+        pos = run;
     }
     return out;
 }
@@ -173,6 +179,17 @@ DecodedText DecodeFileText(std::string_view bytes) {
         return {std::string{body}, true};
     }
     return {Windows1252ToUtf8(bytes), false};
+}
+
+DecodedText DecodeFileTextOwned(std::string&& bytes) {
+    const std::size_t bom = std::string_view{bytes}.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    if (IsValidUtf8(std::string_view{bytes}.substr(bom))) {
+        bytes.erase(0, bom);
+        return {std::move(bytes), true};
+    }
+    std::string utf8 = Windows1252ToUtf8(bytes);
+    std::string{}.swap(bytes);  // consumed either way, so big files are not held twice
+    return {std::move(utf8), false};
 }
 
 }  // namespace vitalune

@@ -29,5 +29,8 @@ struct DecodedText {
     bool wasUtf8 = true;
 };
 DecodedText DecodeFileText(std::string_view bytes);
+// The same, consuming `bytes`: valid UTF-8 keeps its buffer, windows-1252 frees it once
+// converted (big files are then never held twice).
+DecodedText DecodeFileTextOwned(std::string&& bytes);
 
 }  // namespace vitalune

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder below the system's temporary folder, removed with everything in it when the
-// test ends.
+// A fresh folder under the system's temporary folder, removed with everything in it (also
+// after a test made it read-only).
 
 #include <stdlib.h>
 
@@ -13,15 +13,15 @@ namespace vitalune::test {
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vitalune-test-XXXXXX").string();
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "vitalune-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~TempFolder() {
+        namespace fs = std::filesystem;
         std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(m_path, ec);
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

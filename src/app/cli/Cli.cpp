@@ -21,6 +21,16 @@ const std::array kCommands = {
                "Usage: vitalune-cli compat --birth DATE --birth2 DATE [--json]\n"
                "       vitalune-cli compat --json < lines of \"BIRTH BIRTH2\"\n",
                RunCompat},
+    CliCommand{"db", "Check, list or merge names database files",
+               "Usage: vitalune-cli db check FILE\n"
+               "       vitalune-cli db list FILE [--group NAME] [--json]\n"
+               "       vitalune-cli db merge FILE OTHER [-o OUT]\n"
+               "check prints the groups, the persons and every line loading drops, with its\n"
+               "line number and the reason (exit 1 when a line was dropped). merge adds OTHER's\n"
+               "groups and valid persons to FILE and saves it (or OUT), keeping a .bak backup.\n",
+               RunDb},
+    CliCommand{"birthdays", "Persons of a names database born on a day of the year",
+               "Usage: vitalune-cli birthdays FILE --date DATE [--json]\n", RunBirthdays},
     CliCommand{"dayinfo", "The day information views of one person (or a pair) and the notes",
                "Usage: vitalune-cli dayinfo --birth DATE --date DATE [--birth2 DATE]\n"
                "                            [--name NAME] [--name2 NAME] [--seed N] [--json]\n",

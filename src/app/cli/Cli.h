@@ -41,6 +41,8 @@ int RunJsonBatch(CliIo& io,
 
 int RunDay(const std::vector<std::string>& args, CliIo& io);
 int RunCompat(const std::vector<std::string>& args, CliIo& io);
+int RunDb(const std::vector<std::string>& args, CliIo& io);
+int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
 int RunDayInfo(const std::vector<std::string>& args, CliIo& io);
 int RunForecast(const std::vector<std::string>& args, CliIo& io);
 int RunReport(const std::vector<std::string>& args, CliIo& io);

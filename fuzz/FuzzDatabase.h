@@ -1,0 +1,90 @@
+#pragma once
+// Checks shared by the names database fuzz targets; each failure aborts.
+
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "db/NamesDatabase.h"
+#include "db/PersonCollator.h"
+#include "engine/Clock.h"
+#include "text/Encoding.h"
+
+namespace vitalune::fuzz {
+
+inline const Clock& Today() {
+    static const FixedClock clock(EncodeDate(2008, 1, 5));
+    return clock;
+}
+
+// At least one group, unique names, every list non-empty, sorted, without equal lines.
+inline void CheckInvariants(const NamesDatabase& database) {
+    if (database.GroupCount() == 0) {
+        std::abort();
+    }
+    const PersonCollator& order = PersonCollator::Instance();
+    for (std::size_t g = 0; g < database.GroupCount(); ++g) {
+        const std::string& entry = database.GroupEntry(g);
+        if (database.FindGroup(ParseGroupEntry(entry).name) != g) {
+            std::abort();
+        }
+        const PersonList& persons = database.Persons(g);
+        if (persons.empty()) {
+            std::abort();
+        }
+        for (std::size_t p = 1; p < persons.size(); ++p) {
+            if (order.CompareByIcu(persons[p - 1], persons[p]) >= 0) {
+                std::abort();
+            }
+        }
+    }
+}
+
+// Every valid person line after a header is in its group (a line equal to it is).
+inline void CheckHoldsValidLines(const NamesDatabase& database, const std::string& bytes,
+                                 bool headersAsLoaded) {
+    const std::string text = DecodeFileText(bytes).utf8;
+    std::string group;
+    bool inGroup = false;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string_view line(text.data() + pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '#') {
+            group = (headersAsLoaded ? ParseGroupHeader(line.substr(1))
+                                     : ParseGroupEntry(line.substr(1)))
+                        .name;
+            inGroup = true;
+            continue;
+        }
+        if (!inGroup || !IsValidPersonLine(line)) {
+            continue;
+        }
+        const auto g = database.FindGroup(group);
+        if (!g || !database.Persons(*g).Find(line)) {
+            std::abort();
+        }
+    }
+}
+
+// What is saved loads back as the same database and the same bytes.
+inline void CheckRoundTrip(const NamesDatabase& database) {
+    const std::string saved = database.FileContent();
+    NamesDatabase again(Today());
+    if (again.LoadFromBytes(saved).outcome != LoadResult::Outcome::Loaded || !(again == database) ||
+        again.FileContent() != saved) {
+        std::abort();
+    }
+}
+
+}  // namespace vitalune::fuzz

@@ -1,0 +1,182 @@
+// "vitalune-cli db check|list|merge": the names database files as the program reads them.
+#include <ostream>
+#include <vector>
+
+#include "app/cli/Cli.h"
+#include "app/cli/CliArgs.h"
+#include "app/cli/Json.h"
+#include "db/NamesDatabase.h"
+#include "engine/Clock.h"
+
+namespace vitalune::cli {
+
+namespace {
+
+// Loads without creating a missing file; false (with the reason on stderr) when the file
+// could not be used.
+bool LoadForTool(NamesDatabase& database, const std::string& file, CliIo& io,
+                 std::string_view command, LoadResult& result,
+                 std::vector<DroppedLine>* dropped = nullptr) {
+    LoadOptions options;
+    options.createMissing = false;
+    options.dropped = dropped;
+    result = database.LoadFromFile(file, options);
+    switch (result.outcome) {
+        case LoadResult::Outcome::Loaded:
+        case LoadResult::Outcome::NoGroups:
+            return true;
+        case LoadResult::Outcome::Missing:
+            io.err << "vitalune-cli " << command << ": no file " << file << '\n';
+            return false;
+        case LoadResult::Outcome::Unreadable:
+            io.err << "vitalune-cli " << command << ": " << result.readError << '\n';
+            return false;
+    }
+    return false;
+}
+
+std::string OnePositional(const CliArgs& parsed, std::size_t count, const char* what) {
+    if (parsed.Positionals().size() != count) {
+        throw UsageError(std::string{"expected "} + what);
+    }
+    return parsed.Positionals().front();
+}
+
+int RunCheck(const std::vector<std::string>& args, CliIo& io) {
+    const CliArgs parsed(args, {}, {});
+    const std::string file = OnePositional(parsed, 1, "one FILE");
+    const SystemClock clock;
+    NamesDatabase database(clock);
+    LoadResult result;
+    std::vector<DroppedLine> dropped;
+    if (!LoadForTool(database, file, io, "db check", result, &dropped)) {
+        return kExitFailed;
+    }
+    if (result.outcome == LoadResult::Outcome::NoGroups) {
+        io.out << "No group header: the file holds no database.\n";
+    } else {
+        io.out << "Groups: " << database.GroupCount() << ", persons: " << database.PersonCount()
+               << '\n';
+        for (std::size_t g = 0; g < database.GroupCount(); ++g) {
+            const std::size_t count = database.Persons(g).size();
+            io.out << "  " << database.GroupEntry(g) << ": " << count
+                   << (count == 1 ? " person\n" : " persons\n");
+        }
+    }
+    io.out << "Dropped lines: " << dropped.size() << '\n';
+    for (const DroppedLine& line : dropped) {
+        io.out << "  line " << line.lineNumber << ": " << line.reason << ": " << line.text << '\n';
+    }
+    return dropped.empty() && result.outcome == LoadResult::Outcome::Loaded ? kExitOk : kExitFailed;
+}
+
+int RunList(const std::vector<std::string>& args, CliIo& io) {
+    const CliArgs parsed(args, {"--group"}, {"--json"});
+    const std::string file = OnePositional(parsed, 1, "one FILE");
+    const SystemClock clock;
+    NamesDatabase database(clock);
+    LoadResult result;
+    if (!LoadForTool(database, file, io, "db list", result)) {
+        return kExitFailed;
+    }
+    if (result.outcome == LoadResult::Outcome::NoGroups) {
+        io.err << "vitalune-cli db list: no group header in " << file
+               << "; showing the empty database\n";
+    }
+    std::vector<std::size_t> groups;
+    if (const auto name = parsed.Option("--group")) {
+        const auto found = database.FindGroup(*name);
+        if (!found) {
+            io.err << "vitalune-cli db list: no group \"" << *name << "\"\n";
+            return kExitFailed;
+        }
+        groups.push_back(*found);
+    } else {
+        for (std::size_t g = 0; g < database.GroupCount(); ++g) {
+            groups.push_back(g);
+        }
+    }
+    if (!parsed.Has("--json")) {
+        for (const std::size_t g : groups) {
+            io.out << '#' << database.GroupEntry(g) << '\n';
+            for (const std::string_view line : database.Persons(g)) {
+                io.out << line << '\n';
+            }
+        }
+        return kExitOk;
+    }
+    std::string json = "{\"groups\":[";
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const PersonList& persons = database.Persons(groups[k]);
+        const std::vector<std::string_view> lines(persons.begin(), persons.end());
+        if (k > 0) {
+            json += ',';
+        }
+        json += JsonObject{}
+                    .Add("entry", JsonString(database.GroupEntry(groups[k])))
+                    .Add("persons", JsonStringArray(lines))
+                    .Str();
+    }
+    io.out << json << "]}\n";
+    return kExitOk;
+}
+
+int RunMerge(const std::vector<std::string>& args, CliIo& io) {
+    const CliArgs parsed(args, {"-o", "--output"}, {});
+    if (parsed.Positionals().size() != 2) {
+        throw UsageError("expected FILE and OTHER");
+    }
+    const std::string& file = parsed.Positionals()[0];
+    const std::string& other = parsed.Positionals()[1];
+    const std::string output =
+        parsed.Option("-o").value_or(parsed.Option("--output").value_or(file));
+    const SystemClock clock;
+    NamesDatabase database(clock);
+    LoadResult result;
+    if (!LoadForTool(database, file, io, "db merge", result)) {
+        return kExitFailed;
+    }
+    if (result.outcome == LoadResult::Outcome::NoGroups) {
+        io.err << "vitalune-cli db merge: no group header in " << file << "; nothing written\n";
+        return kExitFailed;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(other, ec)) {
+        io.err << "vitalune-cli db merge: no file " << other << '\n';
+        return kExitFailed;
+    }
+    const MergeResult merged = database.MergeFromFile(other);
+    if (!merged.read) {
+        io.err << "vitalune-cli db merge: " << merged.read.error << '\n';
+        return kExitFailed;
+    }
+    if (const FileResult saved = database.SaveToFile(output); !saved) {
+        io.err << "vitalune-cli db merge: " << saved.error << '\n';
+        return kExitFailed;
+    }
+    io.out << "Merged " << other << " into " << file << ": " << merged.addedGroups
+           << " new groups, " << merged.droppedLines << " invalid lines dropped; saved to "
+           << output << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunDb(const std::vector<std::string>& args, CliIo& io) {
+    if (args.empty()) {
+        throw UsageError("expected check, list or merge");
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args.front() == "check") {
+        return RunCheck(rest, io);
+    }
+    if (args.front() == "list") {
+        return RunList(rest, io);
+    }
+    if (args.front() == "merge") {
+        return RunMerge(rest, io);
+    }
+    throw UsageError("unknown db command \"" + args.front() + "\" (check, list or merge)");
+}
+
+}  // namespace vitalune::cli
