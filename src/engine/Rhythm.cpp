@@ -24,11 +24,6 @@ constexpr RhythmInfo Mean3(std::string_view name, F family, R a, R b, R c,
     return {name, family, 0, {a, b, c}, 3, attrib};
 }
 
-// Overall of the primary rhythms from the unrounded day means.
-std::int32_t OverallPercent(double mP, double mE, double mI) {
-    return RoundHalfUp(((mP + mE + mI) * (1.0 / 3) + 1) * 0.5 * 100);
-}
-
 // The divisor of each phase is a constant here, so the compiler turns the remainder into a
 // multiplication; that and the table look-up are all a day costs.
 struct TablePhase {
@@ -132,6 +127,10 @@ std::int32_t RoundHalfUp(double x) {
 
 std::int32_t CompositePercent(std::int32_t a, std::int32_t b) {
     return RoundHalfUp((static_cast<double>(a) + b) * 0.5);
+}
+
+std::int32_t OverallPercent(double mP, double mE, double mI) {
+    return RoundHalfUp(((mP + mE + mI) * (1.0 / 3) + 1) * 0.5 * 100);
 }
 
 std::int32_t DaysLived(DateTime birth, DateTime date) {

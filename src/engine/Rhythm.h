@@ -68,6 +68,8 @@ struct DayRhythms {
 std::int32_t RoundHalfUp(double x);
 // Percentage of a two-component rhythm from its components' day percentages.
 std::int32_t CompositePercent(std::int32_t a, std::int32_t b);
+// The primary Overall from the unrounded day means of Physical, Emotional and Intellectual.
+std::int32_t OverallPercent(double meanPhysical, double meanEmotional, double meanIntellectual);
 
 std::int32_t DaysLived(DateTime birth, DateTime date);
 // sin(2*pi*t / period), t in days lived with a fraction.

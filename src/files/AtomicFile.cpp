@@ -92,7 +92,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_
         }
         written += static_cast<std::size_t>(n);
     }
-    if (ops.Fsync(fd) != 0) {
+    if (options.sync && ops.Fsync(fd) != 0) {
         return fail(errno);
     }
     if (ops.Close(fd) != 0) {
@@ -112,7 +112,9 @@ FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_
         ops.Unlink(temporary.c_str());
         return FileResult::Failure(SystemErrorText("cannot replace", target, err));
     }
-    SyncFolder(ops, target.parent_path());
+    if (options.sync) {
+        SyncFolder(ops, target.parent_path());
+    }
     return {};
 }
 

@@ -40,6 +40,10 @@ struct AtomicWriteOptions {
     // Runs once the new content is safely on disk, just before it replaces the target (the
     // names database makes its backup here). A failure stops the write; the target stays.
     std::function<FileResult()> beforeReplace;
+    // Whether the content and the rename are synced to disk before the call returns. Files
+    // the program writes anew on every request (the HTML reports) skip it: they stay whole
+    // through the rename, and a sync would only keep the user waiting.
+    bool sync = true;
 };
 
 FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_view content,

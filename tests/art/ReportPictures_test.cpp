@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "reports/ReportPictures.h"
+
 namespace vitalune::art {
 namespace {
 
@@ -17,6 +19,16 @@ TEST(ReportPictures, NamesTheFilesTheReportsUse) {
     EXPECT_EQ(names, (std::set<std::string>{"sun.gif", "suncloud.gif", "clouds.gif", "rain.gif",
                                             "up.gif", "down.gif", "one.gif", "two.gif", "three.gif",
                                             "none.gif", "one_2.gif", "two_2.gif", "three_2.gif"}));
+}
+
+// The files the build writes are the ones the reports copy into the data folder.
+TEST(ReportPictures, AreTheFilesTheReportWritersCopy) {
+    std::set<std::string> generated;
+    for (const ReportPicture& p : ReportPictures()) {
+        generated.insert(p.fileName);
+    }
+    EXPECT_EQ(generated,
+              std::set<std::string>(kReportPictureFiles.begin(), kReportPictureFiles.end()));
 }
 
 TEST(ReportPictures, EachFileIsMadeFromItsPicture) {

@@ -64,6 +64,30 @@ TEST(AtomicFile, WritesAndReplaces) {
     EXPECT_EQ(FilesIn(folder.path()), 1u);  // no temporary left behind
 }
 
+class CountingSyncs : public FileOps {
+  public:
+    int Fsync(int fd) override {
+        ++m_syncs;
+        return FileOps::Fsync(fd);
+    }
+    int m_syncs = 0;
+};
+
+TEST(AtomicFile, SyncingCanBeLeftOut) {
+    TempFolder folder;
+    const fs::path target = folder.path() / "forecast.htm";
+    CountingSyncs ops;
+    ASSERT_TRUE(WriteFileAtomically(target, "first", {&ops, {}}));
+    EXPECT_EQ(ops.m_syncs, 2);  // the file and its folder
+    AtomicWriteOptions options;
+    options.ops = &ops;
+    options.sync = false;
+    ASSERT_TRUE(WriteFileAtomically(target, "second", options));
+    EXPECT_EQ(ops.m_syncs, 2);
+    EXPECT_EQ(Slurp(target), "second");
+    EXPECT_EQ(FilesIn(folder.path()), 1u);
+}
+
 TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
     TempFolder folder;
     const fs::path target = folder.path() / "db.rec";

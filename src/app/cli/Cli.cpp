@@ -31,6 +31,22 @@ const std::array kCommands = {
                RunDb},
     CliCommand{"birthdays", "Persons of a names database born on a day of the year",
                "Usage: vitalune-cli birthdays FILE --date DATE [--json]\n", RunBirthdays},
+    CliCommand{"dayinfo", "The day information views of one person (or a pair) and the notes",
+               "Usage: vitalune-cli dayinfo --birth DATE --date DATE [--birth2 DATE]\n"
+               "                            [--name NAME] [--name2 NAME] [--seed N] [--json]\n",
+               RunDayInfo},
+    CliCommand{"forecast", "Days from a start date that meet forecast criteria",
+               "Usage: vitalune-cli forecast --birth DATE --start DATE\n"
+               "           --kind sunny|rainy|critical|stress [--show-all] [--overall-level K]\n"
+               "           [--rhythm NAME[:K]]... [--and|--or] [--stress all|women|men]\n"
+               "           [--results N | --months N] [--json]\n"
+               "NAME is physical, emotional, intellectual or intuitive; K the level item 0..2\n"
+               "(sunny: 75%, 50%, 25% or higher; rainy: less than 25%, 50%, 75%); a critical\n"
+               "rhythm takes no level. Without a rhythm the overall value (or any critical\n"
+               "rhythm) is tested. The default is --or --months 12.\n",
+               RunForecast},
+    CliCommand{"report", "Writes dayinfo.htm or forecast.htm as the program does", ReportUsage(),
+               RunReport},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -43,5 +43,13 @@ int RunDay(const std::vector<std::string>& args, CliIo& io);
 int RunCompat(const std::vector<std::string>& args, CliIo& io);
 int RunDb(const std::vector<std::string>& args, CliIo& io);
 int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
+int RunDayInfo(const std::vector<std::string>& args, CliIo& io);
+int RunForecast(const std::vector<std::string>& args, CliIo& io);
+int RunReport(const std::vector<std::string>& args, CliIo& io);
+
+// The kinds of "report", listed in CliReport.cpp.
+int RunDayInfoReport(const std::vector<std::string>& args, CliIo& io);
+int RunForecastReport(const std::vector<std::string>& args, CliIo& io);
+std::string_view ReportUsage();
 
 }  // namespace vitalune::cli

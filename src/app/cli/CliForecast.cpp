@@ -1,0 +1,265 @@
+#include <cctype>
+#include <ostream>
+
+#include "app/cli/Cli.h"
+#include "app/cli/CliArgs.h"
+#include "app/cli/CliDate.h"
+#include "app/cli/CliReport.h"
+#include "app/cli/Json.h"
+#include "engine/DateText.h"
+#include "reports/ForecastReport.h"
+#include "text/DecimalText.h"
+#include "ui/forecast/ForecastSearch.h"
+
+namespace vitalune::cli {
+
+namespace {
+
+constexpr std::string_view kRhythmNames[4] = {"physical", "emotional", "intellectual", "intuitive"};
+constexpr std::string_view kStoppedNote =
+    "the search stopped at 31 Dec 9999, the last day the program can reckon with";
+
+std::string Lower(std::string_view text) {
+    std::string out{text};
+    for (char& c : out) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+ForecastKind ParseKind(std::string_view text) {
+    const std::string kind = Lower(text);
+    if (kind == "sunny") {
+        return ForecastKind::Sunny;
+    }
+    if (kind == "rainy") {
+        return ForecastKind::Rainy;
+    }
+    if (kind == "critical") {
+        return ForecastKind::Critical;
+    }
+    if (kind == "stress") {
+        return ForecastKind::Stress;
+    }
+    throw UsageError("--kind: \"" + std::string{text} +
+                     "\" is not one of sunny, rainy, critical, stress");
+}
+
+int ParseLevel(std::string_view option, std::string_view text) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '2') {
+        throw UsageError(std::string{option} + ": the level item \"" + std::string{text} +
+                         "\" is not 0, 1 or 2");
+    }
+    return text[0] - '0';
+}
+
+int ParseAmountOption(std::string_view option, const std::string& text) {
+    const auto value = ParseDecimal(text);
+    if (!value || *value < 0) {
+        throw UsageError(std::string{option} + ": \"" + text + "\" is not a number of 0 or more");
+    }
+    return *value;
+}
+
+// "--rhythm NAME[:K]" chooses a rhythm of the page; levels belong to sunny and rainy only.
+void ApplyRhythm(ForecastCriteria& c, const std::string& value) {
+    const auto colon = value.find(':');
+    const std::string name = Lower(value.substr(0, colon));
+    std::size_t index = 4;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (name == kRhythmNames[i]) {
+            index = i;
+        }
+    }
+    if (index == 4) {
+        throw UsageError("--rhythm: \"" + name +
+                         "\" is not physical, emotional, intellectual or intuitive");
+    }
+    const bool hasLevel = colon != std::string::npos;
+    switch (c.kind) {
+        case ForecastKind::Sunny:
+        case ForecastKind::Rainy: {
+            LevelCriteria& page = c.kind == ForecastKind::Sunny ? c.sunny : c.rainy;
+            page.rhythm[index] = true;
+            page.level[index] = hasLevel ? ParseLevel("--rhythm", value.substr(colon + 1)) : 0;
+            break;
+        }
+        case ForecastKind::Critical:
+            if (hasLevel) {
+                throw UsageError("--rhythm: a critical rhythm takes no level");
+            }
+            c.criticalRhythm[index] = true;
+            break;
+        case ForecastKind::Stress:
+            throw UsageError("--rhythm does not apply to --kind stress");
+    }
+}
+
+StressMode ParseStress(std::string_view text) {
+    const std::string mode = Lower(text);
+    if (mode == "all") {
+        return StressMode::All;
+    }
+    if (mode == "women") {
+        return StressMode::Women;
+    }
+    if (mode == "men") {
+        return StressMode::Men;
+    }
+    throw UsageError("--stress: \"" + std::string{text} + "\" is not one of all, women, men");
+}
+
+ForecastCriteria CriteriaFromArgs(const CliArgs& args) {
+    ForecastCriteria c;
+    c.kind = ParseKind(args.Required("--kind"));
+    c.startDate = RequireDate("--start", args.Required("--start"));
+    const bool levelled = c.kind == ForecastKind::Sunny || c.kind == ForecastKind::Rainy;
+    if (args.Has("--and") && args.Has("--or")) {
+        throw UsageError("--and and --or exclude each other");
+    }
+    if (args.Has("--results") && args.Has("--months")) {
+        throw UsageError("--results and --months exclude each other");
+    }
+    if (c.kind == ForecastKind::Stress) {
+        for (std::string_view option : {"--show-all", "--and", "--or", "--overall-level"}) {
+            if (args.Has(option)) {
+                throw UsageError(std::string{option} + " does not apply to --kind stress");
+            }
+        }
+    }
+    if (args.Has("--overall-level") && !levelled) {
+        throw UsageError("--overall-level applies to sunny and rainy only");
+    }
+    if (args.Has("--stress") && c.kind != ForecastKind::Stress) {
+        throw UsageError("--stress applies to --kind stress only");
+    }
+    for (const std::string& rhythm : args.Options("--rhythm")) {
+        ApplyRhythm(c, rhythm);
+    }
+    const bool useAnd = args.Has("--and");
+    LevelCriteria& page = c.kind == ForecastKind::Rainy ? c.rainy : c.sunny;
+    if (levelled) {
+        page.overallLevel =
+            ParseLevel("--overall-level", args.Option("--overall-level").value_or("0"));
+        page.useAnd = useAnd;
+        page.showAll =
+            args.Has("--show-all") ||
+            std::none_of(page.rhythm.begin(), page.rhythm.end(), [](bool b) { return b; });
+    } else if (c.kind == ForecastKind::Critical) {
+        c.criticalAnd = useAnd;
+        c.criticalShowAll =
+            args.Has("--show-all") || std::none_of(c.criticalRhythm.begin(), c.criticalRhythm.end(),
+                                                   [](bool b) { return b; });
+    } else if (const auto stress = args.Option("--stress")) {
+        c.stressMode = ParseStress(*stress);
+    }
+    if (const auto results = args.Option("--results")) {
+        c.limitByResults = true;
+        c.resultsAmount = ParseAmountOption("--results", *results);
+    } else if (const auto months = args.Option("--months")) {
+        c.monthsAmount = ParseAmountOption("--months", *months);
+    }
+    NormaliseAmounts(c);
+    return c;
+}
+
+std::string HitsJson(const ForecastResult& result) {
+    std::string hits = "[";
+    for (std::size_t i = 0; i < result.hits.size(); ++i) {
+        const ForecastHit& hit = result.hits[i];
+        if (i > 0) {
+            hits += ',';
+        }
+        hits += JsonObject{}
+                    .Add("date", JsonString(IsoDateText(hit.date)))
+                    .Add("percent", JsonIntArray(hit.day.percent))
+                    .Add("overall", hit.day.overall)
+                    .Add("critical", JsonBoolArray(hit.day.critical))
+                    .Str();
+    }
+    return JsonObject{}
+        .Add("hits", hits + "]")
+        .Add("endDate", JsonString(IsoDateText(result.endDate)))
+        .Str();
+}
+
+void PrintHits(std::ostream& out, const ForecastCriteria& c, const ForecastResult& result) {
+    for (const std::string& line : SearchOptionLines(c)) {
+        out << line << '\n';
+    }
+    out << "From " << DateText(c.startDate) << " to " << DateText(result.endDate) << ": "
+        << result.hits.size() << (result.hits.size() == 1 ? " day" : " days") << "\n\n";
+    constexpr std::string_view kColumns[5] = {"Physical", "Emotional", "Intellectual", "Intuitive",
+                                              "Overall"};
+    const auto cell = [](std::string_view column, std::int32_t value, char mark) {
+        std::string text = std::to_string(value) + "%" + mark;
+        return std::string(column.size() + 3 - text.size(), ' ') + text;
+    };
+    out << "Date       ";
+    for (std::string_view column : kColumns) {
+        out << "  " << column << ' ';
+    }
+    out << " Critical\n";
+    for (const ForecastHit& hit : result.hits) {
+        out << DateText(hit.date);
+        for (std::size_t i = 0; i < 4; ++i) {
+            out << cell(kColumns[i], hit.day.percent[i], hit.day.critical[i] ? '*' : ' ');
+        }
+        out << cell(kColumns[4], hit.day.overall, ' ') << ' '
+            << std::string(static_cast<std::size_t>(hit.day.criticalCount), '*') << '\n';
+    }
+}
+
+}  // namespace
+
+int RunForecast(const std::vector<std::string>& args, CliIo& io) {
+    const CliArgs parsed(args,
+                         {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress",
+                          "--results", "--months"},
+                         {"--show-all", "--and", "--or", "--json"});
+    if (!parsed.Positionals().empty()) {
+        throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
+    }
+    const std::int32_t birth = RequireDate("--birth", parsed.Required("--birth"));
+    const ForecastCriteria criteria = CriteriaFromArgs(parsed);
+    const ForecastResult result = vitalune::RunForecast(criteria, birth);
+    if (result.stoppedAtLastDay) {
+        io.err << "vitalune-cli forecast: " << kStoppedNote << '\n';
+    }
+    if (parsed.Has("--json")) {
+        io.out << HitsJson(result) << '\n';
+    } else if (result.hits.empty()) {
+        io.out << kNothingFoundMessage << '\n';
+    } else {
+        PrintHits(io.out, criteria, result);
+    }
+    return kExitOk;
+}
+
+int RunForecastReport(const std::vector<std::string>& args, CliIo& io) {
+    const CliArgs parsed(args,
+                         {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress",
+                          "--results", "--months", "--name", "--data-dir", "-o"},
+                         {"--show-all", "--and", "--or"});
+    if (!parsed.Positionals().empty()) {
+        throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
+    }
+    ForecastReportInput input;
+    input.name = parsed.Required("--name");
+    input.birth = RequireDate("--birth", parsed.Required("--birth"));
+    input.criteria = CriteriaFromArgs(parsed);
+    const ReportTarget target = ResolveReportTarget(parsed, kForecastReportFileName);
+    input.result = vitalune::RunForecast(input.criteria, input.birth);
+    if (input.result.stoppedAtLastDay) {
+        io.err << "vitalune-cli report forecast: " << kStoppedNote << '\n';
+    }
+    if (input.result.hits.empty()) {
+        io.err << "vitalune-cli report forecast: " << kNothingFoundMessage << '\n';
+        return kExitFailed;
+    }
+    return WriteCliReport(target, io, {"forecast", false, [&](const std::filesystem::path& file) {
+                                           return WriteForecastReport(input, file);
+                                       }});
+}
+
+}  // namespace vitalune::cli

@@ -1,0 +1,34 @@
+#pragma once
+// What the "report" sub-kinds share: where the page goes (the data folder or -o FILE), the
+// report pictures it refers to, and how a write is reported.
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "app/cli/Cli.h"
+#include "app/cli/CliArgs.h"
+#include "reports/HtmlWriter.h"
+
+namespace vitalune::cli {
+
+struct ReportTarget {
+    std::filesystem::path dataFolder;  // --data-dir, else the program's data folder
+    std::filesystem::path file;        // -o FILE, else the data folder's report file
+};
+ReportTarget ResolveReportTarget(const CliArgs& args, std::string_view defaultFileName);
+
+// The data folder of the tool's other commands: --data-dir, else the program's.
+std::filesystem::path CliDataFolder(const CliArgs& args);
+
+struct CliReportJob {
+    std::string_view kind;      // "dayinfo", for messages
+    bool usesPictures = false;  // copy the report pictures missing from the data folder first
+    std::function<ReportResult(const std::filesystem::path& file)> write;
+};
+
+// Runs the job (picture problems are warnings on stderr); prints the file written or the
+// failure.
+int WriteCliReport(const ReportTarget& target, CliIo& io, const CliReportJob& job);
+
+}  // namespace vitalune::cli
