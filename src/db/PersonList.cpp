@@ -113,9 +113,18 @@ void PersonList::SortAndDropDuplicates(std::vector<Duplicate>* dropped) {
     if (n < 2) {
         return;
     }
+    const PersonCollator& order = Order();
+    // Files the program saved are in order already: n - 1 comparisons tell, and the sort
+    // is skipped. Any pair out of order or equal sends the list through the full sort.
+    std::size_t inOrder = 1;
+    while (inOrder < n && order.Compare((*this)[inOrder - 1], (*this)[inOrder]) < 0) {
+        ++inOrder;
+    }
+    if (inOrder == n) {
+        return;
+    }
     // Positions in append order ride along so that equal lines keep their order (the first
     // stays) and dropped lines can be told by position.
-    const PersonCollator& order = Order();
     struct Item {
         PersonCollator::Prefix prefix;
         Span span;
