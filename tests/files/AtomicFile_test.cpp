@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "support/TempFolder.h"
+#include "support/TestFiles.h"
 
 namespace vitalune {
 namespace {
@@ -16,12 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::TempFolder;
-
-std::string Slurp(const fs::path& p) {
-    std::string content;
-    EXPECT_TRUE(ReadWholeFile(p, content)) << p;
-    return content;
-}
+const auto Slurp = test::ReadTestFile;
 
 std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));

@@ -8,18 +8,14 @@
 #include "engine/Compatibility.h"
 #include "files/AtomicFile.h"
 #include "support/TempFolder.h"
+#include "support/TestFiles.h"
 
 namespace vitalune {
 namespace {
 
 namespace fs = std::filesystem;
 using test::TempFolder;
-
-std::string Slurp(const fs::path& p) {
-    std::string content;
-    EXPECT_TRUE(ReadWholeFile(p, content)) << p;
-    return content;
-}
+const auto Slurp = test::ReadTestFile;
 
 // An installed share folder holding fake pictures, each with its own content.
 class Installed {
