@@ -1,0 +1,330 @@
+#include "ui/matching/Matching.h"
+
+#include <algorithm>
+
+#include "db/NamesDatabase.h"
+#include "db/PersonLine.h"
+
+namespace vitalune {
+
+namespace {
+
+using W = WantedRating;
+
+constexpr std::array<std::array<W, 3>, kPatternCount> kPatterns = {{
+    {W::Excellent, W::Excellent, W::Excellent},  // Ideal match
+    {W::Good, W::Good, W::Good},                 // Good match
+    {W::Excellent, W::Any, W::Any},              // Sex partner
+    {W::Any, W::Good, W::Good},                  // Friend
+    {W::Any, W::Good, W::Good},                  // Secretary, business partner
+    {W::Any, W::Any, W::Good},                   // Somebody to talk (for man)
+    {W::Any, W::Good, W::Any},                   // Somebody to talk (for woman)
+    {W::None, W::None, W::None},                 // Complete antipode
+    {W::Any, W::Any, W::Any},                    // Special search
+}};
+
+constexpr std::array<std::string_view, kPatternCount> kPatternCaptions = {
+    "Ideal match",
+    "Good match",
+    "Sex partner",
+    "Friend",
+    "Secretary, business partner",
+    "Somebody to talk (for man)",
+    "Somebody to talk (for woman)",
+    "Complete antipode",
+    "Special search",
+};
+
+int ClampItem(int item, int count) {
+    return std::clamp(item, 0, count - 1);
+}
+
+// The percentage of each primary rhythm by the remainder of the distance, taken from the
+// engine so that the filter and the shown values can never disagree.
+struct PrimaryTables {
+    std::array<std::int32_t, 23> physical{};
+    std::array<std::int32_t, 28> emotional{};
+    std::array<std::int32_t, 33> intellectual{};
+    PrimaryTables() {
+        for (int r = 0; r < 33; ++r) {
+            const CompatibilityResult c = ComputeCompatibility(0, r);
+            const auto i = static_cast<std::size_t>(r);
+            if (r < 23) {
+                physical[i] = c[CompatField::Physical];
+            }
+            if (r < 28) {
+                emotional[i] = c[CompatField::Emotional];
+            }
+            intellectual[i] = c[CompatField::Intellectual];
+        }
+    }
+};
+
+const PrimaryTables& Tables() {
+    static const PrimaryTables tables;
+    return tables;
+}
+
+// Which percentages 0..100 each of the three boxes lets through.
+using PassTable = std::array<std::array<bool, 101>, 3>;
+
+PassTable MakePassTable(const MatchCriteria& criteria) {
+    PassTable table{};
+    for (std::size_t box = 0; box < 3; ++box) {
+        for (int v = 0; v <= 100; ++v) {
+            table[box][static_cast<std::size_t>(v)] =
+                RatingPasses(criteria.ratings[box], v, criteria.exact);
+        }
+    }
+    return table;
+}
+
+struct Hit {
+    std::size_t index;  // within the group's list
+    CompatibilityResult compat;
+};
+
+struct LineFields {
+    std::string_view name;
+    std::string_view dateText;
+    char sex = 0;  // 'M', 'F' or 0
+    std::int32_t birth = 0;
+};
+
+// The fields of a line as loading reads them; sex 0 when the line is not a usable person.
+LineFields ReadLine(std::string_view line) {
+    LineFields fields;
+    const std::size_t first = line.find('|');
+    fields.name = line.substr(0, first);
+    if (first == std::string_view::npos) {
+        return fields;
+    }
+    const std::size_t second = line.find('|', first + 1);
+    fields.dateText =
+        line.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
+    fields.birth = ParseDob(fields.dateText);
+    if (second == std::string_view::npos || second + 1 >= line.size() || fields.birth == 0) {
+        return fields;
+    }
+    const char sex = line[second + 1];
+    fields.sex = sex == 'M' || sex == 'F' ? sex : 0;
+    return fields;
+}
+
+MatchEntry NobodyFound() {
+    MatchEntry entry;
+    entry.name = std::string{kNobodyFoundText};
+    entry.kind = "2";
+    return entry;
+}
+
+class Run {
+  public:
+    Run(const MatchCriteria& criteria, const NamesDatabase& database, const MatchCache& cache)
+        : m_c(criteria), m_db(database), m_cache(cache), m_pass(MakePassTable(criteria)) {}
+
+    MatchResult Go() {
+        const std::size_t groups = m_cache.GroupCount();
+        if (m_c.baseGroup < groups &&
+            m_c.basePerson < m_cache.GroupEnd(m_c.baseGroup) - m_cache.GroupStart(m_c.baseGroup)) {
+            m_baseFlat = m_cache.GroupStart(m_c.baseGroup) + m_c.basePerson;
+            m_baseBirth = m_cache.Facts(m_baseFlat).birth;
+            if (m_c.searchItem >= 1 && static_cast<std::size_t>(m_c.searchItem) <= groups) {
+                Group(static_cast<std::size_t>(m_c.searchItem) - 1);
+            } else {
+                for (std::size_t g = 0; g < groups; ++g) {
+                    Group(g);
+                }
+            }
+        }
+        if (m_result.found == 0) {
+            m_result.entries.assign(1, NobodyFound());
+        }
+        m_result.written = m_result.entries.size();
+        m_result.shown = m_result.entries.size();
+        return std::move(m_result);
+    }
+
+  private:
+    bool Passes(const MatchCache::PersonFacts& f, std::int32_t& distanceOut) const {
+        if (f.sex == 0 || (m_c.sex == SexFilter::Male && f.sex == 'F') ||
+            (m_c.sex == SexFilter::Female && f.sex == 'M')) {
+            return false;
+        }
+        if (m_c.ageCheck) {
+            const int age = m_c.currentYear - f.birthYear;
+            if (age < AgeBeginYears(m_c.ageBegin) || age > AgeEndYears(m_c.ageEnd)) {
+                return false;
+            }
+        }
+        const std::int32_t d =
+            f.birth > m_baseBirth ? f.birth - m_baseBirth : m_baseBirth - f.birth;
+        const auto u = static_cast<std::uint32_t>(d);
+        const PrimaryTables& t = Tables();
+        if (!m_pass[0][static_cast<std::size_t>(t.physical[u % 23])] ||
+            !m_pass[1][static_cast<std::size_t>(t.emotional[u % 28])] ||
+            !m_pass[2][static_cast<std::size_t>(t.intellectual[u % 33])]) {
+            return false;
+        }
+        distanceOut = d;
+        return true;
+    }
+
+    void Group(std::size_t g) {
+        const std::size_t start = m_cache.GroupStart(g);
+        const std::size_t end = m_cache.GroupEnd(g);
+        m_hits.clear();
+        for (std::size_t k = start; k < end; ++k) {
+            std::int32_t distance = 0;
+            if (k != m_baseFlat && Passes(m_cache.Facts(k), distance)) {
+                m_hits.push_back({k - start, ComputeCompatibility(0, distance)});
+            }
+        }
+        if (m_hits.empty()) {
+            return;
+        }
+        if (m_c.sort == MatchSort::Compatibility) {
+            // Stable, so that persons of equal Overall keep the database's order.
+            std::stable_sort(m_hits.begin(), m_hits.end(), [](const Hit& a, const Hit& b) {
+                return a.compat[CompatField::Overall] > b.compat[CompatField::Overall];
+            });
+        }
+        MatchEntry header;
+        header.name = m_db.GroupEntry(g);
+        header.kind = "0";
+        m_result.entries.push_back(std::move(header));
+        const PersonList& persons = m_db.Persons(g);
+        for (const Hit& hit : m_hits) {
+            const LineFields fields = ReadLine(persons[hit.index]);
+            MatchEntry& entry = m_result.entries.emplace_back();
+            entry.name = fields.name;
+            entry.dateOfBirthText = fields.dateText;
+            entry.kind = std::string(1, fields.sex);
+            entry.compat = hit.compat;
+        }
+        m_result.found += m_hits.size();
+        m_result.entries.emplace_back().kind = "1";
+    }
+
+    const MatchCriteria& m_c;
+    const NamesDatabase& m_db;
+    const MatchCache& m_cache;
+    const PassTable m_pass;
+    std::size_t m_baseFlat = static_cast<std::size_t>(-1);
+    std::int32_t m_baseBirth = 0;
+    std::vector<Hit> m_hits;
+    MatchResult m_result;
+};
+
+}  // namespace
+
+std::array<WantedRating, 3> PatternRatings(int pattern) {
+    return kPatterns[static_cast<std::size_t>(ClampItem(pattern, kPatternCount))];
+}
+
+void ApplyPattern(MatchCriteria& criteria, int pattern) {
+    criteria.pattern = pattern >= 0 && pattern < kPatternCount ? pattern : kIdealMatchPattern;
+    criteria.ratings = PatternRatings(criteria.pattern);
+}
+
+void ChooseAgeBegin(MatchCriteria& criteria, int item) {
+    criteria.ageBegin = ClampItem(item, kAgeItemCount);
+    criteria.ageEnd = std::max(criteria.ageEnd, criteria.ageBegin);
+}
+
+void ChooseAgeEnd(MatchCriteria& criteria, int item) {
+    criteria.ageEnd = ClampItem(item, kAgeItemCount);
+    criteria.ageBegin = std::min(criteria.ageBegin, criteria.ageEnd);
+}
+
+bool RatingPasses(WantedRating wanted, std::int32_t percent, bool exact) {
+    switch (wanted) {
+        case W::Any:
+            return true;
+        case W::Excellent:
+            return percent >= 80;
+        case W::Good:
+            return percent >= 60 && (!exact || percent <= 79);
+        case W::Weak:
+            return percent >= 20 && (!exact || percent <= 59);
+        case W::None:
+            return percent <= 19;
+    }
+    return false;
+}
+
+std::string_view PatternCaption(int pattern) {
+    return pattern >= 0 && pattern < kPatternCount
+               ? kPatternCaptions[static_cast<std::size_t>(pattern)]
+               : std::string_view{};
+}
+
+std::string_view RatingCaption(WantedRating rating) {
+    static constexpr std::string_view kCaptions[] = {"Any", "Excellent", "Good", "Weak", "None"};
+    return kCaptions[ClampItem(static_cast<int>(rating), kRatingItemCount)];
+}
+
+std::string_view SexCaption(SexFilter sex) {
+    static constexpr std::string_view kCaptions[] = {"Any", "Male", "Female"};
+    return kCaptions[ClampItem(static_cast<int>(sex), kSexItemCount)];
+}
+
+std::string_view SortCaption(MatchSort sort) {
+    return sort == MatchSort::Compatibility ? "Compatibility" : "Name";
+}
+
+std::string ResultsLabel(std::size_t found) {
+    if (found == 0) {
+        return std::string{kResultsCaption};
+    }
+    return found == 1 ? "Found 1 result" : "Found " + std::to_string(found) + " results";
+}
+
+std::string_view ResultListHint(const MatchResult& result) {
+    return result.found == 0 ? kNoGroupReportHint : kGroupReportHint;
+}
+
+bool MatchCache::Refresh(const NamesDatabase& database) {
+    if (!m_groupStart.empty() && m_revision == database.Revision()) {
+        return false;
+    }
+    m_revision = database.Revision();
+    m_groupStart.clear();
+    m_facts.clear();
+    m_facts.reserve(database.PersonCount());
+    m_groupStart.reserve(database.GroupCount() + 1);
+    for (std::size_t g = 0; g < database.GroupCount(); ++g) {
+        m_groupStart.push_back(m_facts.size());
+        for (std::string_view line : database.Persons(g)) {
+            const LineFields fields = ReadLine(line);
+            m_facts.push_back({fields.birth,
+                               static_cast<std::int16_t>(DecodeDate(fields.birth).year),
+                               fields.sex});
+        }
+    }
+    m_groupStart.push_back(m_facts.size());
+    return true;
+}
+
+MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database,
+                        MatchCache& cache) {
+    cache.Refresh(database);
+    return Run(criteria, database, cache).Go();
+}
+
+MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database) {
+    MatchCache fresh;
+    return RunMatching(criteria, database, fresh);
+}
+
+std::string SearchAmongCaption(const MatchCriteria& criteria, const NamesDatabase& database) {
+    if (criteria.searchItem >= 1 &&
+        static_cast<std::size_t>(criteria.searchItem) <= database.GroupCount()) {
+        return ParseGroupEntry(
+                   database.GroupEntry(static_cast<std::size_t>(criteria.searchItem) - 1))
+            .name;
+    }
+    return std::string{kAllGroupsCaption};
+}
+
+}  // namespace vitalune
