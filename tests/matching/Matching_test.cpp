@@ -320,6 +320,54 @@ TEST(Matching, CacheFollowsTheDatabase) {
     EXPECT_EQ(RunMatching(c, db, cache).entries, RunMatching(c, db).entries);
 }
 
+TEST(Matching, LocateEntryFindsThePersonForTheCharts) {
+    NamesDatabase db = DatabaseOf(kPairs);
+    ASSERT_TRUE(db.AddPerson(1, "Lou|02.01.2000|Fx").added());
+    MatchCriteria c = BaseCriteria();
+    ApplyPattern(c, kSpecialSearchPattern);
+    c.sort = MatchSort::Compatibility;
+    const MatchResult result = RunMatching(c, db);
+    const auto at = [&](std::string_view name) {
+        for (std::size_t i = 0; i < result.entries.size(); ++i) {
+            if (result.entries[i].name == name && result.entries[i].IsPerson()) {
+                return i;
+            }
+        }
+        return result.entries.size();
+    };
+    const auto place = [&](std::size_t entry) {
+        const PersonPlace p = LocateEntry(result, entry, db);
+        return std::pair{p.group, p.person};
+    };
+    EXPECT_EQ(place(at("Hal")), (std::pair<std::size_t, std::size_t>{0, 7}));
+    EXPECT_EQ(place(at("Jo")), (std::pair<std::size_t, std::size_t>{1, 3}));
+    // The namesake of the base person in Work, not the base person.
+    const std::size_t lastBase = [&] {
+        std::size_t i = result.entries.size();
+        while (result.entries[--i].name != "Base") {
+        }
+        return i;
+    }();
+    EXPECT_EQ(place(lastBase), (std::pair<std::size_t, std::size_t>{1, 0}));
+    // A line with more after the sex letter is found by its fields.
+    EXPECT_EQ(place(at("Lou")), (std::pair<std::size_t, std::size_t>{1, 5}));
+    EXPECT_EQ(place(0), (std::pair<std::size_t, std::size_t>{0, 0}));  // a header
+    EXPECT_EQ(place(result.entries.size()), (std::pair<std::size_t, std::size_t>{0, 0}));
+    // A group renamed since the run is not found.
+    ASSERT_TRUE(db.EditGroup(1, "Office", 5));
+    EXPECT_EQ(place(at("Jo")), (std::pair<std::size_t, std::size_t>{0, 0}));
+}
+
+TEST(Matching, AgeDifferenceText) {
+    const DateTime base = EncodeDate(2000, 1, 1);
+    EXPECT_EQ(AgeDifferenceText(base, base), "0 years");
+    EXPECT_EQ(AgeDifferenceText(base, base + 365), "1 years");
+    EXPECT_EQ(AgeDifferenceText(base + 3670, base), "10.1 years");
+    EXPECT_EQ(AgeDifferenceText(base, base - 3652), "10 years");
+    EXPECT_EQ(AgeDifferenceText(base, base + 18), "0 years");
+    EXPECT_EQ(AgeDifferenceText(base, base + 19.9), "0.1 years");
+}
+
 TEST(Matching, SearchAmongCaption) {
     const NamesDatabase db = DatabaseOf(kPairs);
     MatchCriteria c;

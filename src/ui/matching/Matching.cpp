@@ -317,6 +317,52 @@ MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& data
     return RunMatching(criteria, database, fresh);
 }
 
+PersonPlace LocateEntry(const MatchResult& result, std::size_t entry,
+                        const NamesDatabase& database) {
+    PersonPlace place;
+    if (entry >= result.entries.size() || !result.entries[entry].IsPerson()) {
+        return place;
+    }
+    const MatchEntry& person = result.entries[entry];
+    std::size_t header = entry;
+    while (header > 0 && result.entries[header].Kind() != MatchKind::GroupHeader) {
+        --header;
+    }
+    const auto group = database.FindGroup(ParseGroupEntry(result.entries[header].name).name);
+    if (!group) {
+        return place;
+    }
+    place.group = *group;
+    const PersonList& persons = database.Persons(*group);
+    const std::string line = person.name + "|" + person.dateOfBirthText + "|" + person.kind;
+    if (const auto found = persons.Find(line)) {
+        place.person = *found;
+        return place;
+    }
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const Person fields = SplitPersonLine(persons[i]);
+        if (fields.name == person.name && fields.dateText == person.dateOfBirthText &&
+            fields.sex == person.kind) {
+            place.person = i;
+            break;
+        }
+    }
+    return place;
+}
+
+std::string AgeDifferenceText(DateTime baseBirth, DateTime foundBirth) {
+    const std::int64_t a = WholeDay(baseBirth);
+    const std::int64_t b = WholeDay(foundBirth);
+    const std::int64_t days = a > b ? a - b : b - a;
+    // Tenths of a year, rounded half up, without a trailing ".0".
+    const std::int64_t tenths = (days * 10 * 2 + 365) / (365 * 2);
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        text += "." + std::to_string(tenths % 10);
+    }
+    return text + " years";
+}
+
 std::string SearchAmongCaption(const MatchCriteria& criteria, const NamesDatabase& database) {
     if (criteria.searchItem >= 1 &&
         static_cast<std::size_t>(criteria.searchItem) <= database.GroupCount()) {

@@ -146,6 +146,21 @@ MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& data
 // The same, reading every line anew.
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database);
 
+// Where a listed person lives in the database, for handing the pair to the charts: the group
+// of the nearest header above the entry, looked up by name, and in it the person's line (a
+// line carrying more after its sex letter is found by its fields). Item 0 stands in for
+// whatever cannot be found, as the lists' first item would.
+struct PersonPlace {
+    std::size_t group = 0;
+    std::size_t person = 0;
+};
+PersonPlace LocateEntry(const MatchResult& result, std::size_t entry,
+                        const NamesDatabase& database);
+
+// " Age difference: " panel value: the whole days between the two births over 365, with at
+// most one decimal ("0.#"), and " years".
+std::string AgeDifferenceText(DateTime baseBirth, DateTime foundBirth);
+
 // The caption of the chosen Group2 item: "All groups" or the group's name.
 std::string SearchAmongCaption(const MatchCriteria& criteria, const NamesDatabase& database);
 
