@@ -368,6 +368,66 @@ TEST(Matching, AgeDifferenceText) {
     EXPECT_EQ(AgeDifferenceText(base, base + 19.9), "0.1 years");
 }
 
+TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {
+    // Births spread over the whole valid range, so that distances of every size occur.
+    std::string text = "#All|2\r\nBase|01.01.2000|M\r\n";
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const auto day = static_cast<std::int32_t>(kMinDay + (seed >> 4) % (kMaxDay - kMinDay));
+        text += "P" + std::to_string(i) + "|" + FormatDob(day) + (i % 2 ? "|M\r\n" : "|F\r\n");
+    }
+    text += "Last|31.12.9999|F\r\nFirst|01.01.0001|M\r\n";
+    const NamesDatabase db = DatabaseOf(text);
+    MatchCriteria c;
+    c.basePerson = 0;
+    ASSERT_EQ(db.Persons(0)[0], "Base|01.01.2000|M");
+    ApplyPattern(c, kSpecialSearchPattern);
+    const MatchResult result = RunMatching(c, db);
+    ASSERT_EQ(result.found, 3002u);
+    const DateTime base = EncodeDate(2000, 1, 1);
+    for (const MatchEntry& entry : result.entries) {
+        if (entry.IsPerson()) {
+            ASSERT_EQ(entry.compat, ComputeCompatibility(base, ParseDob(entry.dateOfBirthText)))
+                << entry.name << " " << entry.dateOfBirthText;
+        }
+    }
+    // From the other end of the range too.
+    c.basePerson = db.Persons(0).size() - 1;
+    const MatchResult far = RunMatching(c, db);
+    const Person farBase = SplitPersonLine(db.Persons(0)[c.basePerson]);
+    for (const MatchEntry& entry : far.entries) {
+        if (entry.IsPerson()) {
+            ASSERT_EQ(entry.compat, ComputeCompatibility(ParseDob(farBase.dateText),
+                                                         ParseDob(entry.dateOfBirthText)));
+        }
+    }
+}
+
+TEST(Matching, AKeptResultListIsOverwrittenWhole) {
+    const NamesDatabase db = DatabaseOf(kPairs);
+    MatchCache cache;
+    MatchResult kept;
+    MatchCriteria c = BaseCriteria();
+    for (int pattern : {8, 0, 7, 8, 1}) {
+        for (bool exact : {false, true}) {
+            ApplyPattern(c, pattern);
+            c.exact = exact;
+            c.sort = exact ? MatchSort::Compatibility : MatchSort::Name;
+            RunMatching(c, db, cache, kept);
+            const MatchResult fresh = RunMatching(c, db);
+            EXPECT_EQ(kept.entries, fresh.entries) << pattern;
+            EXPECT_EQ(kept.found, fresh.found);
+            EXPECT_EQ(kept.written, fresh.written);
+            EXPECT_EQ(kept.shown, fresh.shown);
+        }
+    }
+    c.ratings = {W::None, W::Excellent, W::Any};
+    RunMatching(c, db, cache, kept);
+    EXPECT_EQ(Layout(kept), "Nobody found");
+    EXPECT_EQ(kept.entries[0].compat, CompatibilityResult{});
+}
+
 TEST(Matching, SearchAmongCaption) {
     const NamesDatabase db = DatabaseOf(kPairs);
     MatchCriteria c;

@@ -39,29 +39,48 @@ int ClampItem(int item, int count) {
     return std::clamp(item, 0, count - 1);
 }
 
-// The percentage of each primary rhythm by the remainder of the distance, taken from the
-// engine so that the filter and the shown values can never disagree.
-struct PrimaryTables {
-    std::array<std::int32_t, 23> physical{};
-    std::array<std::int32_t, 28> emotional{};
-    std::array<std::int32_t, 33> intellectual{};
-    PrimaryTables() {
-        for (int r = 0; r < 33; ++r) {
-            const CompatibilityResult c = ComputeCompatibility(0, r);
-            const auto i = static_cast<std::size_t>(r);
-            if (r < 23) {
-                physical[i] = c[CompatField::Physical];
+// The eight values by distance, taken from the engine so that the filter and the shown values
+// can never disagree: each rhythm repeats with its period, and Overall, made of the three
+// primary ones, with the product of their periods.
+constexpr std::uint32_t kOverallPeriod = 23 * 28 * 33;
+
+struct CompatTables {
+    std::array<std::vector<std::int8_t>, 7> byPeriod;  // field order without Overall
+    std::vector<std::int8_t> overall;
+    CompatTables() {
+        for (std::size_t k = 0; k < kCompatPeriods.size(); ++k) {
+            const auto field = k < 4 ? k : k + 1;
+            for (int r = 0; r < kCompatPeriods[k]; ++r) {
+                byPeriod[k].push_back(
+                    static_cast<std::int8_t>(ComputeCompatibility(0, r).values[field]));
             }
-            if (r < 28) {
-                emotional[i] = c[CompatField::Emotional];
-            }
-            intellectual[i] = c[CompatField::Intellectual];
         }
+        overall.resize(kOverallPeriod);
+        for (std::uint32_t r = 0; r < kOverallPeriod; ++r) {
+            overall[r] = static_cast<std::int8_t>(ComputeCompatibility(0, r)[CompatField::Overall]);
+        }
+    }
+    std::int32_t Physical(std::uint32_t d) const { return byPeriod[0][d % 23]; }
+    std::int32_t Emotional(std::uint32_t d) const { return byPeriod[1][d % 28]; }
+    std::int32_t Intellectual(std::uint32_t d) const { return byPeriod[2][d % 33]; }
+    std::int32_t Overall(std::uint32_t d) const { return overall[d % kOverallPeriod]; }
+    CompatibilityResult All(std::uint32_t d) const {
+        CompatibilityResult c;
+        auto& v = c.values;
+        v[0] = Physical(d);
+        v[1] = Emotional(d);
+        v[2] = Intellectual(d);
+        v[3] = byPeriod[3][d % 38];
+        v[4] = Overall(d);
+        v[5] = byPeriod[4][d % 43];
+        v[6] = byPeriod[5][d % 48];
+        v[7] = byPeriod[6][d % 53];
+        return c;
     }
 };
 
-const PrimaryTables& Tables() {
-    static const PrimaryTables tables;
+const CompatTables& Tables() {
+    static const CompatTables tables;
     return tables;
 }
 
@@ -79,10 +98,13 @@ PassTable MakePassTable(const MatchCriteria& criteria) {
     return table;
 }
 
-struct Hit {
-    std::size_t index;  // within the group's list
-    CompatibilityResult compat;
-};
+// A hit packed as (index within its group's list) << 32 | distance in days.
+std::uint32_t HitIndex(std::uint64_t hit) {
+    return static_cast<std::uint32_t>(hit >> 32);
+}
+std::uint32_t HitDistance(std::uint64_t hit) {
+    return static_cast<std::uint32_t>(hit);
+}
 
 struct LineFields {
     std::string_view name;
@@ -111,42 +133,51 @@ LineFields ReadLine(std::string_view line) {
     return fields;
 }
 
-MatchEntry NobodyFound() {
-    MatchEntry entry;
-    entry.name = std::string{kNobodyFoundText};
-    entry.kind = "2";
-    return entry;
+void Set(MatchEntry& entry, std::string_view name, std::string_view dateText, std::string_view kind,
+         const CompatibilityResult& compat = {}) {
+    entry.name.assign(name);
+    entry.dateOfBirthText.assign(dateText);
+    entry.kind.assign(kind);
+    entry.compat = compat;
 }
 
 class Run {
   public:
-    Run(const MatchCriteria& criteria, const NamesDatabase& database, const MatchCache& cache)
-        : m_c(criteria), m_db(database), m_cache(cache), m_pass(MakePassTable(criteria)) {}
+    Run(const MatchCriteria& criteria, const NamesDatabase& database, const MatchCache& cache,
+        MatchResult& result)
+        : m_c(criteria),
+          m_db(database),
+          m_cache(cache),
+          m_pass(MakePassTable(criteria)),
+          m_hits(cache.Scratch()),
+          m_result(result) {}
 
-    MatchResult Go() {
+    void Go() {
+        m_hits.clear();
+        m_blocks.clear();
         const std::size_t groups = m_cache.GroupCount();
         if (m_c.baseGroup < groups &&
             m_c.basePerson < m_cache.GroupEnd(m_c.baseGroup) - m_cache.GroupStart(m_c.baseGroup)) {
             m_baseFlat = m_cache.GroupStart(m_c.baseGroup) + m_c.basePerson;
             m_baseBirth = m_cache.Facts(m_baseFlat).birth;
             if (m_c.searchItem >= 1 && static_cast<std::size_t>(m_c.searchItem) <= groups) {
-                Group(static_cast<std::size_t>(m_c.searchItem) - 1);
+                Collect(static_cast<std::size_t>(m_c.searchItem) - 1);
             } else {
                 for (std::size_t g = 0; g < groups; ++g) {
-                    Group(g);
+                    Collect(g);
                 }
             }
         }
-        if (m_result.found == 0) {
-            m_result.entries.assign(1, NobodyFound());
-        }
-        m_result.written = m_result.entries.size();
-        m_result.shown = m_result.entries.size();
-        return std::move(m_result);
+        Write();
     }
 
   private:
-    bool Passes(const MatchCache::PersonFacts& f, std::int32_t& distanceOut) const {
+    struct Block {
+        std::size_t group;
+        std::size_t begin, end;  // in m_hits
+    };
+
+    bool Passes(const MatchCache::PersonFacts& f, std::uint32_t& distanceOut) const {
         if (f.sex == 0 || (m_c.sex == SexFilter::Male && f.sex == 'F') ||
             (m_c.sex == SexFilter::Female && f.sex == 'M')) {
             return false;
@@ -157,63 +188,77 @@ class Run {
                 return false;
             }
         }
-        const std::int32_t d =
-            f.birth > m_baseBirth ? f.birth - m_baseBirth : m_baseBirth - f.birth;
-        const auto u = static_cast<std::uint32_t>(d);
-        const PrimaryTables& t = Tables();
-        if (!m_pass[0][static_cast<std::size_t>(t.physical[u % 23])] ||
-            !m_pass[1][static_cast<std::size_t>(t.emotional[u % 28])] ||
-            !m_pass[2][static_cast<std::size_t>(t.intellectual[u % 33])]) {
+        const auto d = static_cast<std::uint32_t>(f.birth > m_baseBirth ? f.birth - m_baseBirth
+                                                                        : m_baseBirth - f.birth);
+        const CompatTables& t = Tables();
+        if (!m_pass[0][static_cast<std::size_t>(t.Physical(d))] ||
+            !m_pass[1][static_cast<std::size_t>(t.Emotional(d))] ||
+            !m_pass[2][static_cast<std::size_t>(t.Intellectual(d))]) {
             return false;
         }
         distanceOut = d;
         return true;
     }
 
-    void Group(std::size_t g) {
+    void Collect(std::size_t g) {
         const std::size_t start = m_cache.GroupStart(g);
         const std::size_t end = m_cache.GroupEnd(g);
-        m_hits.clear();
+        const std::size_t first = m_hits.size();
         for (std::size_t k = start; k < end; ++k) {
-            std::int32_t distance = 0;
+            std::uint32_t distance = 0;
             if (k != m_baseFlat && Passes(m_cache.Facts(k), distance)) {
-                m_hits.push_back({k - start, ComputeCompatibility(0, distance)});
+                m_hits.push_back(static_cast<std::uint64_t>(k - start) << 32 | distance);
             }
         }
-        if (m_hits.empty()) {
+        if (m_hits.size() == first) {
             return;
         }
         if (m_c.sort == MatchSort::Compatibility) {
             // Stable, so that persons of equal Overall keep the database's order.
-            std::stable_sort(m_hits.begin(), m_hits.end(), [](const Hit& a, const Hit& b) {
-                return a.compat[CompatField::Overall] > b.compat[CompatField::Overall];
-            });
+            const CompatTables& t = Tables();
+            std::stable_sort(m_hits.begin() + static_cast<std::ptrdiff_t>(first), m_hits.end(),
+                             [&t](std::uint64_t a, std::uint64_t b) {
+                                 return t.Overall(HitDistance(a)) > t.Overall(HitDistance(b));
+                             });
         }
-        MatchEntry header;
-        header.name = m_db.GroupEntry(g);
-        header.kind = "0";
-        m_result.entries.push_back(std::move(header));
-        const PersonList& persons = m_db.Persons(g);
-        for (const Hit& hit : m_hits) {
-            const LineFields fields = ReadLine(persons[hit.index]);
-            MatchEntry& entry = m_result.entries.emplace_back();
-            entry.name = fields.name;
-            entry.dateOfBirthText = fields.dateText;
-            entry.kind = std::string(1, fields.sex);
-            entry.compat = hit.compat;
+        m_blocks.push_back({g, first, m_hits.size()});
+    }
+
+    void Write() {
+        auto& entries = m_result.entries;
+        m_result.found = m_hits.size();
+        if (m_hits.empty()) {
+            entries.resize(1);
+            Set(entries[0], kNobodyFoundText, {}, "2");
+        } else {
+            entries.resize(m_hits.size() + 2 * m_blocks.size());
+            std::size_t at = 0;
+            const CompatTables& t = Tables();
+            for (const Block& block : m_blocks) {
+                Set(entries[at++], m_db.GroupEntry(block.group), {}, "0");
+                const PersonList& persons = m_db.Persons(block.group);
+                for (std::size_t h = block.begin; h < block.end; ++h) {
+                    const std::uint64_t hit = m_hits[h];
+                    const LineFields fields = ReadLine(persons[HitIndex(hit)]);
+                    Set(entries[at++], fields.name, fields.dateText, {&fields.sex, 1},
+                        t.All(HitDistance(hit)));
+                }
+                Set(entries[at++], {}, {}, "1");
+            }
         }
-        m_result.found += m_hits.size();
-        m_result.entries.emplace_back().kind = "1";
+        m_result.written = entries.size();
+        m_result.shown = entries.size();
     }
 
     const MatchCriteria& m_c;
     const NamesDatabase& m_db;
     const MatchCache& m_cache;
     const PassTable m_pass;
+    std::vector<std::uint64_t>& m_hits;
+    std::vector<Block> m_blocks;
     std::size_t m_baseFlat = static_cast<std::size_t>(-1);
     std::int32_t m_baseBirth = 0;
-    std::vector<Hit> m_hits;
-    MatchResult m_result;
+    MatchResult& m_result;
 };
 
 }  // namespace
@@ -306,10 +351,17 @@ bool MatchCache::Refresh(const NamesDatabase& database) {
     return true;
 }
 
+void RunMatching(const MatchCriteria& criteria, const NamesDatabase& database, MatchCache& cache,
+                 MatchResult& result) {
+    cache.Refresh(database);
+    Run(criteria, database, cache, result).Go();
+}
+
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database,
                         MatchCache& cache) {
-    cache.Refresh(database);
-    return Run(criteria, database, cache).Go();
+    MatchResult result;
+    RunMatching(criteria, database, cache, result);
+    return result;
 }
 
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database) {

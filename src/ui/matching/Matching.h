@@ -134,15 +134,23 @@ class MatchCache {
     std::size_t GroupEnd(std::size_t group) const { return m_groupStart[group + 1]; }
     const PersonFacts& Facts(std::size_t flatIndex) const { return m_facts[flatIndex]; }
 
+    // Working space of the runs, kept so that a run over a big database allocates nothing new.
+    std::vector<std::uint64_t>& Scratch() const { return m_scratch; }
+
   private:
     std::uint64_t m_revision = 0;           // revisions start at 1, so 0 is never current
     std::vector<std::size_t> m_groupStart;  // first flat index of each group, then the total
     std::vector<PersonFacts> m_facts;
+    mutable std::vector<std::uint64_t> m_scratch;
 };
 
 // Runs the search with a cache kept between runs (the window's way).
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database,
                         MatchCache& cache);
+// The same into a result list kept by the caller, whose entries are overwritten in place (the
+// window's one list, so a run over a big database reuses the texts' memory).
+void RunMatching(const MatchCriteria& criteria, const NamesDatabase& database, MatchCache& cache,
+                 MatchResult& result);
 // The same, reading every line anew.
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database);
 
