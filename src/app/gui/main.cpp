@@ -8,7 +8,10 @@
 #include "engine/Clock.h"
 #include "files/DataFolder.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "ui/main/KeyDispatcher.h"
+#include "ui/main/MainKeyBlock.h"
 #include "ui/main/TMainForm.h"
 
 namespace {
@@ -48,7 +51,12 @@ int RunWindow(const app::GuiOptions& options) {
     context.programFolder = ResolveDataFolder(ProcessDataFolderInputs(options.dataDir));
     context.executableFolder = ExecutableFolder();
     context.showMessage = ShowMessage;
+    DesktopShell shell;
+    context.shell = &shell;
     ui::TMainForm form(context);
+    ui::KeyDispatcher keys(&form);
+    ui::AddMainWindowKeys(keys, form);
+    keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
         form.raise();
