@@ -62,9 +62,6 @@ bool KeyDispatcher::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyDispatcher::FilterKey(QKeyEvent* key) {
-    if (QApplication::activePopupWidget()) {
-        return false;
-    }
     const int type = key->type();
     const bool sameStroke = key->key() == m_seen.key && key->modifiers() == m_seen.modifiers &&
                             key->timestamp() == m_seen.timestamp;
@@ -73,15 +70,18 @@ bool KeyDispatcher::FilterKey(QKeyEvent* key) {
     const bool decided =
         sameStroke && ((key == m_seen.event && type == m_seen.type) ||
                        (type == QEvent::KeyPress && m_seen.type == QEvent::ShortcutOverride));
-    if (!decided) {
-        Seen seen{key, type, key->key(), key->modifiers(), key->timestamp(), false};
-        m_seen = seen;
-        // An action may open a window with its own event loop, whose keys pass here meanwhile.
-        seen.consumed = Dispatch({key->key(), key->modifiers()});
-        m_seen = seen;
-    } else {
+    if (decided) {
         m_seen.event = key;
         m_seen.type = type;
+    } else {
+        Seen seen{key, type, key->key(), key->modifiers(), key->timestamp(), false};
+        m_seen = seen;
+        if (!QApplication::activePopupWidget()) {
+            // An action may open a window with its own event loop, whose keys pass here
+            // meanwhile.
+            seen.consumed = Dispatch({key->key(), key->modifiers()});
+            m_seen = seen;
+        }
     }
     if (m_seen.consumed) {
         key->accept();

@@ -138,6 +138,7 @@ void TMainForm::BuildControls() {
             new ChartBox(entry.page, [this](QPainter& p, ChartPage page) { PaintPage(p, page); });
         box->setObjectName(QString::fromLatin1(entry.box));
         box->setAccessibleName(QString::fromLatin1(entry.caption) + QStringLiteral(" chart"));
+        box->installEventFilter(this);
         connect(box, &ChartBox::pressed, this, [this, box](QMouseEvent* e) {
             m_lastClickX = static_cast<int>(e->position().x());
             emit chartPressed(box->page(), m_lastClickX, e->button());
@@ -793,7 +794,11 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && watched == m_pageControl->tabBar()) {
+    // The tab bar would turn the page and a chart box passes the wheel on only when the
+    // desktop sent it, so both are caught here.
+    if (event->type() == QEvent::Wheel &&
+        (watched == m_pageControl->tabBar() ||
+         std::find(m_boxes.begin(), m_boxes.end(), watched) != m_boxes.end())) {
         return WheelOverPages(static_cast<QWheelEvent*>(event));
     }
     if (event->type() == QEvent::MouseButtonPress && watched == m_panel1) {
