@@ -9,17 +9,20 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "db/NamesDatabase.h"
 #include "paint/ChartPainter.h"
 #include "settings/AppSettings.h"
+#include "ui/main/PictureOutput.h"
 
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QListView;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 
@@ -44,6 +47,13 @@ struct MainFormContext {
     std::filesystem::path executableFolder;  // where the installed files are looked up
     // A message box with an OK button; tests record the texts instead.
     std::function<void(const QString&)> showMessage;
+    // The picture save dialog: the file name chosen, nothing on cancel. selectedFilter comes
+    // in as the filter to preselect and goes out as the one chosen. Tests answer it.
+    std::function<std::optional<QString>(const QString& folder, const QString& filters,
+                                         QString* selectedFilter)>
+        askPictureFile;
+    // The print dialog, setting up the printer; false on cancel. Tests answer it.
+    std::function<bool(QPrinter& printer)> askPrinter;
 };
 
 struct CurrentPerson {
@@ -80,6 +90,8 @@ class TMainForm final : public QMainWindow {
     // The scene of a page at the paint boxes' size; the picture output draws from it too.
     paint::ChartScene SceneFor(paint::ChartPage page) const;
     void RepaintActivePage();
+    // The active page's chart with its stamp, as printing, saving and copying draw it.
+    Picture ActivePicture();
     // After the options or pens changed: bar colours again, then repaint.
     void SettingsChanged();
     // Refills the group and person lists after the database changed, keeping the selection
@@ -104,6 +116,8 @@ class TMainForm final : public QMainWindow {
     void DayPlusClick();
     void MonthMinusClick();
     void MonthPlusClick();
+    void Print2Click();
+    void MakePicture(vitalune::ui::PictureMode mode);
 
   signals:
     // A press on a chart: x in the paint box, with the button (the chart mouse handler).
@@ -145,7 +159,7 @@ class TMainForm final : public QMainWindow {
     CurrentPerson m_person2;
     bool m_promptShown = false;
     bool m_tipsShown = false;
-    QImage m_picture;  // composed by the picture output
+    QString m_pictureFilter;  // the file type last chosen in the save dialog
     QFont m_pictureFont;
     paint::ChartGeometry m_geometry;
     paint::PaintBuffers m_buffers;
