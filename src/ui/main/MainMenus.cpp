@@ -18,7 +18,6 @@ struct ToolEntry {
     bool separatorBefore;
 };
 
-// The picture entries are connected by the picture output, not here.
 constexpr ToolEntry kToolEntries[] = {
     {"ToolButton1", "&Print", "Alt+P", MainCommand::Print, false},
     {"ToolButton2", "&Save", "Alt+S", MainCommand::SavePicture, false},
@@ -60,11 +59,6 @@ constexpr HelpEntry kHelpEntries[] = {
     {"About2", "About", -1},
 };
 
-bool IsPictureCommand(MainCommand command) {
-    return command == MainCommand::Print || command == MainCommand::SavePicture ||
-           command == MainCommand::CopyPicture;
-}
-
 QString Text(const char* s) {
     return QString::fromLatin1(s);
 }
@@ -98,11 +92,8 @@ MainMenus BuildMainMenus(QMainWindow& window, const std::function<void(MainComma
         if (entry.command == MainCommand::HelpMenu) {
             menus.helpButton = button;
         }
-        if (!IsPictureCommand(entry.command)) {
-            const MainCommand command = entry.command;
-            QObject::connect(button, &QToolButton::clicked, &window,
-                             [run, command] { run(command); });
-        }
+        const MainCommand command = entry.command;
+        QObject::connect(button, &QToolButton::clicked, &window, [run, command] { run(command); });
     }
 
     menus.popup = new QMenu(&window);
@@ -110,11 +101,8 @@ MainMenus BuildMainMenus(QMainWindow& window, const std::function<void(MainComma
     for (const MenuEntry& entry : kPopupEntries) {
         QAction* action = menus.popup->addAction(Text(entry.caption));
         action->setObjectName(Text(entry.name));
-        if (!IsPictureCommand(entry.command)) {
-            const MainCommand command = entry.command;
-            QObject::connect(action, &QAction::triggered, &window,
-                             [run, command] { run(command); });
-        }
+        const MainCommand command = entry.command;
+        QObject::connect(action, &QAction::triggered, &window, [run, command] { run(command); });
     }
 
     menus.helpMenu = new QMenu(&window);

@@ -636,9 +636,13 @@ void TMainForm::StepDate(std::int64_t target) {
 void TMainForm::RunCommand(MainCommand command) {
     switch (command) {
         case MainCommand::Print:
+            Print2Click();
+            break;
         case MainCommand::SavePicture:
+            MakePicture(PictureMode::SaveToFile);
+            break;
         case MainCommand::CopyPicture:
-            // FIXME: connected to the picture output once it is part of the window.
+            MakePicture(PictureMode::CopyToClipboard);
             break;
         case MainCommand::NamesDatabase:
             RunModal(m_showNamesEditor, true);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "db/NamesDatabase.h"
@@ -16,12 +17,14 @@
 #include "settings/AppSettings.h"
 #include "ui/main/MainCommand.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/PictureOutput.h"
 
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QListView;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QWheelEvent;
@@ -50,6 +53,13 @@ struct MainFormContext {
     std::function<void(const QString&)> showMessage;
     // The desktop's "open" for the web look-ups; none means they do nothing.
     Shell* shell = nullptr;
+    // The picture save dialog: the file name chosen, nothing on cancel. selectedFilter comes
+    // in as the filter to preselect and goes out as the one chosen. Tests answer it.
+    std::function<std::optional<QString>(const QString& folder, const QString& filters,
+                                         QString* selectedFilter)>
+        askPictureFile;
+    // The print dialog, setting up the printer; false on cancel. Tests answer it.
+    std::function<bool(QPrinter& printer)> askPrinter;
 };
 
 // How the day info window is asked for: shown for the day, or, from the chart pop-up menu,
@@ -90,6 +100,8 @@ class TMainForm final : public QMainWindow {
     // The scene of a page at the paint boxes' size; the picture output draws from it too.
     paint::ChartScene SceneFor(paint::ChartPage page) const;
     void RepaintActivePage();
+    // The active page's chart with its stamp, as printing, saving and copying draw it.
+    Picture ActivePicture();
     // After the options or pens changed: bar colours again, then repaint.
     void SettingsChanged();
     // Refills the group and person lists after the database changed, keeping the selection
@@ -142,6 +154,8 @@ class TMainForm final : public QMainWindow {
     void GetPict1BtnClick();
     void GetPict2BtnClick();
     void ChartClick(paint::ChartPage page, int x, Qt::MouseButton button);
+    void Print2Click();
+    void MakePicture(vitalune::ui::PictureMode mode);
 
   signals:
     // A press on a chart: x in the paint box, with the button (the chart mouse handler).
@@ -192,7 +206,7 @@ class TMainForm final : public QMainWindow {
     CurrentPerson m_person2;
     bool m_promptShown = false;
     bool m_tipsShown = false;
-    QImage m_picture;  // composed by the picture output
+    QString m_pictureFilter;  // the file type last chosen in the save dialog
     QFont m_pictureFont;
     paint::ChartGeometry m_geometry;
     paint::PaintBuffers m_buffers;

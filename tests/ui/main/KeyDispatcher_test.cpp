@@ -52,6 +52,7 @@ struct Keyed {
             return answer;
         });
         keys->Install();
+        MainFormFixture::TakeClipboard();
         form->SetCalculationDate(kStart);
         if (!MainFormFixture::Activate(*form)) {
             return false;
@@ -62,7 +63,7 @@ struct Keyed {
     QListView* List() const { return Child<QListView>(*form, "PName"); }
     // What the key did: the windows asked for, then the new date if it moved.
     QStringList Actions() {
-        QStringList actions = f.opened;
+        QStringList actions = f.opened + MainFormFixture::TakeClipboard();
         if (form->Menus().helpMenu->isVisible()) {
             actions << QStringLiteral("helpmenu");
             form->Menus().helpMenu->close();
@@ -110,12 +111,12 @@ void KeyDispatcherTest::mainWindowKeys_data() {
     row("Left", Qt::Key_Left, none, {"date 2026-06-14"}, true);
     row("Right", Qt::Key_Right, none, {"date 2026-06-16"}, true);
     row("Insert", Qt::Key_Insert, none, {}, false);
-    row("Ctrl+Insert", Qt::Key_Insert, ctrl, {}, true);
+    row("Ctrl+Insert", Qt::Key_Insert, ctrl, {"clipboard"}, true);
     row("Alt+B", Qt::Key_B, alt, {"date 1879-03-14"}, true);
     row("B", Qt::Key_B, none, {}, true);
     row("Alt+C", Qt::Key_C, alt, {"calendar"}, true);
     row("Ctrl+Alt+C", Qt::Key_C, alt | ctrl, {"calendar"}, true);
-    row("Ctrl+C", Qt::Key_C, ctrl, {}, true);
+    row("Ctrl+C", Qt::Key_C, ctrl, {"clipboard"}, true);
     row("C", Qt::Key_C, none, {}, true);
     row("Alt+D", Qt::Key_D, alt, {"dayinfo 2026-06-15 show"}, true);
     row("D", Qt::Key_D, none, {}, true);
@@ -130,9 +131,9 @@ void KeyDispatcherTest::mainWindowKeys_data() {
     row("Shift+N", Qt::Key_N, Qt::ShiftModifier, {}, true);
     row("Alt+O", Qt::Key_O, alt, {"options"}, true);
     row("O", Qt::Key_O, none, {}, true);
-    row("Alt+P", Qt::Key_P, alt, {}, true);
+    row("Alt+P", Qt::Key_P, alt, {"print dialog"}, true);
     row("P", Qt::Key_P, none, {}, true);
-    row("Alt+S", Qt::Key_S, alt, {}, true);
+    row("Alt+S", Qt::Key_S, alt, {"save dialog"}, true);
     row("S", Qt::Key_S, none, {}, true);
     row("Alt+T", Qt::Key_T, alt, {"date 2026-12-07"}, true);
     row("T", Qt::Key_T, none, {}, true);
@@ -158,7 +159,6 @@ void KeyDispatcherTest::mainWindowKeys() {
 }
 
 void KeyDispatcherTest::keyTableCommands() {
-    // The picture commands have no window of their own to watch, so the table is read here.
     const auto outcome = [](int key, Qt::KeyboardModifiers m, bool picker = false) {
         return MainWindowKey(key, m, picker);
     };

@@ -3,12 +3,14 @@
 // recording shell, with every window hook recording what it was asked to do.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "engine/Clock.h"
 #include "engine/Date.h"
@@ -42,9 +44,26 @@ class MainFormFixture {
         context.executableFolder = QCoreApplication::applicationDirPath().toStdString();
         context.showMessage = [this](const QString& text) { messages << text; };
         context.shell = &shell;
+        // The picture dialogs are cancelled, so only the asking shows.
+        context.askPictureFile = [this](const QString&, const QString&, QString*) {
+            opened << QStringLiteral("save dialog");
+            return std::optional<QString>();
+        };
+        context.askPrinter = [this](QPrinter&) {
+            opened << QStringLiteral("print dialog");
+            return false;
+        };
         auto form = std::make_unique<TMainForm>(context);
         Record(*form);
         return form;
+    }
+
+    // "clipboard" when a picture was copied since the last look; the clipboard is emptied.
+    static QStringList TakeClipboard() {
+        QClipboard* clipboard = QApplication::clipboard();
+        const bool copied = !clipboard->image().isNull();
+        clipboard->clear();
+        return copied ? QStringList{QStringLiteral("clipboard")} : QStringList{};
     }
 
     std::filesystem::path DataFolder() const { return (m_dir.path() + "/data").toStdString(); }

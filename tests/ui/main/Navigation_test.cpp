@@ -117,9 +117,13 @@ void NavigationTest::popupAndHelpMenus() {
     QCOMPARE(f.opened, (QStringList{"help 0", "help 10", "help 4", "help 1", "about"}));
 
     f.opened.clear();
-    Child<QAction>(*form, "NamesDB")->trigger();
-    Child<QAction>(*form, "ChartSettings1")->trigger();
-    QCOMPARE(f.opened, (QStringList{"names", "options"}));
+    MainFormFixture::TakeClipboard();
+    for (const char* name :
+         {"NamesDB", "ChartSettings1", "PrintPicture1", "SavePicture2", "Copy1"}) {
+        Child<QAction>(*form, name)->trigger();
+    }
+    QCOMPARE(f.opened + MainFormFixture::TakeClipboard(),
+             (QStringList{"names", "options", "print dialog", "save dialog", "clipboard"}));
 
     // The help button opens its menu just below itself.
     QVERIFY(MainFormFixture::Activate(*form));
@@ -142,12 +146,13 @@ void NavigationTest::toolBarOpensTheWindows() {
     MainFormFixture f;
     auto form = f.Make();
     form->SetCalculationDate(EncodeDate(2026, 6, 15));
-    for (const char* name : {"ToolButton11", "ToolButton4", "ToolButton5", "ToolButton6",
-                             "ToolButton10", "ToolButton8"}) {
+    for (const char* name : {"ToolButton1", "ToolButton2", "ToolButton11", "ToolButton4",
+                             "ToolButton5", "ToolButton6", "ToolButton10", "ToolButton8"}) {
         Click(*form, name);
     }
-    QCOMPARE(f.opened, (QStringList{"names", "dayinfo 2026-06-15 show", "calendar", "forecast",
-                                    "matching", "options"}));
+    QCOMPARE(f.opened,
+             (QStringList{"print dialog", "save dialog", "names", "dayinfo 2026-06-15 show",
+                          "calendar", "forecast", "matching", "options"}));
 }
 
 void NavigationTest::emptyHooksDoNothing() {
