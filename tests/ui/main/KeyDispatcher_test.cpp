@@ -159,25 +159,12 @@ void KeyDispatcherTest::mainWindowKeys() {
 }
 
 void KeyDispatcherTest::keyTableCommands() {
-    const auto outcome = [](int key, Qt::KeyboardModifiers m, bool picker = false) {
-        return MainWindowKey(key, m, picker);
-    };
-    const Qt::KeyboardModifiers alt = Qt::AltModifier;
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    QCOMPARE(outcome(Qt::Key_P, alt), (KeyOutcome{MainCommand::Print, true}));
-    QCOMPARE(outcome(Qt::Key_S, alt), (KeyOutcome{MainCommand::SavePicture, true}));
-    QCOMPARE(outcome(Qt::Key_C, ctrl), (KeyOutcome{MainCommand::CopyPicture, true}));
-    QCOMPARE(outcome(Qt::Key_Insert, ctrl), (KeyOutcome{MainCommand::CopyPicture, true}));
-    QCOMPARE(outcome(Qt::Key_Insert, ctrl | Qt::ShiftModifier),
+    // The cases the window rows above cannot reach: the date picker's focus, extra modifiers.
+    QCOMPARE(MainWindowKey(Qt::Key_Left, {}, true), KeyOutcome{});
+    QCOMPARE(MainWindowKey(Qt::Key_Right, {}, true), KeyOutcome{});
+    QCOMPARE(MainWindowKey(Qt::Key_PageUp, {}, true), (KeyOutcome{MainCommand::MonthBack, true}));
+    QCOMPARE(MainWindowKey(Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier, false),
              (KeyOutcome{MainCommand::CopyPicture, true}));
-    QCOMPARE(outcome(Qt::Key_C, alt | ctrl), (KeyOutcome{MainCommand::Calendar, true}));
-    QCOMPARE(outcome(Qt::Key_Left, {}, true), KeyOutcome{});
-    QCOMPARE(outcome(Qt::Key_Right, {}, true), KeyOutcome{});
-    QCOMPARE(outcome(Qt::Key_PageUp, {}, true), (KeyOutcome{MainCommand::MonthBack, true}));
-    QCOMPARE(outcome(Qt::Key_Home, {}, true), (KeyOutcome{MainCommand::BirthDay, true}));
-    QCOMPARE(outcome(Qt::Key_F1, {}), KeyOutcome{});
-    QCOMPARE(outcome(Qt::Key_Escape, {}), KeyOutcome{});
-    QCOMPARE(outcome(Qt::Key_E, alt), KeyOutcome{});
 }
 
 void KeyDispatcherTest::eachStrokeActsOnce() {
