@@ -9,6 +9,8 @@
 #include "files/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
+#include "ui/help/HelpService.h"
+#include "ui/help/HelpTopics.h"
 #include "ui/main/TMainForm.h"
 
 namespace {
@@ -48,7 +50,11 @@ int RunWindow(const app::GuiOptions& options) {
     context.programFolder = ResolveDataFolder(ProcessDataFolderInputs(options.dataDir));
     context.executableFolder = ExecutableFolder();
     context.showMessage = ShowMessage;
+    // Declared before the window so that it outlives the window's closing, which closes it.
+    ui::HelpService help(FindHelpFolder(context.programFolder, context.executableFolder),
+                         ShowMessage);
     ui::TMainForm form(context);
+    form.SetHelpCloser([&help] { help.CloseHelpWindow(); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
         form.raise();
