@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -55,6 +56,7 @@ class ExportChartTest : public QObject {
     void optionsAreChecked();
     void exportsWithoutChangingAnything();
     void failuresAreReported();
+    void formatFromSuffixAndStamp();
     void programHelpVersionAndExport();
 };
 
@@ -75,11 +77,12 @@ void ExportChartTest::optionsAreChecked() {
     QCOMPARE(ok.dataDir->string(), std::string("/tmp/x"));
     QVERIFY(!parse({}).exportRequest);
     QVERIFY(parse({}).error.empty());
-    for (const QStringList& bad : {QStringList{"--export-chart", "a.png", "--page", "tertiary"},
-                                   QStringList{"--export-chart", "a.png", "--date", "2026-02-30"},
-                                   QStringList{"--export-chart", "a.png", "--size", "10x10"},
-                                   QStringList{"--export-chart", "a.png", "--size", "big"},
-                                   QStringList{"--page", "primary"}, QStringList{"stray"}}) {
+    for (const QStringList& bad :
+         {QStringList{"--export-chart", "a.png", "--page", "tertiary"},
+          QStringList{"--export-chart", "a.png", "--date", "2026-02-30"},
+          QStringList{"--export-chart", "a.png", "--size", "10x10"},
+          QStringList{"--export-chart", "a.png", "--size", "big"}, QStringList{"--page", "primary"},
+          QStringList{"--stamp"}, QStringList{"stray"}}) {
         QVERIFY2(!parse(bad).error.empty(), qPrintable(bad.join(' ')));
     }
 }
@@ -115,6 +118,52 @@ void ExportChartTest::exportsWithoutChangingAnything() {
     request.size = QSize(400, 300);
     QCOMPARE(ExportChart(request, context).ExitCode(), 0);
     QCOMPARE(QImage(request.output).size(), QSize(400, 300));
+}
+
+void ExportChartTest::formatFromSuffixAndStamp() {
+    QVERIFY(
+        ParseGuiOptions({"vitalune", "--export-chart", "a.bmp", "--stamp"}).exportRequest->stamp);
+    QVERIFY(!ParseGuiOptions({"vitalune", "--export-chart", "a.bmp"}).exportRequest->stamp);
+
+    QTemporaryDir dir;
+    MemorySettingsStore store;
+    FixedClock clock(EncodeDate(2026, 12, 7));
+    const ExportContext context{&store, &clock, dir.path().toStdString(),
+                                QCoreApplication::applicationDirPath().toStdString()};
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ExportRequest request;
+    request.person = "Celebrities/Alan Turing";
+    request.output = dir.filePath(QStringLiteral("bare.BMP"));
+    QCOMPARE(ExportChart(request, context).ExitCode(), 0);
+    QVERIFY(read(request.output).startsWith("BM"));
+    QCOMPARE(QImage(request.output).size(), QSize(751, 353));
+
+    request.stamp = true;
+    request.output = dir.filePath(QStringLiteral("stamped.png"));
+    QCOMPARE(ExportChart(request, context).ExitCode(), 0);
+    const QImage stamped(request.output);
+    QCOMPARE(stamped.width(), 761);
+    QVERIFY(stamped.height() > 358 + 10);
+    QCOMPARE(QColor(stamped.pixel(2, 2)), QColor(Qt::white));  // the margin
+
+    request.output = dir.filePath(QStringLiteral("stamped.svg"));
+    QCOMPARE(ExportChart(request, context).ExitCode(), 0);
+    const QByteArray svg = read(request.output);
+    QVERIFY(svg.contains("Created for Alan Turing, 23 Jun 1912"));
+    QVERIFY(svg.contains("Vitalune v3.04"));
+    QVERIFY(svg.contains("<polyline") || svg.contains("<path"));  // curves stay vector
+
+    request.output = dir.filePath(QStringLiteral("stamped.pdf"));
+    QCOMPARE(ExportChart(request, context).ExitCode(), 0);
+    QVERIFY(read(request.output).startsWith("%PDF"));
+
+    // Other types Qt writes still work, from the suffix or named.
+    request.output = dir.filePath(QStringLiteral("chart.jpg"));
+    QCOMPARE(ExportChart(request, context).ExitCode(), 0);
+    QCOMPARE(QImage(request.output).width(), 761);
 }
 
 void ExportChartTest::failuresAreReported() {

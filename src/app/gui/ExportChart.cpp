@@ -13,6 +13,7 @@
 #include "paint/ChartPainter.h"
 #include "settings/AppSettings.h"
 #include "ui/main/ChartPictures.h"
+#include "ui/main/PictureOutput.h"
 
 namespace vitalune::app {
 
@@ -66,6 +67,13 @@ std::int32_t BirthOf(const NamesDatabase& db, Found f) {
         return 0;
     }
     return ParseDob(SplitPersonLine(db.Persons(f.group)[f.index]).dateText);
+}
+
+std::string NameOf(const NamesDatabase& db, Found f) {
+    if (f.group >= db.GroupCount() || f.index >= db.Persons(f.group).size()) {
+        return {};
+    }
+    return SplitPersonLine(db.Persons(f.group)[f.index]).name;
 }
 
 }  // namespace
@@ -145,7 +153,14 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
                               date, BirthOf(db, one), BirthOf(db, two));
     scene.drawPicture = ui::ArtworkPictures();
     paint::PaintBuffers buffers;
-    const QImage image = paint::RenderChart(scene, buffers, request.devicePixelRatio);
+    ui::Picture picture;
+    picture.chart = request.size;
+    picture.drawChart = [&](QPainter& p) { paint::PaintChartPage(p, scene, buffers); };
+    picture.leftStamp =
+        ui::LeftStampText(request.page, NameOf(db, one), BirthOf(db, one), NameOf(db, two));
+    picture.font = QApplication::font();
+    picture.stamped = request.stamp;
+    picture.devicePixelRatio = request.devicePixelRatio;
 
     QString format = request.format;
     if (format.isEmpty()) {
@@ -154,8 +169,18 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
     if (format.isEmpty()) {
         format = QStringLiteral("png");
     }
+    QString why;
+    if (const auto known = ui::FormatForPath(QStringLiteral("x.") + format)) {
+        if (!ui::WritePicture(picture, request.output, *known, &why)) {
+            return {ExportResult::Status::Failed,
+                    "cannot write " + request.output.toStdString() +
+                        (why.isEmpty() ? std::string() : ": " + why.toStdString())};
+        }
+        return result;
+    }
+    // Any other picture type Qt can write (JPEG, ...).
     QImageWriter writer(request.output, format.toLatin1());
-    if (!writer.write(image)) {
+    if (!writer.write(ui::PictureImage(picture))) {
         return {ExportResult::Status::Failed, "cannot write " + request.output.toStdString() +
                                                   ": " + writer.errorString().toStdString()};
     }

@@ -21,7 +21,8 @@ namespace vitalune::app {
 
 struct ExportRequest {
     QString output;
-    QString format;  // "png", ...; empty: from the output's suffix, else PNG
+    QString format;  // "png", "bmp", "pdf", "svg", ...; empty: from the output's suffix, else PNG
+    bool stamp = false;  // the margin and stamp texts of a printed or saved picture
     paint::ChartPage page = paint::ChartPage::Primary;
     std::optional<std::int32_t> date;    // none: today
     std::optional<std::string> person;   // "GROUP/NAME"; none: the stored person one

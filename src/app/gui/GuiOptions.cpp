@@ -36,7 +36,10 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
     const auto dataDir =
         Valued("data-dir", "Keep the names database and reports in FOLDER.", "FOLDER");
     const auto exportChart =
-        Valued("export-chart", "Write the chart picture to FILE (PNG).", "FILE");
+        Valued("export-chart",
+               "Write the chart picture to FILE; its suffix gives the type: .png, .bmp, .pdf, "
+               ".svg (PDF and SVG keep the curves as lines).",
+               "FILE");
     const auto page = Valued("page",
                              "Chart page: primary, secondary, extra, iching or compatibility "
                              "(default primary).",
@@ -47,7 +50,11 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         Valued("person", "Person one (default: the one last chosen).", "GROUP/NAME");
     const auto person2 = Valued("person2", "Person two of the compatibility page.", "GROUP/NAME");
     const auto size = Valued("size", "Chart size in pixels (default 751x353).", "WxH");
-    parser.addOptions({dataDir, exportChart, page, date, person, person2, size});
+    const QCommandLineOption stamp(
+        QStringLiteral("stamp"),
+        QStringLiteral("Add the white margin and the line naming the person and the program, "
+                       "as a saved or printed picture has them."));
+    parser.addOptions({dataDir, exportChart, page, date, person, person2, size, stamp});
     parser.process(arguments);
 
     GuiOptions options;
@@ -60,7 +67,7 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         return options;
     }
     if (!parser.isSet(exportChart)) {
-        for (const auto* o : {&page, &date, &person, &person2, &size}) {
+        for (const auto* o : {&page, &date, &person, &person2, &size, &stamp}) {
             if (parser.isSet(*o)) {
                 options.error = "--" + o->names().first().toStdString() + " needs --export-chart";
                 return options;
@@ -101,6 +108,7 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         }
         request.size = *s;
     }
+    request.stamp = parser.isSet(stamp);
     options.exportRequest = request;
     return options;
 }

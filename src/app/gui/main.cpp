@@ -8,7 +8,12 @@
 #include "engine/Clock.h"
 #include "files/DataFolder.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "ui/help/HelpService.h"
+#include "ui/help/HelpTopics.h"
+#include "ui/main/KeyDispatcher.h"
+#include "ui/main/MainKeyBlock.h"
 #include "ui/main/TMainForm.h"
 
 namespace {
@@ -48,7 +53,17 @@ int RunWindow(const app::GuiOptions& options) {
     context.programFolder = ResolveDataFolder(ProcessDataFolderInputs(options.dataDir));
     context.executableFolder = ExecutableFolder();
     context.showMessage = ShowMessage;
+    DesktopShell shell;
+    context.shell = &shell;
+    // Declared before the window so that it outlives the window's closing, which closes it.
+    ui::HelpService help(FindHelpFolder(context.programFolder, context.executableFolder),
+                         ShowMessage, &shell);
     ui::TMainForm form(context);
+    form.SetHelpCloser([&help] { help.CloseHelpWindow(); });
+    form.SetHelpTopicShower([&help](int topic) { help.ShowHelpTopic(topic); });
+    ui::KeyDispatcher keys(&form);
+    ui::AddMainWindowKeys(keys, form);
+    keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
         form.raise();

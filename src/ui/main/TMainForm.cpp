@@ -1,5 +1,6 @@
 #include "ui/main/TMainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -8,13 +9,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <system_error>
 
 #include "db/PersonLine.h"
@@ -23,11 +28,15 @@
 #include "engine/DateText.h"
 #include "files/DataFolder.h"
 #include "paint/art/Artwork.h"
+#include "platform/Shell.h"
 #include "settings/SettingsStore.h"
+#include "text/SearchAddress.h"
 #include "ui/main/ChartBox.h"
 #include "ui/main/ChartPictures.h"
 #include "ui/main/PersonItemDelegate.h"
 #include "ui/main/PersonListModel.h"
+#include "ui/main/StatusTexts.h"
+#include "ui/main/WebButtons.h"
 
 namespace vitalune::ui {
 
@@ -66,6 +75,19 @@ constexpr std::array<PageEntry, paint::kChartPageCount> kPageEntrys = {{
     {ChartPage::Compatibility, "IntPage", "Compatibility", "ImageComp"},
 }};
 
+// The day a month away, or a day outside the calendar when that month does not exist.
+std::int64_t MonthStep(std::int32_t day, int months) {
+    const CivilDate c = DecodeDate(day);
+    const int index = c.year * 12 + c.month - 1 + months;
+    if (index < 12) {  // before January of year 1
+        return std::int64_t{kMinDay} - 1;
+    }
+    if (index > 9999 * 12 + 11) {
+        return std::int64_t{kMaxDay} + 1;
+    }
+    return AddMonths(day, months);
+}
+
 QPushButton* Button(const char* name, const QString& text, const QString& accessible) {
     auto* b = new QPushButton(text);
     b->setObjectName(QString::fromLatin1(name));
@@ -89,6 +111,10 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::BuildControls() {
+    m_menus = BuildMainMenus(
+        *this, [this](MainCommand command) { RunCommand(command); },
+        [this](int topic) { ShowHelpTopic(topic); });
+
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 2);
@@ -98,6 +124,11 @@ void TMainForm::BuildControls() {
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
     m_pageControl->setAccessibleName(QStringLiteral("Chart pages"));
     m_pageControl->setDocumentMode(true);
+    // The pop-up menu serves every chart: a press the paint box leaves unused comes up here.
+    m_pageControl->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pageControl, &QWidget::customContextMenuRequested, this,
+            [this](QPoint pos) { m_menus.popup->popup(m_pageControl->mapToGlobal(pos)); });
+    m_pageControl->tabBar()->installEventFilter(this);
     for (const PageEntry& entry : kPageEntrys) {
         auto* tab = new QWidget;
         tab->setObjectName(QString::fromLatin1(entry.tab));
@@ -107,6 +138,7 @@ void TMainForm::BuildControls() {
             new ChartBox(entry.page, [this](QPainter& p, ChartPage page) { PaintPage(p, page); });
         box->setObjectName(QString::fromLatin1(entry.box));
         box->setAccessibleName(QString::fromLatin1(entry.caption) + QStringLiteral(" chart"));
+        box->installEventFilter(this);
         connect(box, &ChartBox::pressed, this, [this, box](QMouseEvent* e) {
             m_lastClickX = static_cast<int>(e->position().x());
             emit chartPressed(box->page(), m_lastClickX, e->button());
@@ -120,6 +152,8 @@ void TMainForm::BuildControls() {
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
+    panel->installEventFilter(this);
+    m_panel1 = panel;
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     m_personBox = new QGroupBox(QStringLiteral(" Person "));
@@ -132,11 +166,11 @@ void TMainForm::BuildControls() {
     layout->addWidget(panel);
     setCentralWidget(central);
 
-    static constexpr int kPanelWidths[] = {170, 220, 260, 50};
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel;
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        m_panels[i]->setMinimumWidth(kPanelWidths[i]);
+        // A text longer than its panel widens the panel rather than being cut.
+        m_panels[i]->setMinimumWidth(kStatusPanelWidths[i]);
         statusBar()->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -146,6 +180,7 @@ void TMainForm::BuildControls() {
     connect(m_group1, &QComboBox::currentIndexChanged, this, &TMainForm::Group1Change);
     connect(m_group2, &QComboBox::currentIndexChanged, this, &TMainForm::Group2Change);
     connect(m_cdate, &QDateEdit::dateChanged, this, &TMainForm::CDateChange);
+    connect(this, &TMainForm::chartPressed, this, &TMainForm::ChartClick);
 }
 
 QWidget* TMainForm::BuildPersonBox(QGroupBox* box, QComboBox*& group, QListView*& list,
@@ -172,7 +207,15 @@ QWidget* TMainForm::BuildPersonBox(QGroupBox* box, QComboBox*& group, QListView*
     list->setModel(model);
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             second ? &TMainForm::PName2Change : &TMainForm::PNameChange);
-    layout->addWidget(group);
+    auto* groupRow = new QHBoxLayout;
+    groupRow->setSpacing(2);
+    groupRow->addWidget(group, 1);
+    const WebButtons web = AddWebButtons(*groupRow, second ? 2 : 1);
+    connect(web.info, &QToolButton::clicked, this,
+            second ? &TMainForm::GetInfo2BtnClick : &TMainForm::GetInfo1BtnClick);
+    connect(web.pictures, &QToolButton::clicked, this,
+            second ? &TMainForm::GetPict2BtnClick : &TMainForm::GetPict1BtnClick);
+    layout->addLayout(groupRow);
     layout->addWidget(list, 1);
     return box;
 }
@@ -208,6 +251,9 @@ QWidget* TMainForm::BuildDateBox() {
             Button(b.name, QString::fromLatin1(b.text), QString::fromLatin1(b.accessible));
         button->setMinimumWidth(30);
         connect(button, &QPushButton::clicked, this, b.slot);
+        if (b.slot == &TMainForm::DayPlusClick) {
+            m_dayPlus = button;
+        }
         steps->addWidget(button);
     }
     layout->addLayout(steps);
@@ -492,12 +538,22 @@ void TMainForm::ReadPerson(QListView* list, const PersonListModel* model, Curren
 
 void TMainForm::SelectPersonOne() {
     ReadPerson(m_pname, m_model1, m_person1);
-    m_panels[0]->setText(QStringLiteral(" Person's DOB: ") + Q(DateText(m_person1.birth)));
+    m_panels[0]->setText(Q(PersonDobText(m_person1.birth)));
+    if (ActivePage() == ChartPage::Compatibility) {
+        ShowAgeDifference();
+    }
 }
 
 void TMainForm::SelectPersonTwo() {
     ReadPerson(m_pname2, m_model2, m_person2);
-    m_panels[1]->setText(QStringLiteral(" Second person's DOB: ") + Q(DateText(m_person2.birth)));
+    m_panels[1]->setText(Q(SecondPersonDobText(m_person2.birth)));
+    if (ActivePage() == ChartPage::Compatibility) {
+        ShowAgeDifference();
+    }
+}
+
+void TMainForm::ShowAgeDifference() {
+    m_panels[2]->setText(Q(AgeDifferencePanelText(m_person1.birth, m_person2.birth)));
 }
 
 // --- handlers ---
@@ -553,19 +609,26 @@ void TMainForm::DOBBtnClick() {
 }
 
 void TMainForm::DayMinusClick() {
-    SetCalculationDate(AddDays(CalculationDate(), -1));
+    StepDate(static_cast<std::int64_t>(CalculationDate()) - 1);
 }
 
 void TMainForm::DayPlusClick() {
-    SetCalculationDate(AddDays(CalculationDate(), 1));
+    StepDate(static_cast<std::int64_t>(CalculationDate()) + 1);
 }
 
 void TMainForm::MonthMinusClick() {
-    SetCalculationDate(AddMonths(CalculationDate(), -1));
+    StepDate(MonthStep(CalculationDate(), -1));
 }
 
 void TMainForm::MonthPlusClick() {
-    SetCalculationDate(AddMonths(CalculationDate(), 1));
+    StepDate(MonthStep(CalculationDate(), 1));
+}
+
+void TMainForm::StepDate(std::int64_t target) {
+    // At the ends of the calendar a step does nothing rather than land on the end day.
+    if (IsInDateRange(target)) {
+        SetCalculationDate(static_cast<std::int32_t>(target));
+    }
 }
 
 }  // namespace vitalune::ui

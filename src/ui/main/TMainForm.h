@@ -9,23 +9,30 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "db/NamesDatabase.h"
 #include "paint/ChartPainter.h"
 #include "settings/AppSettings.h"
+#include "ui/main/MainCommand.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/PictureOutput.h"
 
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QListView;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
+class QWheelEvent;
 
 namespace vitalune {
 class Clock;
 class SettingsStore;
+class Shell;
 }  // namespace vitalune
 
 namespace vitalune::ui {
@@ -44,7 +51,20 @@ struct MainFormContext {
     std::filesystem::path executableFolder;  // where the installed files are looked up
     // A message box with an OK button; tests record the texts instead.
     std::function<void(const QString&)> showMessage;
+    // The desktop's "open" for the web look-ups; none means they do nothing.
+    Shell* shell = nullptr;
+    // The picture save dialog: the file name chosen, nothing on cancel. selectedFilter comes
+    // in as the filter to preselect and goes out as the one chosen. Tests answer it.
+    std::function<std::optional<QString>(const QString& folder, const QString& filters,
+                                         QString* selectedFilter)>
+        askPictureFile;
+    // The print dialog, setting up the printer; false on cancel. Tests answer it.
+    std::function<bool(QPrinter& printer)> askPrinter;
 };
+
+// How the day info window is asked for: shown for the day, or, from the chart pop-up menu,
+// only brought forward when it is already showing.
+enum class DayInfoRequest { Show, FocusOrShow };
 
 struct CurrentPerson {
     int group = 0;
@@ -80,6 +100,8 @@ class TMainForm final : public QMainWindow {
     // The scene of a page at the paint boxes' size; the picture output draws from it too.
     paint::ChartScene SceneFor(paint::ChartPage page) const;
     void RepaintActivePage();
+    // The active page's chart with its stamp, as printing, saving and copying draw it.
+    Picture ActivePicture();
     // After the options or pens changed: bar colours again, then repaint.
     void SettingsChanged();
     // Refills the group and person lists after the database changed, keeping the selection
@@ -90,6 +112,26 @@ class TMainForm final : public QMainWindow {
     void SetPersonSelector(std::function<void()> show) { m_showPersonSelector = std::move(show); }
     void SetTipsWindow(std::function<void()> show) { m_showTips = std::move(show); }
     void SetHelpCloser(std::function<void()> close) { m_closeHelp = std::move(close); }
+    // Windows opened from the tool bar, menus and keys; while a hook is empty its entries do
+    // nothing.
+    void SetDayInfoWindow(std::function<void(std::int32_t day, DayInfoRequest how)> show) {
+        m_showDayInfo = std::move(show);
+    }
+    void SetCalendarWindow(std::function<void()> show) { m_showCalendar = std::move(show); }
+    void SetForecastWindow(std::function<void()> show) { m_showForecast = std::move(show); }
+    void SetMatchingWindow(std::function<void()> show) { m_showMatching = std::move(show); }
+    void SetNamesEditor(std::function<void()> show) { m_showNamesEditor = std::move(show); }
+    void SetOptionsDialog(std::function<void()> show) { m_showOptions = std::move(show); }
+    void SetAboutBox(std::function<void()> show) { m_showAbout = std::move(show); }
+    void SetHelpTopicShower(std::function<void(int topic)> show) { m_showHelp = std::move(show); }
+
+    const MainMenus& Menus() const { return m_menus; }
+    // The calculation date's picker (or its text field) has the keyboard focus.
+    bool DatePickerFocused() const;
+    // The day shown in chart column k (clamped to 0..31).
+    std::int32_t ColumnDay(int k) const;
+    // The column under x of a paint box, clamped to 0..31.
+    int ColumnAt(int x) const;
 
   public slots:
     void Group1Change(int index);
@@ -104,6 +146,16 @@ class TMainForm final : public QMainWindow {
     void DayPlusClick();
     void MonthMinusClick();
     void MonthPlusClick();
+    void RunCommand(MainCommand command);
+    void ShowHelpTopic(int topic);
+    void HelpButtonClick();
+    void GetInfo1BtnClick();
+    void GetInfo2BtnClick();
+    void GetPict1BtnClick();
+    void GetPict2BtnClick();
+    void ChartClick(paint::ChartPage page, int x, Qt::MouseButton button);
+    void Print2Click();
+    void MakePicture(vitalune::ui::PictureMode mode);
 
   signals:
     // A press on a chart: x in the paint box, with the button (the chart mouse handler).
@@ -112,6 +164,8 @@ class TMainForm final : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
@@ -133,6 +187,13 @@ class TMainForm final : public QMainWindow {
     void ReadPerson(QListView* list, const PersonListModel* model, CurrentPerson& person);
     void PaintPage(QPainter& p, paint::ChartPage page);
     void Message(const QString& text) const;
+    void ShowDayInfo(std::int32_t day, DayInfoRequest how);
+    void RunModal(const std::function<void()>& show, bool repaintAfter);
+    void StepDate(std::int64_t target);
+    void WebLookUp(const std::string& searchAddress, const std::string& name);
+    // Steps the date by the wheel when the pointer is over the chart pages; false otherwise.
+    bool WheelOverPages(QWheelEvent* event);
+    void ShowAgeDifference();
 
     MainFormContext m_context;
     NamesDatabase m_db;
@@ -145,7 +206,7 @@ class TMainForm final : public QMainWindow {
     CurrentPerson m_person2;
     bool m_promptShown = false;
     bool m_tipsShown = false;
-    QImage m_picture;  // composed by the picture output
+    QString m_pictureFilter;  // the file type last chosen in the save dialog
     QFont m_pictureFont;
     paint::ChartGeometry m_geometry;
     paint::PaintBuffers m_buffers;
@@ -153,6 +214,19 @@ class TMainForm final : public QMainWindow {
     std::function<void()> m_showPersonSelector;
     std::function<void()> m_showTips;
     std::function<void()> m_closeHelp;
+    std::function<void(std::int32_t, DayInfoRequest)> m_showDayInfo;
+    std::function<void()> m_showCalendar;
+    std::function<void()> m_showForecast;
+    std::function<void()> m_showMatching;
+    std::function<void()> m_showNamesEditor;
+    std::function<void()> m_showOptions;
+    std::function<void()> m_showAbout;
+    std::function<void(int)> m_showHelp;
+    int m_wheelRest = 0;  // wheel turn not yet worth a whole step
+
+    MainMenus m_menus;
+    QWidget* m_panel1 = nullptr;
+    QPushButton* m_dayPlus = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     std::array<ChartBox*, paint::kChartPageCount> m_boxes{};
