@@ -45,8 +45,21 @@ const std::array kCommands = {
                "rhythm takes no level. Without a rhythm the overall value (or any critical\n"
                "rhythm) is tested. The default is --or --months 12.\n",
                RunForecast},
-    CliCommand{"report", "Writes dayinfo.htm or forecast.htm as the program does", ReportUsage(),
-               RunReport},
+    CliCommand{"match", "Persons of a names database ranked by compatibility with one of them",
+               "Usage: vitalune-cli match FILE --group N --person N [--in-group all|N]\n"
+               "           [--sex any|male|female] [--age A-B] [--pattern K] [--ratings P,E,I]\n"
+               "           [--exact] [--sort name|compatibility] [--today DATE] [--json]\n"
+               "--group and --person choose the base person, --in-group the group searched\n"
+               "(indexes from 0 as the file lists them). K is the pattern item 0..8: Ideal\n"
+               "match, Good match, Sex partner, Friend, Secretary, Somebody to talk (for man),\n"
+               "(for woman), Complete antipode, Special search. --ratings overrides the\n"
+               "pattern's Physical, Emotional, Intellectual items: 0 Any, 1 Excellent, 2 Good,\n"
+               "3 Weak, 4 None. --age A-B takes ages 0, 5, ... 90 to 5, 10, ... 95 years counted\n"
+               "in calendar years up to --today (default today). --exact tests the bands\n"
+               "exactly instead of \"at least\". The default is --pattern 0 --sort name.\n",
+               RunMatch},
+    CliCommand{"report", "Writes dayinfo.htm, forecast.htm, group.htm or personal.htm",
+               ReportUsage(), RunReport},
 };
 
 void PrintHelp(std::ostream& out) {

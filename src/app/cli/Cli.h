@@ -46,10 +46,13 @@ int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
 int RunDayInfo(const std::vector<std::string>& args, CliIo& io);
 int RunForecast(const std::vector<std::string>& args, CliIo& io);
 int RunReport(const std::vector<std::string>& args, CliIo& io);
+int RunMatch(const std::vector<std::string>& args, CliIo& io);
 
 // The kinds of "report", listed in CliReport.cpp.
 int RunDayInfoReport(const std::vector<std::string>& args, CliIo& io);
 int RunForecastReport(const std::vector<std::string>& args, CliIo& io);
+int RunGroupReport(const std::vector<std::string>& args, CliIo& io);
+int RunPersonalReport(const std::vector<std::string>& args, CliIo& io);
 std::string_view ReportUsage();
 
 }  // namespace vitalune::cli

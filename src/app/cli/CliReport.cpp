@@ -28,6 +28,17 @@ const std::array kReportKinds = {
                "--name NAME\n"
                "                               [forecast options] [--data-dir DIR] [-o FILE]\n",
                RunForecastReport},
+    ReportKind{"group",
+               "       vitalune-cli report group FILE --group N --person N [match options]\n"
+               "                               [--data-dir DIR] [-o FILE]\n",
+               RunGroupReport},
+    ReportKind{"personal",
+               "       vitalune-cli report personal FILE --group N --person N --with-group N\n"
+               "                               --with-person N [--scheme hearts|stars]\n"
+               "                               [--data-dir DIR] [-o FILE]\n"
+               "       vitalune-cli report personal --name NAME --birth DATE --name2 NAME\n"
+               "                               --birth2 DATE [--scheme hearts|stars] ...\n",
+               RunPersonalReport},
 };
 
 }  // namespace
@@ -41,14 +52,15 @@ std::string_view ReportUsage() {
         return text +
                "Writes the report as the program does, into the data folder (or FILE). Its\n"
                "pictures are those of the data folder's Pict, where missing ones are copied.\n"
-               "The forecast options are those of \"vitalune-cli forecast\".\n";
+               "The forecast options are those of \"vitalune-cli forecast\", the match options\n"
+               "those of \"vitalune-cli match\" but --json.\n";
     }();
     return usage;
 }
 
 int RunReport(const std::vector<std::string>& args, CliIo& io) {
     if (args.empty()) {
-        throw UsageError("which report? (dayinfo or forecast)");
+        throw UsageError("which report? (dayinfo, forecast, group or personal)");
     }
     for (const auto& kind : kReportKinds) {
         if (kind.name == args.front()) {
