@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzInput.h"
 #include "db/NamesDatabase.h"
 #include "engine/Clock.h"
 #include "settings/MemorySettingsStore.h"
@@ -20,38 +21,8 @@ constexpr std::string_view kNames[] = {"Group2", "Sex",      "AgeBegin",   "AgeE
                                        "OvBox",  "PhBox",    "EmBox",      "InBox",
                                        "SortBy", "AgeCheck", "ExactSearch"};
 
-class Input {
-  public:
-    Input(const unsigned char* data, std::size_t size) : m_data(data), m_size(size) {}
-    unsigned char Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
-    std::int32_t Int() {
-        std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) {
-            value = value << 8 | Byte();
-        }
-        std::int32_t result;
-        std::memcpy(&result, &value, sizeof result);
-        return result;
-    }
-    std::string Text() {
-        std::string text;
-        for (unsigned n = Byte() % 8; n > 0; --n) {
-            text += static_cast<char>(Byte());
-        }
-        return text;
-    }
-
-  private:
-    const unsigned char* m_data;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
+using Input = fuzz::FuzzInput;
 
 const NamesDatabase& Database() {
     static const FixedClock clock(EncodeDate(2030, 6, 15));

@@ -360,12 +360,12 @@ TEST(Matching, LocateEntryFindsThePersonForTheCharts) {
 
 TEST(Matching, AgeDifferenceText) {
     const DateTime base = EncodeDate(2000, 1, 1);
-    EXPECT_EQ(AgeDifferenceText(base, base), "0 years");
-    EXPECT_EQ(AgeDifferenceText(base, base + 365), "1 years");
-    EXPECT_EQ(AgeDifferenceText(base + 3670, base), "10.1 years");
-    EXPECT_EQ(AgeDifferenceText(base, base - 3652), "10 years");
-    EXPECT_EQ(AgeDifferenceText(base, base + 18), "0 years");
-    EXPECT_EQ(AgeDifferenceText(base, base + 19.9), "0.1 years");
+    EXPECT_EQ(YearsApartText(base, base), "0 years");
+    EXPECT_EQ(YearsApartText(base, base + 365), "1 years");
+    EXPECT_EQ(YearsApartText(base + 3670, base), "10.1 years");
+    EXPECT_EQ(YearsApartText(base, base - 3652), "10 years");
+    EXPECT_EQ(YearsApartText(base, base + 18), "0 years");
+    EXPECT_EQ(YearsApartText(base, base + 19.9), "0.1 years");
 }
 
 TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {

@@ -402,7 +402,7 @@ PersonPlace LocateEntry(const MatchResult& result, std::size_t entry,
     return place;
 }
 
-std::string AgeDifferenceText(DateTime baseBirth, DateTime foundBirth) {
+std::string YearsApartText(DateTime baseBirth, DateTime foundBirth) {
     const std::int64_t a = WholeDay(baseBirth);
     const std::int64_t b = WholeDay(foundBirth);
     const std::int64_t days = a > b ? a - b : b - a;

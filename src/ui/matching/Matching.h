@@ -167,7 +167,7 @@ PersonPlace LocateEntry(const MatchResult& result, std::size_t entry,
 
 // " Age difference: " panel value: the whole days between the two births over 365, with at
 // most one decimal ("0.#"), and " years".
-std::string AgeDifferenceText(DateTime baseBirth, DateTime foundBirth);
+std::string YearsApartText(DateTime baseBirth, DateTime foundBirth);
 
 // The caption of the chosen Group2 item: "All groups" or the group's name.
 std::string SearchAmongCaption(const MatchCriteria& criteria, const NamesDatabase& database);
