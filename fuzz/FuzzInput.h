@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+
+#include "settings/SettingsStore.h"
 
 namespace vitalune::fuzz {
 
@@ -41,6 +44,27 @@ class FuzzInput {
 inline void Check(bool condition) {
     if (!condition) {
         std::abort();
+    }
+}
+
+// Each named value under key is missing, any number, a small number below smallLimit, or a
+// short text: the kinds a stored settings key can hold after edits by hand.
+template <typename Names>
+void FillSettings(FuzzInput& in, SettingsStore& store, std::string_view key, const Names& names,
+                  int smallLimit) {
+    for (std::string_view name : names) {
+        switch (in.Byte() % 4) {
+            case 0:
+                break;  // missing
+            case 1:
+                WriteInt(store, key, name, in.Int());
+                break;
+            case 2:
+                WriteInt(store, key, name, in.Byte() % smallLimit);
+                break;
+            default:
+                WriteString(store, key, name, in.Text());
+        }
     }
 }
 

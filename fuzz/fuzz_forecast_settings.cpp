@@ -43,20 +43,7 @@ void CheckPage(const LevelCriteria& page) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     Input in(data, size);
     MemorySettingsStore store;
-    for (std::string_view name : kNames) {
-        switch (in.Byte() % 4) {
-            case 0:
-                break;  // missing
-            case 1:
-                WriteInt(store, kForecastSettingsKey, name, in.Int());
-                break;
-            case 2:
-                WriteInt(store, kForecastSettingsKey, name, in.Byte() % 4);
-                break;
-            default:
-                WriteString(store, kForecastSettingsKey, name, in.Text());
-        }
-    }
+    fuzz::FillSettings(in, store, kForecastSettingsKey, kNames, 4);
     const ForecastSettings settings = LoadForecastSettings(store);
     CheckPage(settings.sunny);
     CheckPage(settings.rainy);

@@ -104,20 +104,7 @@ void CheckResult(const MatchCriteria& c, const MatchResult& result) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     Input in(data, size);
     MemorySettingsStore store;
-    for (std::string_view name : kNames) {
-        switch (in.Byte() % 4) {
-            case 0:
-                break;  // missing
-            case 1:
-                WriteInt(store, kMatchSettingsKey, name, in.Int());
-                break;
-            case 2:
-                WriteInt(store, kMatchSettingsKey, name, in.Byte() % 20);
-                break;
-            default:
-                WriteString(store, kMatchSettingsKey, name, in.Text());
-        }
-    }
+    fuzz::FillSettings(in, store, kMatchSettingsKey, kNames, 20);
     MatchCriteria criteria;
     criteria.currentYear = 2030;
     LoadMatchSettings(store, criteria);
