@@ -13,11 +13,11 @@
 
 #include "BenchMain.h"
 #include "CountingAllocator.h"
-#include "db/NamesDatabase.h"
-#include "db/PersonCollator.h"
-#include "engine/Clock.h"
-#include "files/AtomicFile.h"
-#include "text/Encoding.h"
+#include "core/db/NamesDatabase.h"
+#include "core/db/PersonCollator.h"
+#include "core/engine/Clock.h"
+#include "core/files/AtomicFile.h"
+#include "core/text/Encoding.h"
 
 namespace vitalune::bench {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "BenchMain.h"
-#include "engine/Rhythm.h"
+#include "core/engine/Rhythm.h"
 
 namespace vitalune::bench {
 namespace {

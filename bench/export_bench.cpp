@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "BenchMain.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
 
 extern char** environ;
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "BenchMain.h"
-#include "reports/ForecastReport.h"
-#include "ui/forecast/ForecastSearch.h"
+#include "core/forecast/ForecastSearch.h"
+#include "core/reports/ForecastReport.h"
 
 namespace vitalune::bench {
 namespace {

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "BenchMain.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
-#include "reports/GroupReport.h"
-#include "ui/matching/Matching.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
+#include "core/matching/Matching.h"
+#include "core/reports/GroupReport.h"
 
 namespace vitalune::bench {
 namespace {

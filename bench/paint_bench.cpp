@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "BenchMain.h"
-#include "engine/Date.h"
-#include "paint/ChartPainter.h"
+#include "core/engine/Date.h"
+#include "gui/paint/ChartPainter.h"
 
 namespace vitalune::bench {
 namespace {

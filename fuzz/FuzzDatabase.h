@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "db/NamesDatabase.h"
-#include "db/PersonCollator.h"
-#include "engine/Clock.h"
-#include "text/Encoding.h"
+#include "core/db/NamesDatabase.h"
+#include "core/db/PersonCollator.h"
+#include "core/engine/Clock.h"
+#include "core/text/Encoding.h"
 
 namespace vitalune::fuzz {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 namespace vitalune::fuzz {
 

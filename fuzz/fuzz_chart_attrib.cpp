@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "settings/ChartAttrib.h"
+#include "core/settings/ChartAttrib.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "settings/MemorySettingsStore.h"
-#include "ui/forecast/ForecastSettings.h"
+#include "core/forecast/ForecastSettings.h"
+#include "core/settings/MemorySettingsStore.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
-#include "settings/MemorySettingsStore.h"
-#include "ui/matching/MatchSettings.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
+#include "core/matching/MatchSettings.h"
+#include "core/settings/MemorySettingsStore.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "db/PersonCollator.h"
-#include "text/Encoding.h"
+#include "core/db/PersonCollator.h"
+#include "core/text/Encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using vitalune::PersonCollator;

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "engine/Clock.h"
+#include "core/engine/Clock.h"
 
 namespace vitalune::test {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 namespace vitalune::test {
 

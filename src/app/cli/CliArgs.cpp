@@ -1,6 +1,9 @@
 #include "app/cli/CliArgs.h"
 
 #include <algorithm>
+#include <variant>
+
+#include "core/engine/DateInput.h"
 
 namespace vitalune::cli {
 
@@ -79,6 +82,15 @@ std::string CliArgs::Required(std::string_view name) const {
         throw UsageError(std::string{name} + " is required");
     }
     return *value;
+}
+
+std::int32_t RequireDate(std::string_view option, std::string_view text) {
+    auto parsed = ParseDateInput(text);
+    if (auto* reason = std::get_if<std::string>(&parsed)) {
+        throw UsageError(std::string{option} + ": \"" + std::string{text} +
+                         "\" is not a date: " + *reason);
+    }
+    return std::get<std::int32_t>(parsed);
 }
 
 }  // namespace vitalune::cli

@@ -3,6 +3,7 @@
 // repeat, and "--flag" switches. Each command says which names it knows; anything else is a
 // usage error.
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <set>
@@ -36,5 +37,8 @@ class CliArgs {
     std::set<std::string, std::less<>> m_flags;
     std::vector<std::string> m_positionals;
 };
+
+// Throws a UsageError naming the option when the text is not a date (see ParseDateInput).
+std::int32_t RequireDate(std::string_view option, std::string_view text);
 
 }  // namespace vitalune::cli

@@ -3,11 +3,11 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/Json.h"
-#include "db/Birthdays.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
+#include "core/db/Birthdays.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
+#include "core/engine/DateInput.h"
 
 namespace vitalune::cli {
 

@@ -4,10 +4,10 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/Json.h"
-#include "engine/CompatTexts.h"
-#include "engine/DateText.h"
+#include "core/engine/CompatTexts.h"
+#include "core/engine/DateInput.h"
+#include "core/engine/DateText.h"
 
 namespace vitalune::cli {
 

@@ -3,10 +3,10 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/Json.h"
-#include "engine/DateText.h"
-#include "engine/Rhythm.h"
+#include "core/engine/DateInput.h"
+#include "core/engine/DateText.h"
+#include "core/engine/Rhythm.h"
 
 namespace vitalune::cli {
 

@@ -4,13 +4,13 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
-#include "engine/Clock.h"
-#include "reports/DayInfoReport.h"
-#include "ui/dayinfo/DayNotes.h"
-#include "ui/dayinfo/DayReportModel.h"
+#include "core/dayreport/DayNotes.h"
+#include "core/dayreport/DayReportModel.h"
+#include "core/engine/Clock.h"
+#include "core/engine/DateInput.h"
+#include "core/reports/DayInfoReport.h"
 
 namespace vitalune::cli {
 

@@ -5,8 +5,8 @@
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
 #include "app/cli/Json.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
 
 namespace vitalune::cli {
 

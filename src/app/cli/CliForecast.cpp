@@ -3,13 +3,13 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
-#include "engine/DateText.h"
-#include "reports/ForecastReport.h"
-#include "text/DecimalText.h"
-#include "ui/forecast/ForecastSearch.h"
+#include "core/engine/DateInput.h"
+#include "core/engine/DateText.h"
+#include "core/forecast/ForecastSearch.h"
+#include "core/reports/ForecastReport.h"
+#include "core/text/DecimalText.h"
 
 namespace vitalune::cli {
 

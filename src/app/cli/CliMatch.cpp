@@ -7,15 +7,15 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "app/cli/CliDate.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
-#include "db/NamesDatabase.h"
-#include "engine/Clock.h"
-#include "engine/DateText.h"
-#include "reports/GroupReport.h"
-#include "reports/PersonalReport.h"
-#include "ui/matching/Matching.h"
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
+#include "core/engine/DateInput.h"
+#include "core/engine/DateText.h"
+#include "core/matching/Matching.h"
+#include "core/reports/GroupReport.h"
+#include "core/reports/PersonalReport.h"
 
 namespace vitalune::cli {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <ostream>
 
-#include "files/DataFolder.h"
-#include "reports/ReportPictures.h"
+#include "core/files/DataFolder.h"
+#include "core/reports/ReportPictures.h"
 
 namespace vitalune::cli {
 

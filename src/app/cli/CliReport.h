@@ -8,7 +8,7 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
-#include "reports/HtmlWriter.h"
+#include "core/reports/HtmlWriter.h"
 
 namespace vitalune::cli {
 

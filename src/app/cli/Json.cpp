@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "text/Encoding.h"
+#include "core/text/Encoding.h"
 
 namespace vitalune::cli {
 

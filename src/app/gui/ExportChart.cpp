@@ -6,14 +6,14 @@
 #include <QRegularExpression>
 #include <system_error>
 
-#include "db/NamesDatabase.h"
-#include "db/PersonLine.h"
-#include "engine/Clock.h"
-#include "files/DataFolder.h"
-#include "paint/ChartPainter.h"
-#include "settings/AppSettings.h"
-#include "ui/main/ChartPictures.h"
-#include "ui/main/PictureOutput.h"
+#include "core/db/NamesDatabase.h"
+#include "core/db/PersonLine.h"
+#include "core/engine/Clock.h"
+#include "core/files/DataFolder.h"
+#include "core/settings/AppSettings.h"
+#include "gui/main/ChartPictures.h"
+#include "gui/paint/ChartPainter.h"
+#include "gui/widgets/PictureOutput.h"
 
 namespace vitalune::app {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "paint/ChartScene.h"
+#include "gui/paint/ChartScene.h"
 
 namespace vitalune {
 class Clock;

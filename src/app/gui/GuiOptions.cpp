@@ -4,7 +4,7 @@
 #include <cstring>
 #include <variant>
 
-#include "app/cli/CliDate.h"
+#include "core/engine/DateInput.h"
 
 namespace vitalune::app {
 
@@ -86,7 +86,7 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         request.page = *p;
     }
     if (parser.isSet(date)) {
-        const auto parsed = cli::ParseCliDate(parser.value(date).toStdString());
+        const auto parsed = ParseDateInput(parser.value(date).toStdString());
         if (const auto* why = std::get_if<std::string>(&parsed)) {
             options.error = "--date: " + *why;
             return options;

@@ -5,16 +5,16 @@
 
 #include "app/gui/ExportChart.h"
 #include "app/gui/GuiOptions.h"
-#include "engine/Clock.h"
-#include "files/DataFolder.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/Shell.h"
-#include "platform/SingleInstance.h"
-#include "ui/help/HelpService.h"
-#include "ui/help/HelpTopics.h"
-#include "ui/main/KeyDispatcher.h"
-#include "ui/main/MainKeyBlock.h"
-#include "ui/main/TMainForm.h"
+#include "core/engine/Clock.h"
+#include "core/files/DataFolder.h"
+#include "core/help/HelpTopics.h"
+#include "gui/help/HelpService.h"
+#include "gui/main/MainKeyBlock.h"
+#include "gui/main/TMainForm.h"
+#include "gui/platform/QtSettingsStore.h"
+#include "gui/platform/Shell.h"
+#include "gui/platform/SingleInstance.h"
+#include "gui/widgets/KeyDispatcher.h"
 
 namespace {
 

@@ -1,0 +1,274 @@
+// Reading, writing and merging database files.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <new>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "core/db/NamesDatabase.h"
+#include "core/engine/Clock.h"
+#include "core/text/Encoding.h"
+
+namespace vitalune {
+
+namespace fs = std::filesystem;
+
+const char* const kUnreadableDatabaseMessage =
+    "Problems with current Names Database \nNew empty DB created";
+
+std::string MissingDatabaseMessage(const fs::path& path) {
+    return "Can't find current Names Database " + path.string() + "\nNew empty DB created";
+}
+
+namespace {
+
+// Calls `use(lineNumber, line)` for every line that is neither empty nor a comment. Lines end
+// with LF or CR LF and may be of any length.
+template <typename Use>
+void ForEachLine(std::string_view text, Use&& use) {
+    std::size_t lineNumber = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        ++lineNumber;
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (!line.empty() && line.front() != ';') {
+            use(lineNumber, line);
+        }
+    }
+}
+
+// A header's entry as both readers keep it: icons beyond the icon set become 2.
+std::string HeaderEntry(PersonGroup group) {
+    if (group.icon >= kGroupIconCount) {
+        group.icon = kDefaultGroupIcon;
+    }
+    return MakeGroupEntry(group.name, group.icon);
+}
+
+std::string GroupName(std::string_view entry) {
+    return std::string{entry.substr(0, entry.find('|'))};
+}
+
+// Whether windows-1252 bytes would be taken for different UTF-8 text when read.
+bool ReadsAsOtherUtf8(std::string_view single, std::string_view utf8) {
+    return single.size() != utf8.size() && IsValidUtf8(single);
+}
+
+}  // namespace
+
+LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& options) {
+    LoadResult result;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        result.outcome = LoadResult::Outcome::Missing;
+        result.message = MissingDatabaseMessage(path);
+        MakeEmpty();
+        if (options.createMissing) {
+            result.created = SaveToFile(path, options.ops);
+        }
+        return result;
+    }
+
+    std::string bytes;
+    FileResult read;
+    try {
+        read = ReadWholeFile(path, bytes);
+    } catch (const std::bad_alloc&) {
+        read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
+    }
+    if (!read) {
+        result.outcome = LoadResult::Outcome::Unreadable;
+        result.message = kUnreadableDatabaseMessage;
+        result.readError = read.error;
+        MakeEmpty();
+        return result;
+    }
+    return LoadFromBytes(std::move(bytes), options);
+}
+
+LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& options) {
+    LoadResult result;
+    m_groups.clear();
+    m_persons.clear();
+    try {
+        std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        // Line numbers of the lines appended to each group, kept only for the report.
+        std::vector<std::vector<std::size_t>> lineNumbers;
+        std::unordered_map<std::string, std::size_t> groupByName;
+        std::optional<std::size_t> current;
+        ForEachLine(text, [&](std::size_t lineNumber, std::string_view line) {
+            if (line.front() == '#') {
+                std::string entry = HeaderEntry(ParseGroupHeader(line.substr(1)));
+                auto [it, isNew] = groupByName.try_emplace(GroupName(entry), m_groups.size());
+                if (isNew) {
+                    AppendGroup(std::move(entry));
+                    lineNumbers.emplace_back();
+                }
+                current = it->second;
+                return;
+            }
+            const PersonLineFault fault =
+                current ? CheckPersonLine(line) : PersonLineFault::MissingBars;
+            if (fault != PersonLineFault::None) {
+                if (options.dropped) {
+                    options.dropped->push_back(
+                        {lineNumber, std::string{line},
+                         std::string{current ? PersonLineFaultText(fault)
+                                             : "before the first group header"}});
+                }
+                return;
+            }
+            m_persons[*current].Append(line);
+            if (options.dropped) {
+                lineNumbers[*current].push_back(lineNumber);
+            }
+        });
+        std::string{}.swap(text);  // the lists hold their own copies now
+
+        std::vector<PersonList::Duplicate> duplicates;
+        for (std::size_t g = 0; g < m_persons.size(); ++g) {
+            duplicates.clear();
+            m_persons[g].SortAndDropDuplicates(options.dropped ? &duplicates : nullptr);
+            for (PersonList::Duplicate& duplicate : duplicates) {
+                options.dropped->push_back(
+                    {lineNumbers[g][duplicate.dropped], std::move(duplicate.text),
+                     "same person as line " + std::to_string(lineNumbers[g][duplicate.kept])});
+            }
+        }
+    } catch (const std::exception& e) {
+        // Unreadable, or too big for memory: work on the empty database and leave the file
+        // alone, so that nothing the user had is overwritten.
+        result.outcome = LoadResult::Outcome::Unreadable;
+        result.message = kUnreadableDatabaseMessage;
+        result.readError = e.what();
+        MakeEmpty();
+        return result;
+    }
+
+    if (options.dropped) {
+        // Duplicates were found group by group; report in file order.
+        std::stable_sort(
+            options.dropped->begin(), options.dropped->end(),
+            [](const DroppedLine& a, const DroppedLine& b) { return a.lineNumber < b.lineNumber; });
+    }
+    if (m_groups.empty()) {
+        result.outcome = LoadResult::Outcome::NoGroups;
+        MakeEmpty();
+        return result;
+    }
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        FillIfEmpty(g);
+    }
+    Touch();
+    return result;
+}
+
+std::string NamesDatabase::FileContent() const {
+    std::size_t size = 0;
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        size += m_groups[g].size() + 3;
+        for (const std::string_view line : m_persons[g]) {
+            size += line.size() + 2;
+        }
+    }
+    std::string utf8;
+    utf8.reserve(size);
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        utf8 += '#';
+        utf8 += m_groups[g];
+        utf8 += "\r\n";
+        for (const std::string_view line : m_persons[g]) {
+            utf8 += line;
+            utf8 += "\r\n";
+        }
+    }
+    // Older copies of the program read only windows-1252. Bytes that would read back as
+    // UTF-8 ("\xC3\xA9" for "Ã©") stay UTF-8, or the names would change on the next load.
+    if (auto single = Utf8ToWindows1252(utf8); single && !ReadsAsOtherUtf8(*single, utf8)) {
+        return std::move(*single);
+    }
+    return utf8;
+}
+
+FileResult NamesDatabase::SaveToFile(const fs::path& path, FileOps* ops) const {
+    std::string content;
+    try {
+        content = FileContent();
+    } catch (const std::bad_alloc&) {
+        return FileResult::Failure("cannot write " + path.string() + ": not enough memory");
+    }
+    return WriteWithBackup(path, content, ops);
+}
+
+MergeResult NamesDatabase::MergeFromFile(const fs::path& path) {
+    std::string bytes;
+    MergeResult result;
+    try {
+        result.read = ReadWholeFile(path, bytes);
+    } catch (const std::bad_alloc&) {
+        result.read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
+    }
+    return result.read ? MergeFromBytes(std::move(bytes)) : result;
+}
+
+MergeResult NamesDatabase::MergeFromBytes(std::string bytes) {
+    MergeResult result;
+    struct TemporaryGroup {
+        std::string entry;
+        PersonList persons;
+    };
+    std::vector<TemporaryGroup> read;
+    try {
+        const std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        ForEachLine(text, [&](std::size_t, std::string_view line) {
+            if (line.front() == '#') {
+                read.push_back({HeaderEntry(ParseGroupEntry(line.substr(1))), {}});
+            } else if (!read.empty()) {
+                if (IsValidPersonLine(line)) {
+                    read.back().persons.Append(line);
+                } else {
+                    ++result.droppedLines;
+                }
+            }
+        });
+    } catch (const std::exception& e) {
+        result.read = FileResult::Failure(std::string{"cannot read the file: "} + e.what());
+        return result;
+    }
+
+    const std::string placeholder = PlaceholderPerson(m_clock->Today());
+    std::unordered_map<std::string, std::size_t> groupByName;
+    for (std::size_t g = m_groups.size(); g-- > 0;) {
+        groupByName[GroupName(m_groups[g])] = g;  // the first of equal names wins
+    }
+    for (TemporaryGroup& group : read) {
+        group.persons.SortAndDropDuplicates();
+        if (group.persons.empty()) {
+            group.persons.Append(placeholder);
+        }
+        auto [it, isNew] = groupByName.try_emplace(GroupName(group.entry), m_groups.size());
+        if (isNew) {
+            m_groups.push_back(std::move(group.entry));
+            m_persons.push_back(std::move(group.persons));
+            ++result.addedGroups;
+        } else {
+            m_persons[it->second].InsertAll(group.persons);
+        }
+    }
+    if (m_groups.empty()) {
+        MakeEmpty();  // merged into a database never loaded, from a file without groups
+    }
+    Touch();
+    return result;
+}
+
+}  // namespace vitalune

@@ -1,0 +1,243 @@
+#include "core/forecast/ForecastSearch.h"
+
+#include <algorithm>
+
+#include "core/engine/DayTable.h"
+
+namespace vitalune {
+
+namespace {
+
+int ClampLevel(int item) {
+    return std::clamp(item, 0, 2);
+}
+
+bool NoneChosen(const std::array<bool, 4>& chosen) {
+    return std::none_of(chosen.begin(), chosen.end(), [](bool b) { return b; });
+}
+
+bool PassesLevels(const LevelCriteria& page, const DayRhythms& day,
+                  bool (*passes)(std::int32_t value, int item)) {
+    if (ShowsAll(page)) {
+        return passes(day.overall, page.overallLevel);
+    }
+    bool any = false;
+    bool all = true;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (page.rhythm[i]) {
+            const bool ok = passes(day.percent[i], page.level[i]);
+            any = any || ok;
+            all = all && ok;
+        }
+    }
+    return page.useAnd ? all : any;
+}
+
+bool PassesCritical(const ForecastCriteria& c, const DayRhythms& day) {
+    if (ShowsAllCritical(c)) {
+        return day.criticalCount > 0;
+    }
+    bool any = false;
+    bool all = true;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (c.criticalRhythm[i]) {
+            any = any || day.critical[i];
+            all = all && day.critical[i];
+        }
+    }
+    return c.criticalAnd ? all : any;
+}
+
+bool PassesStress(StressMode mode, const DayRhythms& day) {
+    const std::int32_t e = day.percent[1];
+    const std::int32_t i = day.percent[2];
+    const bool women = i >= 90 && e < 10;
+    const bool men = i < 10 && e >= 90;
+    switch (mode) {
+        case StressMode::Women:
+            return women;
+        case StressMode::Men:
+            return men;
+        case StressMode::All:
+            break;
+    }
+    return women || men;
+}
+
+// The days a search looks at. The day at offset `span` is examined but never listed, so it
+// cannot change the result and is left out here.
+struct ScanPlan {
+    std::int32_t first = 0;
+    std::int32_t lastListed = 0;
+    std::int32_t lastExamined = 0;
+    bool clipped = false;  // the span reaches past the last valid day
+    std::size_t cap = kForecastHitCap;
+};
+
+// The same day of the month `months` months later (or that month's last day), as a day
+// number that may lie past the valid range.
+std::int64_t MonthsLater(std::int32_t day, int months) {
+    const CivilDate c = DecodeDate(day);
+    const int total = c.month - 1 + months;
+    const int year = c.year + total / 12;
+    const int month = total % 12 + 1;
+    if (year > 9999) {
+        return static_cast<std::int64_t>(kMaxDay) + 1;
+    }
+    return EncodeDate(year, month, std::min(c.day, DaysInMonth(year, month)));
+}
+
+ScanPlan PlanScan(const ForecastCriteria& c) {
+    ScanPlan plan;
+    plan.first = std::clamp(c.startDate, kMinDay, kMaxDay);
+    const std::int64_t end = c.limitByResults
+                                 ? static_cast<std::int64_t>(plan.first) + kResultsSearchSpan
+                                 : MonthsLater(plan.first, c.monthsAmount);
+    plan.clipped = end > kMaxDay;
+    plan.lastExamined = plan.clipped ? kMaxDay : static_cast<std::int32_t>(end);
+    plan.lastListed = plan.clipped ? kMaxDay : static_cast<std::int32_t>(end - 1);
+    plan.cap = static_cast<std::size_t>(c.limitByResults ? c.resultsAmount : kForecastHitCap);
+    return plan;
+}
+
+// Consecutive days from the per-period tables: each phase steps by one per day, so a day
+// costs four look-ups. The overall value is left out while the test does not read it.
+class TableDays {
+  public:
+    TableDays(DateTime birth, std::int32_t first)
+        : m_cursors{PhaseCursor(kPeriods[0], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[1], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[2], first - WholeDay(birth)),
+                    PhaseCursor(kPeriods[3], first - WholeDay(birth))} {
+        for (std::size_t i = 0; i < 4; ++i) {
+            m_tables[i] = &DayTable::Get(static_cast<int>(i));
+        }
+    }
+    void Fill(DayRhythms& out, bool withOverall) {
+        out.criticalCount = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            m_phase[i] = &m_tables[i]->AtPhase(m_cursors[i].r());
+            out.percent[i] = m_phase[i]->percent;
+            out.critical[i] = m_phase[i]->critical;
+            out.criticalCount += m_phase[i]->critical ? 1 : 0;
+        }
+        if (withOverall) {
+            AddOverall(out);
+        }
+    }
+    // The overall value of the day last filled.
+    void AddOverall(DayRhythms& out) const {
+        out.overall = OverallPercent(m_phase[0]->mean, m_phase[1]->mean, m_phase[2]->mean);
+    }
+    void Next() {
+        for (PhaseCursor& cursor : m_cursors) {
+            cursor.Next();
+        }
+    }
+
+  private:
+    std::array<PhaseCursor, 4> m_cursors;
+    std::array<const DayTable*, 4> m_tables{};
+    std::array<const PhaseResult*, 4> m_phase{};
+};
+
+class DirectDays {
+  public:
+    DirectDays(DateTime birth, std::int32_t first) : m_birth(birth), m_day(first) {}
+    void Fill(DayRhythms& out, bool) const { ComputeDayRhythmsDirect(m_birth, m_day, out, false); }
+    void AddOverall(DayRhythms&) const {}
+    void Next() { ++m_day; }
+
+  private:
+    DateTime m_birth;
+    std::int32_t m_day;
+};
+
+template <typename Days>
+ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
+    ForecastCriteria c = criteria;
+    NormaliseAmounts(c);
+    const ScanPlan plan = PlanScan(c);
+    ForecastResult result;
+    result.hits.reserve(plan.cap);
+    Days days(birth, plan.first);
+    const bool testsOverall = (c.kind == ForecastKind::Sunny && ShowsAll(c.sunny)) ||
+                              (c.kind == ForecastKind::Rainy && ShowsAll(c.rainy));
+    DayRhythms day;
+    bool filled = false;
+    for (std::int32_t date = plan.first;; ++date) {
+        days.Fill(day, testsOverall);
+        if (DayPasses(c, day)) {
+            if (!testsOverall) {
+                days.AddOverall(day);
+            }
+            result.hits.push_back({date, day});
+            if (result.hits.size() >= plan.cap) {
+                filled = true;
+                break;
+            }
+        }
+        if (date == plan.lastListed) {
+            break;
+        }
+        days.Next();
+    }
+    if (filled) {
+        result.endDate = result.hits.back().date;
+    } else {
+        result.endDate = c.limitByResults ? plan.lastExamined : plan.lastListed;
+        result.stoppedAtLastDay = plan.clipped;
+    }
+    return result;
+}
+
+}  // namespace
+
+bool ShowsAll(const LevelCriteria& page) {
+    return page.showAll || NoneChosen(page.rhythm);
+}
+
+bool ShowsAllCritical(const ForecastCriteria& criteria) {
+    return criteria.criticalShowAll || NoneChosen(criteria.criticalRhythm);
+}
+
+std::int32_t SunnyThreshold(int levelItem) {
+    return 100 - (25 * ClampLevel(levelItem) + 25);
+}
+
+std::int32_t RainyBound(int levelItem) {
+    return 25 * ClampLevel(levelItem) + 24;
+}
+
+void NormaliseAmounts(ForecastCriteria& criteria) {
+    criteria.resultsAmount = std::clamp(criteria.resultsAmount, 1, kForecastHitCap);
+    criteria.monthsAmount = std::clamp(criteria.monthsAmount, 1, kMaxMonthsAmount);
+}
+
+bool DayPasses(const ForecastCriteria& c, const DayRhythms& day) {
+    switch (c.kind) {
+        case ForecastKind::Sunny:
+            return PassesLevels(c.sunny, day, [](std::int32_t value, int item) {
+                return value >= SunnyThreshold(item);
+            });
+        case ForecastKind::Rainy:
+            return PassesLevels(c.rainy, day, [](std::int32_t value, int item) {
+                return value <= RainyBound(item);
+            });
+        case ForecastKind::Critical:
+            return PassesCritical(c, day);
+        case ForecastKind::Stress:
+            return PassesStress(c.stressMode, day);
+    }
+    return false;
+}
+
+ForecastResult RunForecast(const ForecastCriteria& criteria, DateTime birth) {
+    return Scan<TableDays>(criteria, birth);
+}
+
+ForecastResult RunForecastDirect(const ForecastCriteria& criteria, DateTime birth) {
+    return Scan<DirectDays>(criteria, birth);
+}
+
+}  // namespace vitalune

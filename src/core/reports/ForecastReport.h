@@ -1,0 +1,38 @@
+#pragma once
+// The forecast report "forecast.htm": who it is for, the search options in words, the term
+// searched and one table row per hit. Builds the page and writes it; opening it in a browser
+// is the caller's business.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/forecast/ForecastSearch.h"
+#include "core/reports/HtmlWriter.h"
+
+namespace vitalune {
+
+inline constexpr std::string_view kForecastReportFileName = "forecast.htm";
+inline constexpr std::string_view kNothingFoundMessage =
+    "Nothing was found. Try to change the search options.";
+
+struct ForecastReportInput {
+    std::string name;  // UTF-8
+    DateTime birth = 0;
+    ForecastCriteria criteria;  // as searched (amounts normalised)
+    ForecastResult result;
+};
+
+// The "Search options" lines of the information table, one per criterion.
+std::vector<std::string> SearchOptionLines(const ForecastCriteria& criteria);
+
+// The page as windows-1252 bytes.
+std::string ForecastReportHtml(const ForecastReportInput& input);
+
+// Writes the page to `file`, normally dataFolder / kForecastReportFileName. A result without
+// hits writes nothing and fails with kNothingFoundMessage.
+ReportResult WriteForecastReport(const ForecastReportInput& input,
+                                 const std::filesystem::path& file, FileOps* ops = nullptr);
+
+}  // namespace vitalune

@@ -1,0 +1,50 @@
+#include "core/settings/FontText.h"
+
+#include "core/text/DecimalText.h"
+
+namespace vitalune {
+
+std::optional<FontText> ParseFontText(std::string_view text) {
+    FontText font;
+    const auto nameEnd = text.find(',');
+    if (nameEnd == std::string_view::npos) {
+        return std::nullopt;
+    }
+    font.name = std::string{text.substr(0, nameEnd)};
+    text.remove_prefix(nameEnd + 1);
+
+    const auto sizeEnd = text.find(',');
+    if (sizeEnd == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto size = ParseDecimal(text.substr(0, sizeEnd));
+    text.remove_prefix(sizeEnd + 1);
+
+    const auto colourEnd = text.find(',');
+    if (colourEnd == std::string_view::npos || !size) {
+        return std::nullopt;
+    }
+    const auto colour = ParseDecimal(text.substr(0, colourEnd));
+    text.remove_prefix(colourEnd + 1);
+
+    // What remains is the four flags and their three commas: "1,0,0,0".
+    if (!colour || text.size() != 7) {
+        return std::nullopt;
+    }
+    font.size = *size;
+    font.colour = static_cast<Colour>(*colour);
+    font.bold = text[0] == '1';
+    font.italic = text[2] == '1';
+    font.underline = text[4] == '1';
+    font.strikeout = text[6] == '1';
+    return font;
+}
+
+std::string FormatFontText(const FontText& font) {
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    return font.name + "," + std::to_string(font.size) + "," +
+           std::to_string(static_cast<std::int32_t>(font.colour)) + "," + flag(font.bold) + "," +
+           flag(font.italic) + "," + flag(font.underline) + "," + flag(font.strikeout);
+}
+
+}  // namespace vitalune

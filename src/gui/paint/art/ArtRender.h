@@ -1,0 +1,26 @@
+#pragma once
+// Renders the pictures from their sources, uncached: SVG files compiled in as Qt resources,
+// and the few pictures that are composed by code (dots, rating rows).
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "gui/paint/art/Artwork.h"
+
+namespace vitalune::art::detail {
+
+// A transparent picture of `logical` size at the pixel ratio, ready to paint on in logical
+// coordinates.
+QImage BlankPicture(QSize logical, qreal devicePixelRatio);
+
+// Renders an SVG resource scaled to `logical` size; a missing or broken source stays blank.
+QImage RenderSvg(const QString& resource, QSize logical, qreal devicePixelRatio);
+
+// Resource path of picture `index` of a list drawn from one SVG file per picture, or empty.
+QString PictureSource(ImageList list, int index);
+
+// Picture `index` of the list; transparent for an index outside it.
+QImage RenderPicture(ImageList list, int index, qreal devicePixelRatio);
+
+}  // namespace vitalune::art::detail

@@ -1,0 +1,112 @@
+#include "gui/paint/art/Artwork.h"
+
+#include <QIcon>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <tuple>
+
+#include "gui/paint/art/ArtRender.h"
+
+namespace vitalune::art {
+namespace {
+
+// Ratios are kept to hundredths so that a screen's 1.2499999 and 1.25 share one picture, and
+// kept within what a screen can have so that a bad value cannot make a huge image.
+qreal CleanRatio(qreal ratio) {
+    if (!std::isfinite(ratio) || ratio <= 0.0) {
+        return 1.0;
+    }
+    ratio = std::clamp(ratio, 0.25, 8.0);
+    return std::round(ratio * 100.0) / 100.0;
+}
+
+struct CacheKey {
+    ImageList list;
+    int index;
+    int ratioHundredths;
+    auto operator<=>(const CacheKey&) const = default;
+};
+
+class PictureCache {
+  public:
+    const QImage& Get(ImageList list, int index, qreal ratio) {
+        // Every index outside the list shares the one transparent entry.
+        if (index < 0 || index >= ImageCount(list)) {
+            index = -1;
+        }
+        const CacheKey key{list, index, static_cast<int>(std::lround(ratio * 100.0))};
+        std::lock_guard lock(m_mutex);
+        auto found = m_pictures.find(key);
+        if (found == m_pictures.end()) {
+            found = m_pictures.emplace(key, detail::RenderPicture(list, index, ratio)).first;
+        }
+        // std::map never moves its elements, so the reference outlives later insertions.
+        return found->second;
+    }
+
+  private:
+    std::mutex m_mutex;
+    std::map<CacheKey, QImage> m_pictures;
+};
+
+PictureCache& Cache() {
+    static PictureCache cache;
+    return cache;
+}
+
+}  // namespace
+
+const QImage& Picture(ImageList list, int index, qreal devicePixelRatio) {
+    return Cache().Get(list, index, CleanRatio(devicePixelRatio));
+}
+
+void DrawPicture(QPainter& painter, QPoint topLeft, ImageList list, int index) {
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
+    painter.drawImage(topLeft, Picture(list, index, ratio));
+}
+
+QIcon PictureIcon(ImageList list, int index) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        icon.addPixmap(QPixmap::fromImage(Picture(list, index, ratio)));
+    }
+    return icon;
+}
+
+QImage OwlPicture(qreal devicePixelRatio) {
+    return detail::RenderSvg(QStringLiteral(":/vitalune/art/misc/owl.svg"), QSize(100, 100),
+                             CleanRatio(devicePixelRatio));
+}
+
+QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio) {
+    const QString source = scheme == PictureScheme::Stars
+                               ? QStringLiteral(":/vitalune/art/misc/stars.svg")
+                               : QStringLiteral(":/vitalune/art/misc/hearts.svg");
+    return detail::RenderSvg(source, QSize(105, 105), CleanRatio(devicePixelRatio));
+}
+
+QImage AppIconPicture(int logicalSize, qreal devicePixelRatio) {
+    logicalSize = std::clamp(logicalSize, 1, 1024);
+    devicePixelRatio = CleanRatio(devicePixelRatio);
+    // The full icon's three curves run together below 32 pixels; the small one has two.
+    const QString source = logicalSize * devicePixelRatio < 32
+                               ? QStringLiteral(":/vitalune/art/misc/vitalune-small.svg")
+                               : QStringLiteral(":/vitalune/vitalune.svg");
+    return detail::RenderSvg(source, QSize(logicalSize, logicalSize), devicePixelRatio);
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(AppIconPicture(size)));
+    }
+    return icon;
+}
+
+}  // namespace vitalune::art

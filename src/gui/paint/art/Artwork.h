@@ -1,0 +1,76 @@
+#pragma once
+// The program's pictures: the shared image lists (group icons, weather and person pictures,
+// critical dots, chart side marks, rating hearts and stars), the owl, the matching panel
+// backgrounds and the program icon. Each picture is rendered once per device pixel ratio from
+// the SVG sources compiled into the library and cached; nothing here reads or writes files.
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+#include "core/engine/Compatibility.h"
+
+class QIcon;
+class QPainter;
+
+namespace vitalune::art {
+
+enum class ImageList {
+    GroupIcons,    // 48 group icons, 16 x 16, the index stored with each group
+    SmallWeather,  // 16 x 16: weather, tide arrows, sex, mail, web and help pictures
+    BigWeather,    // 40 x 40: the four weather pictures of the calendar cells
+    Dots,          // 21 x 6: one to four critical dots (index = count - 1)
+    SideMarks,     // 17 x 80: marks of the chart's upper (0) and lower (1) half
+    CompatPict,    // 39 x 16: five rating pictures per scheme (see CompatPictureIndex)
+};
+
+// Pictures of the SmallWeather list. 0..3 are also the DayWeather bands.
+namespace SmallWeatherIndex {
+inline constexpr int Sun = 0;
+inline constexpr int SunCloud = 1;
+inline constexpr int Clouds = 2;
+inline constexpr int Rain = 3;
+inline constexpr int Storm = 4;
+inline constexpr int Snow = 5;
+inline constexpr int Fog = 6;
+inline constexpr int Night = 7;
+inline constexpr int Wind = 8;
+inline constexpr int Falling = 9;  // falling tide
+inline constexpr int Rising = 10;  // rising tide
+inline constexpr int Steady = 11;
+inline constexpr int Female = 12;
+inline constexpr int Male = 13;
+inline constexpr int Mail = 14;
+inline constexpr int Web = 15;
+inline constexpr int Help = 16;
+}  // namespace SmallWeatherIndex
+
+inline constexpr int kGroupIconCount = 48;
+
+// Size of one picture of the list in logical pixels.
+QSize ImageSize(ImageList list);
+int ImageCount(ImageList list);
+
+// Picture `index` of the list, with its device pixel ratio set to `devicePixelRatio`, so that
+// drawn at a logical point it covers ImageSize(list) and stays sharp on HiDPI screens. An index
+// outside the list gives a transparent picture. The reference stays valid for the whole run.
+const QImage& Picture(ImageList list, int index, qreal devicePixelRatio = 1.0);
+
+// Draws the picture with its top left at `topLeft`, at the painter device's pixel ratio.
+void DrawPicture(QPainter& painter, QPoint topLeft, ImageList list, int index);
+
+// The picture at ratios 1 and 2, for combo boxes and list items (needs a QGuiApplication).
+QIcon PictureIcon(ImageList list, int index);
+
+// The owl of the tips window, 100 x 100.
+QImage OwlPicture(qreal devicePixelRatio = 1.0);
+
+// The matching panel's background of a rating scheme (hearts or stars), 105 x 105.
+QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio = 1.0);
+
+// The program icon, square, `logicalSize` pixels wide (48 in the about box).
+QImage AppIconPicture(int logicalSize, qreal devicePixelRatio = 1.0);
+// The program icon at the usual sizes, for windows (needs a QGuiApplication).
+QIcon AppIcon();
+
+}  // namespace vitalune::art

@@ -1,0 +1,81 @@
+// vitalune-gifgen: writes the report pictures of the Pict folder from the program's own
+// artwork, so the reports show the same pictures as the windows. Run by the build:
+//   vitalune-gifgen OUTPUT_FOLDER
+// For whoever draws the pictures, a contact sheet of every list:
+//   vitalune-gifgen --contact-sheet FILE.png [--scale N]
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "gui/paint/art/ReportPictures.h"
+#include "gui/paint/art/gifgen/ContactSheet.h"
+#include "gui/paint/art/gifgen/GifEncoder.h"
+
+namespace {
+
+// The table background of the reports, under the pictures' soft edges.
+const QColor kReportMatte(0xF0, 0xF1, 0xFF);
+
+int WriteReportPictures(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::fprintf(stderr, "vitalune-gifgen: cannot create %s: %s\n", folder.c_str(),
+                     error.message().c_str());
+        return 1;
+    }
+    for (const auto& picture : vitalune::art::ReportPictures()) {
+        const QImage& image = vitalune::art::Picture(picture.list, picture.index);
+        const auto written =
+            vitalune::art::WriteGifFile(image, kReportMatte, folder / picture.fileName);
+        if (!written) {
+            std::fprintf(stderr, "vitalune-gifgen: %s\n", written.error.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int WriteContactSheet(int argc, char** argv, const char* file) {
+    int scale = 4;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            scale = std::atoi(argv[i + 1]);
+        }
+    }
+    if (scale < 1 || scale > 16) {
+        std::fprintf(stderr, "vitalune-gifgen: --scale takes 1 to 16\n");
+        return 2;
+    }
+    // Labels need fonts, and fonts need an application; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    if (!vitalune::art::RenderContactSheet(scale).save(QString::fromLocal8Bit(file))) {
+        std::fprintf(stderr, "vitalune-gifgen: cannot write %s\n", file);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
+        return WriteContactSheet(argc, argv, argv[2]);
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fprintf(stderr,
+                     "usage: vitalune-gifgen OUTPUT_FOLDER\n"
+                     "       vitalune-gifgen --contact-sheet FILE.png [--scale N]\n");
+        return 2;
+    }
+    return WriteReportPictures(argv[1]);
+}

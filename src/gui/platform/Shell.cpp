@@ -1,0 +1,11 @@
+#include "gui/platform/Shell.h"
+
+#include <QDesktopServices>
+
+namespace vitalune {
+
+bool DesktopShell::Open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace vitalune

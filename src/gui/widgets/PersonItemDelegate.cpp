@@ -1,0 +1,36 @@
+#include "gui/widgets/PersonItemDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include "gui/paint/art/Artwork.h"
+#include "gui/widgets/PersonListModel.h"
+
+namespace vitalune::ui {
+
+void PersonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& pal = option.palette;
+    painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
+    const bool female = index.data(PersonListModel::kSexRole).toString() == QLatin1String("F");
+    art::DrawPicture(*painter, option.rect.topLeft() + QPoint(1, 0), art::ImageList::SmallWeather,
+                     female ? art::SmallWeatherIndex::Female : art::SmallWeatherIndex::Male);
+    painter->setPen(selected ? pal.highlightedText().color() : pal.text().color());
+    const QRect text = option.rect.adjusted(20, 0, -2, 0);
+    painter->drawText(
+        text, Qt::AlignLeft | Qt::AlignVCenter,
+        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.rect = option.rect;
+        focus.state = option.state;
+        QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
+    }
+}
+
+QSize PersonItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    return {option.rect.width(), std::max(18, option.fontMetrics.height() + 2)};
+}
+
+}  // namespace vitalune::ui

@@ -1,0 +1,268 @@
+#include "gui/widgets/PictureOutput.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "core/engine/DateText.h"
+
+namespace vitalune::ui {
+
+namespace {
+
+constexpr int kLayoutDpi = 96;
+
+// A 96 dpi device for text sizes, so a PDF, an SVG and the screen lay the picture out alike.
+const QPaintDevice& LayoutDevice() {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dpm = static_cast<int>(std::lround(kLayoutDpi / 0.0254));
+        image.setDotsPerMeterX(dpm);
+        image.setDotsPerMeterY(dpm);
+        return image;
+    }();
+    return device;
+}
+
+QFont BoldFont(const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    return bold;
+}
+
+void DrawTextAt(QPainter& p, const QFont& font, int x, int top, const QString& text) {
+    p.setFont(font);
+    const QFontMetrics metrics(font, p.device());
+    p.drawText(QPoint(x, top + metrics.ascent()), text);
+}
+
+struct FormatInfo {
+    PictureFormat format;
+    const char* suffix;
+    const char* filter;
+};
+constexpr FormatInfo kFormats[] = {
+    {PictureFormat::Bmp, "bmp", "Bitmaps (*.bmp)"},
+    {PictureFormat::Png, "png", "PNG pictures (*.png)"},
+    {PictureFormat::Pdf, "pdf", "PDF documents (*.pdf)"},
+    {PictureFormat::Svg, "svg", "SVG drawings (*.svg)"},
+};
+
+bool WriteRaster(const Picture& picture, QIODevice& device, const char* format, QString* why) {
+    QImageWriter writer(&device, format);
+    if (writer.write(PictureImage(picture))) {
+        return true;
+    }
+    if (why) {
+        *why = writer.errorString();
+    }
+    return false;
+}
+
+bool WritePdf(const Picture& picture, QIODevice& device) {
+    const PictureLayout layout = LayoutPicture(picture);
+    QPdfWriter writer(&device);
+    writer.setResolution(kLayoutDpi);
+    writer.setCreator(QString::fromLatin1(kStampTitle));
+    const QSizeF points(layout.size.width() * 72.0 / kLayoutDpi,
+                        layout.size.height() * 72.0 / kLayoutDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+    QPainter p;
+    if (!p.begin(&writer)) {
+        return false;
+    }
+    DrawPicture(p, picture);
+    return p.end();
+}
+
+bool WriteSvg(const Picture& picture, QIODevice& device) {
+    const PictureLayout layout = LayoutPicture(picture);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&device);
+    generator.setResolution(kLayoutDpi);
+    generator.setSize(layout.size);
+    generator.setViewBox(QRect(QPoint(0, 0), layout.size));
+    generator.setTitle(picture.leftStamp);
+    QPainter p;
+    if (!p.begin(&generator)) {
+        return false;
+    }
+    DrawPicture(p, picture);
+    return p.end();
+}
+
+}  // namespace
+
+QString LeftStampText(paint::ChartPage page, const std::string& name1, std::int32_t birth1,
+                      const std::string& name2) {
+    const QString one = QString::fromStdString(name1);
+    if (page == paint::ChartPage::Compatibility) {
+        return QStringLiteral("Created for ") + one + QStringLiteral(" and ") +
+               QString::fromStdString(name2);
+    }
+    return QStringLiteral("Created for ") + one + QStringLiteral(", ") +
+           QString::fromStdString(DateText(birth1));
+}
+
+PictureLayout LayoutPicture(const Picture& picture) {
+    if (!picture.stamped) {
+        return {picture.chart, QPoint(0, 0), picture.chart.height(), picture.chart.width()};
+    }
+    const QFontMetrics bold(BoldFont(picture.font), &LayoutDevice());
+    const int textHeight2 = 2 * bold.height();
+    PictureLayout layout;
+    layout.size = QSize(picture.chart.width() + 2 * kPictureMargin,
+                        picture.chart.height() + kPictureMargin + textHeight2);
+    layout.chartAt = QPoint(kPictureMargin, kPictureMargin);
+    layout.stampY = static_cast<int>(picture.chart.height() + textHeight2 * 0.25);
+    const QFontMetrics plain(picture.font, &LayoutDevice());
+    layout.rightX =
+        layout.size.width() - plain.horizontalAdvance(picture.rightStamp) - 2 * kPictureMargin;
+    return layout;
+}
+
+void DrawPicture(QPainter& p, const Picture& picture) {
+    const PictureLayout layout = LayoutPicture(picture);
+    p.save();
+    p.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
+    p.save();
+    p.translate(layout.chartAt);
+    p.setClipRect(QRect(QPoint(0, 0), picture.chart));
+    if (picture.drawChart) {
+        picture.drawChart(p);
+    }
+    p.restore();
+    if (!picture.stamped) {
+        p.restore();
+        return;
+    }
+    p.setPen(Qt::black);
+    DrawTextAt(p, BoldFont(picture.font), 2 * kPictureMargin, layout.stampY, picture.leftStamp);
+    DrawTextAt(p, picture.font, layout.rightX, layout.stampY, picture.rightStamp);
+    p.restore();
+}
+
+QImage PictureImage(const Picture& picture) {
+    const PictureLayout layout = LayoutPicture(picture);
+    const qreal devicePixelRatio = picture.devicePixelRatio;
+    if (layout.size.isEmpty()) {
+        return {};
+    }
+    QImage image(layout.size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDotsPerMeterX(LayoutDevice().logicalDpiX() * 10000 / 254);
+    image.setDotsPerMeterY(image.dotsPerMeterX());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    DrawPicture(p, picture);
+    return image;
+}
+
+std::optional<PictureFormat> FormatForPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const FormatInfo& f : kFormats) {
+        if (suffix == QLatin1String(f.suffix)) {
+            return f.format;
+        }
+    }
+    return std::nullopt;
+}
+
+QString PictureFileFilters() {
+    QStringList filters;
+    for (const FormatInfo& f : kFormats) {
+        filters << QString::fromLatin1(f.filter);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<PictureFormat> FormatForFilter(const QString& filter) {
+    for (const FormatInfo& f : kFormats) {
+        if (filter == QLatin1String(f.filter)) {
+            return f.format;
+        }
+    }
+    return std::nullopt;
+}
+
+bool WritePicture(const Picture& picture, const QString& path, PictureFormat format, QString* why) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (why) {
+            *why = file.errorString();
+        }
+        return false;
+    }
+    bool written = false;
+    switch (format) {
+        case PictureFormat::Bmp:
+            written = WriteRaster(picture, file, "bmp", why);
+            break;
+        case PictureFormat::Png:
+            written = WriteRaster(picture, file, "png", why);
+            break;
+        case PictureFormat::Pdf:
+            written = WritePdf(picture, file);
+            break;
+        case PictureFormat::Svg:
+            written = WriteSvg(picture, file);
+            break;
+    }
+    if (!written) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (why) {
+            *why = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CopyPicture(const Picture& picture, QClipboard& clipboard) {
+    const QImage image = PictureImage(picture);
+    clipboard.setImage(image);
+    // The clipboard may refuse silently (no display connection, another owner racing us).
+    const QMimeData* data = clipboard.mimeData();
+    return data && data->hasImage();
+}
+
+QRect PrintTarget(QSize page, QSize pictureSize) {
+    if (page.width() >= page.height() || pictureSize.width() <= 0) {
+        return QRect(QPoint(0, 0), page);
+    }
+    const auto height = static_cast<int>(static_cast<double>(page.width()) * pictureSize.height() /
+                                         pictureSize.width());
+    return QRect(0, 0, page.width(), height);
+}
+
+bool PrintPicture(const Picture& picture, QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Portrait);
+    if (!printer.isValid()) {
+        return false;
+    }
+    const QImage image = PictureImage(picture);
+    QPainter p;
+    if (!p.begin(&printer)) {
+        return false;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    p.drawImage(PrintTarget(page.size(), image.size()), image);
+    return p.end();
+}
+
+}  // namespace vitalune::ui

@@ -1,0 +1,89 @@
+#include "core/engine/Compatibility.h"
+
+#include <gtest/gtest.h>
+
+namespace vitalune {
+namespace {
+
+using Values = std::array<std::int32_t, 8>;
+constexpr DateTime kA = 36526;  // 01 Jan 2000
+
+TEST(ComputeCompatibility, TenDaysApart) {
+    EXPECT_EQ(ComputeCompatibility(kA, kA + 10).values, (Values{13, 29, 39, 47, 27, 53, 58, 62}));
+}
+
+TEST(ComputeCompatibility, SameBirthdayIsAPerfectMatch) {
+    const auto result = ComputeCompatibility(kA, kA);
+    EXPECT_EQ(result.values, (Values{100, 100, 100, 100, 100, 100, 100, 100}));
+    EXPECT_EQ(SelectCombination(result.values[0], result.values[1], result.values[2]), 8);
+}
+
+TEST(ComputeCompatibility, HalfAndWholePeriods) {
+    EXPECT_EQ(ComputeCompatibility(kA, kA + 11)[CompatField::Physical], 4);
+    EXPECT_EQ(ComputeCompatibility(kA, kA + 14)[CompatField::Emotional], 0);
+    EXPECT_EQ(ComputeCompatibility(kA, kA + 23)[CompatField::Physical], 100);
+    EXPECT_EQ(ComputeCompatibility(kA, kA + 24)[CompatField::Awareness], 0);
+}
+
+TEST(ComputeCompatibility, OrderAndTimeOfDayDoNotMatter) {
+    for (int d = 0; d < 3000; d += 13) {
+        const auto forward = ComputeCompatibility(kA, kA + d);
+        EXPECT_EQ(forward, ComputeCompatibility(kA + d, kA));
+        EXPECT_EQ(forward, ComputeCompatibility(kA + 0.99, kA + d + 0.25));
+        for (auto v : forward.values) {
+            ASSERT_GE(v, 0);
+            ASSERT_LE(v, 100);
+        }
+    }
+    EXPECT_EQ(ComputeCompatibility(kMinDay, kMaxDay), ComputeCompatibility(kMaxDay, kMinDay));
+}
+
+TEST(ComputeCompatibility, OverallUsesOnlyThePrimaries) {
+    for (int d = 0; d < 2000; ++d) {
+        const auto v = ComputeCompatibility(kA, kA + d).values;
+        const double mean = (v[0] + v[1] + v[2]) / 3.0;
+        // Integer thirds never sit a hair from .5, so plain rounding is exact here.
+        ASSERT_EQ(v[4], static_cast<std::int32_t>(mean + 0.5)) << d;
+    }
+}
+
+TEST(RateCompatibility, Thresholds) {
+    EXPECT_EQ(RateCompatibility(100), CompatRating::Excellent);
+    EXPECT_EQ(RateCompatibility(80), CompatRating::Excellent);
+    EXPECT_EQ(RateCompatibility(79), CompatRating::Good);
+    EXPECT_EQ(RateCompatibility(60), CompatRating::Good);
+    EXPECT_EQ(RateCompatibility(59), CompatRating::Weak);
+    EXPECT_EQ(RateCompatibility(20), CompatRating::Weak);
+    EXPECT_EQ(RateCompatibility(19), CompatRating::None);
+    EXPECT_EQ(RateCompatibility(0), CompatRating::None);
+}
+
+TEST(RateCompatibility, LabelsColoursAndPictures) {
+    EXPECT_EQ(RatingLabel(CompatRating::Excellent), "Excellent");
+    EXPECT_EQ(RatingLabel(CompatRating::None), "None");
+    EXPECT_EQ(RatingScreenColour(CompatRating::Good), 0x808000u);
+    EXPECT_EQ(RatingScreenColour(CompatRating::Weak), 0x000080u);
+    EXPECT_EQ(RatingHtmlColour(CompatRating::Good), "#008080");
+    EXPECT_EQ(RatingHtmlColour(CompatRating::Weak), "#800000");
+    EXPECT_EQ(CompatPictureIndex(CompatRating::Excellent, PictureScheme::Hearts), 3);
+    EXPECT_EQ(CompatPictureIndex(CompatRating::None, PictureScheme::Hearts), 4);
+    EXPECT_EQ(CompatPictureIndex(CompatRating::Weak, PictureScheme::Stars), 6);
+    EXPECT_EQ(AnyPictureIndex(PictureScheme::Stars), 5);
+    EXPECT_EQ(ReportPictureFile(CompatRating::Good, PictureScheme::Hearts), "/Pict/two.gif");
+    EXPECT_EQ(ReportPictureFile(CompatRating::Good, PictureScheme::Stars), "/Pict/two_2.gif");
+    EXPECT_EQ(ReportPictureFile(CompatRating::None, PictureScheme::Stars), "/Pict/none.gif");
+}
+
+TEST(SelectCombination, BitsAndThePerfectMatch) {
+    EXPECT_EQ(SelectCombination(59, 59, 59), 0);
+    EXPECT_EQ(SelectCombination(60, 0, 0), 1);
+    EXPECT_EQ(SelectCombination(0, 60, 0), 2);
+    EXPECT_EQ(SelectCombination(0, 0, 60), 4);
+    EXPECT_EQ(SelectCombination(60, 60, 0), 3);
+    EXPECT_EQ(SelectCombination(60, 60, 60), 7);
+    EXPECT_EQ(SelectCombination(80, 80, 79), 7);
+    EXPECT_EQ(SelectCombination(80, 80, 80), 8);
+}
+
+}  // namespace
+}  // namespace vitalune

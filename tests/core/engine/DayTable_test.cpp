@@ -1,0 +1,67 @@
+#include "core/engine/DayTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/engine/Rhythm.h"
+
+namespace vitalune {
+namespace {
+
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Every phase of every period, including the negative ones before birth, gives exactly
+// the result of the plain recipe.
+TEST(DayTable, EveryPhaseOfEveryPeriodMatchesTheRecipe) {
+    for (int p = 0; p < static_cast<int>(kPeriods.size()); ++p) {
+        const DayTable& table = DayTable::Get(p);
+        const int period = kPeriods[static_cast<std::size_t>(p)];
+        ASSERT_EQ(table.period(), period);
+        for (std::int32_t d = -3 * period; d <= 3 * period; ++d) {
+            const PhaseResult direct = ComputePhaseDirect(d % period, period);
+            const PhaseResult& looked = table.At(d);
+            ASSERT_TRUE(SameBits(looked.mean, direct.mean)) << period << " d=" << d;
+            ASSERT_EQ(looked.percent, direct.percent) << period << " d=" << d;
+            ASSERT_EQ(looked.critical, direct.critical) << period << " d=" << d;
+        }
+    }
+}
+
+TEST(DayTable, ComputeDayRhythmsAgreesWithTheDirectRecipe) {
+    const DateTime birth = 29224;
+    for (std::int32_t d = -40000; d <= 40000; ++d) {
+        DayRhythms fast;
+        DayRhythms direct;
+        ComputeDayRhythms(birth, birth + d, fast, true);
+        ComputeDayRhythmsDirect(birth, birth + d, direct, true);
+        ASSERT_EQ(fast, direct) << d;
+    }
+}
+
+TEST(DayTable, PhaseCursorFollowsTheSignedRemainder) {
+    for (int period : kPeriods) {
+        PhaseCursor cursor(period, -3 * period - 5);
+        for (std::int32_t d = -3 * period - 5; d < 3 * period; ++d) {
+            ASSERT_EQ(cursor.r(), d % period) << period << " d=" << d;
+            cursor.Next();
+        }
+    }
+}
+
+TEST(DayTable, RecipeFirstDayExample) {
+    // sin(2*pi/23) / 2 = 0.1349..., mapped to 56.745 and rounded up.
+    const PhaseResult physical = ComputePhaseDirect(0, 23);
+    EXPECT_NEAR(physical.mean, 0.13490, 1e-5);
+    EXPECT_EQ(physical.percent, 57);
+    EXPECT_TRUE(physical.critical);
+    // Half of an even period: the sine at the start rounds to a tiny positive number.
+    EXPECT_TRUE(ComputePhaseDirect(14, 28).critical);
+    EXPECT_FALSE(ComputePhaseDirect(15, 28).critical);
+    EXPECT_TRUE(ComputePhaseDirect(19, 38).critical);
+}
+
+}  // namespace
+}  // namespace vitalune

@@ -1,0 +1,208 @@
+#include "core/engine/Rhythm.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/engine/DayTable.h"
+#include "core/engine/DayWeather.h"
+
+namespace vitalune {
+namespace {
+
+constexpr DateTime kBirth = 29224;  // 05 Jan 1980
+
+DayRhythms DayAt(std::int32_t daysLived, bool withIChing = false) {
+    DayRhythms day;
+    ComputeDayRhythms(kBirth, kBirth + daysLived, day, withIChing);
+    return day;
+}
+
+TEST(RoundHalfUp, HalvesGoUpNegativesTruncate) {
+    EXPECT_EQ(RoundHalfUp(56.5), 57);
+    EXPECT_EQ(RoundHalfUp(56.49), 56);
+    EXPECT_EQ(RoundHalfUp(56.745), 57);
+    EXPECT_EQ(RoundHalfUp(0.0), 0);
+    EXPECT_EQ(RoundHalfUp(-2.7), -2);
+    EXPECT_EQ(RoundHalfUp(-0.5), 0);
+    EXPECT_EQ(RoundHalfUp(1e300), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(CompositePercent(57, 56), 57);  // 56.5 rounds up
+    EXPECT_EQ(CompositePercent(50, 37), 44);  // 43.5
+    EXPECT_EQ(CompositePercent(10, 10), 10);
+}
+
+TEST(DaysLived, WholeDaysOnly) {
+    EXPECT_EQ(DaysLived(kBirth, kBirth), 0);
+    EXPECT_EQ(DaysLived(kBirth, kBirth + 0.999), 0);  // 23:59 on the day of birth
+    EXPECT_EQ(DaysLived(kBirth + 0.9, kBirth + 1.1), 1);
+    EXPECT_EQ(DaysLived(kBirth, kBirth - 1), -1);
+    EXPECT_EQ(DaysLived(kMinDay, kMaxDay), kMaxDay - kMinDay);
+}
+
+TEST(ComputeDayRhythms, DayOfBirth) {
+    const DayRhythms day = DayAt(0, true);
+    EXPECT_EQ(day.percent, (std::array<std::int32_t, 4>{57, 56, 55, 54}));
+    EXPECT_EQ(day.critical, (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_EQ(day.criticalCount, 4);
+    // All three at r = 0 too: sin(2*pi/P)/2 mapped to percent.
+    EXPECT_EQ(day.ichingPercent, (std::array<std::int32_t, 3>{54, 53, 53}));
+}
+
+TEST(ComputeDayRhythms, CriticalDaysOfTheWorkedExamples) {
+    struct Case {
+        std::int32_t d;
+        int rhythm;
+        std::int32_t percent;
+        bool critical;
+    };
+    const Case cases[] = {
+        {11, 0, 50, true}, {12, 0, 37, false}, {14, 1, 44, true},  {13, 1, 56, false},
+        {16, 2, 50, true}, {19, 3, 46, true},  {18, 3, 54, false}, {22, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        const DayRhythms day = DayAt(c.d);
+        const auto k = static_cast<std::size_t>(c.rhythm);
+        EXPECT_EQ(day.critical[k], c.critical) << "d=" << c.d << " rhythm " << c.rhythm;
+        if (c.d != 22) {
+            EXPECT_EQ(day.percent[k], c.percent) << "d=" << c.d << " rhythm " << c.rhythm;
+        }
+    }
+}
+
+TEST(ComputeDayRhythms, BeforeBirth) {
+    const DayRhythms dayBefore = DayAt(-1);
+    EXPECT_EQ(dayBefore.criticalCount, 0);
+    EXPECT_EQ(dayBefore.critical, (std::array<bool, 4>{}));
+    EXPECT_TRUE(DayAt(-23).critical[0]);
+    EXPECT_TRUE(DayAt(-28).critical[1]);
+}
+
+// For days after birth exactly two days in each cycle are critical: the start of the cycle
+// and its half (for even periods the day starting at the half, whose sine rounds positive).
+TEST(ComputeDayRhythms, TwoCriticalDaysPerCycle) {
+    const int periods[4] = {23, 28, 33, 38};
+    const int halves[4] = {11, 14, 16, 19};
+    for (std::int32_t d = 0; d < 4 * 23 * 28; ++d) {
+        const DayRhythms day = DayAt(d);
+        int count = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int r = d % periods[i];
+            const bool expected = r == 0 || r == halves[i];
+            ASSERT_EQ(day.critical[static_cast<std::size_t>(i)], expected)
+                << "d=" << d << " period " << periods[i];
+            count += expected ? 1 : 0;
+        }
+        ASSERT_EQ(day.criticalCount, count);
+    }
+}
+
+TEST(ComputeDayRhythms, LeavesIChingFieldsAloneWhenNotAsked) {
+    DayRhythms day;
+    day.ichingPercent = {-7, -8, -9};
+    ComputeDayRhythms(kBirth, kBirth + 100, day, false);
+    EXPECT_EQ(day.ichingPercent, (std::array<std::int32_t, 3>{-7, -8, -9}));
+    ComputeDayRhythms(kBirth, kBirth + 100, day, true);
+    EXPECT_NE(day.ichingPercent[0], -7);
+}
+
+// The overall value is the rounded mean of the three unrounded primary day means, computed
+// here independently in long double; only values a hair from a rounding edge are skipped.
+TEST(ComputeDayRhythms, OverallIsTheMeanOfTheUnroundedPrimaries) {
+    const long double pi = std::numbers::pi_v<long double>;
+    int checked = 0;
+    for (std::int32_t d = -3000; d < 30000; d += 7) {
+        long double sum = 0;
+        for (int period : {23, 28, 33}) {
+            const long double a = 2 * pi * (d % period) / period;
+            const long double b = 2 * pi * (d % period + 1) / period;
+            sum += (std::sin(a) + std::sin(b)) / 2;
+        }
+        const long double exact = (sum / 3 + 1) * 50;
+        const long double fraction = exact - std::floor(exact);
+        if (std::fabs(fraction - 0.5L) < 1e-9L) {
+            continue;
+        }
+        ASSERT_EQ(DayAt(d).overall, static_cast<std::int32_t>(std::floor(exact + 0.5L))) << d;
+        ++checked;
+    }
+    EXPECT_GT(checked, 4000);
+}
+
+TEST(ComputeDayRhythms, SpanMatchesSingleDays) {
+    std::vector<DayRhythms> days(6000);
+    const std::int32_t first = static_cast<std::int32_t>(kBirth) - 2500;
+    ComputeDayRhythmsSpan(kBirth + 0.6, first, days, true);
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        DayRhythms single;
+        ComputeDayRhythms(kBirth, first + static_cast<std::int32_t>(i), single, true);
+        ASSERT_EQ(days[i], single) << i;
+    }
+}
+
+TEST(ComputeDayRhythms, ExtremeDatesStayFinite) {
+    DayRhythms day;
+    ComputeDayRhythms(kMinDay, kMaxDay, day, true);
+    DayRhythms direct;
+    ComputeDayRhythmsDirect(kMinDay, kMaxDay, direct, true);
+    EXPECT_EQ(day, direct);
+    ComputeDayRhythms(kMaxDay, kMinDay, day, true);
+    ComputeDayRhythmsDirect(kMaxDay, kMinDay, direct, true);
+    EXPECT_EQ(day, direct);
+    for (auto p : day.percent) {
+        EXPECT_GE(p, 0);
+        EXPECT_LE(p, 100);
+    }
+}
+
+TEST(DayWeather, FourBands) {
+    EXPECT_EQ(WeatherBand(100), 0);
+    EXPECT_EQ(WeatherBand(75), 0);
+    EXPECT_EQ(WeatherBand(74), 1);
+    EXPECT_EQ(WeatherBand(50), 1);
+    EXPECT_EQ(WeatherBand(49), 2);
+    EXPECT_EQ(WeatherBand(25), 2);
+    EXPECT_EQ(WeatherBand(24), 3);
+    EXPECT_EQ(WeatherBand(0), 3);
+    EXPECT_EQ(WeatherOf(60), DayWeather::SunCloud);
+}
+
+TEST(RhythmValue, ContinuousCurve) {
+    EXPECT_DOUBLE_EQ(RhythmValue(23, 0), 0.0);
+    EXPECT_NEAR(RhythmValue(28, 7), 1.0, 1e-15);
+    EXPECT_NEAR(RhythmValue(28, 21), -1.0, 1e-15);
+    EXPECT_NEAR(RhythmValue(23, 1), std::sin(2 * std::numbers::pi / 23), 1e-15);
+}
+
+TEST(RhythmCatalogue, SlotsInTheirFixedOrder) {
+    const char* names[kRhythmCount] = {
+        "Physical", "Emotional",  "Intellectual", "Intuitive", "Wisdom",  "Mastery",
+        "Passion",  "Aesthetic",  "Awareness",    "Spiritual", "Overall", "Overall",
+        "Overall",  "Perception", "Psychic",      "Success",   "Overall"};
+    const char* attribs[kRhythmCount] = {
+        "PhAttrib",     "EmAttrib", "IntlAttrib", "IntvAttrib", "WsAttrib",      "MaAttrib",
+        "PaAttrib",     "AeAttrib", "AwAttrib",   "SpAttrib",   "BaseOvlAttrib", "SecOvlAttrib",
+        "IchOvlAttrib", "PeAttrib", "PsAttrib",   "ScAttrib",   "ExtOvlAttrib"};
+    const int periods[kRhythmCount] = {23, 28, 33, 38, 0, 0, 0, 43, 48, 53, 0, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < kRhythmCount; ++i) {
+        const RhythmInfo& info = RhythmCatalogue(static_cast<RhythmId>(i));
+        EXPECT_EQ(info.name, names[i]);
+        EXPECT_EQ(info.attribValueName, attribs[i]);
+        EXPECT_EQ(info.period, periods[i]);
+        EXPECT_EQ(info.period == 0, info.componentCount >= 2) << i;
+    }
+    using R = RhythmId;
+    const auto& mastery = RhythmCatalogue(R::Mastery);
+    EXPECT_EQ(mastery.components[0], R::Physical);
+    EXPECT_EQ(mastery.components[1], R::Intellectual);
+    const auto& overall = RhythmCatalogue(R::PrimaryOverall);
+    EXPECT_EQ(overall.componentCount, 3);
+    EXPECT_NE(overall.components[2], R::Intuitive);  // Intuitive is not part of the overall
+    EXPECT_EQ(RhythmCatalogue(R::ExtraOverall).components[0], R::Perception);
+    EXPECT_EQ(FamilyCaption(RhythmFamily::IChing), "I-Ching");
+    EXPECT_EQ(FamilyText(RhythmFamily::IChing), "I-Ching rhythms");
+    EXPECT_EQ(FamilyText(RhythmFamily::Extra), "Extra rhythms");
+}
+
+}  // namespace
+}  // namespace vitalune

@@ -1,0 +1,193 @@
+#include "core/forecast/ForecastSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "core/settings/MemorySettingsStore.h"
+
+namespace vitalune {
+namespace {
+
+constexpr std::string_view kKey = kForecastSettingsKey;
+
+ForecastSettings Changed() {
+    ForecastSettings s;
+    s.sunny.showAll = false;
+    s.sunny.rhythm = {true, false, false, true};
+    s.sunny.level = {2, 0, 1, 1};
+    s.sunny.overallLevel = 1;
+    s.rainy.overallLevel = 2;
+    s.criticalShowAll = false;
+    s.criticalRhythm = {false, true, true, false};
+    s.resultsAmount = "7";
+    s.monthsAmount = "150";
+    s.stressMode = StressMode::Women;
+    return s;
+}
+
+TEST(ForecastSettings, DefaultsWhenTheKeyWasNeverWritten) {
+    MemorySettingsStore store;
+    const ForecastSettings s = LoadForecastSettings(store);
+    EXPECT_EQ(s, DefaultForecastSettings());
+    EXPECT_TRUE(s.sunny.showAll);
+    EXPECT_TRUE(s.rainy.showAll);
+    EXPECT_TRUE(s.criticalShowAll);
+    EXPECT_EQ(s.sunny.rhythm, (std::array<bool, 4>{}));
+    EXPECT_EQ(s.sunny.level, (std::array<int, 4>{}));
+    EXPECT_FALSE(s.sunny.useAnd);
+    EXPECT_EQ(s.resultsAmount, "20");
+    EXPECT_EQ(s.monthsAmount, "12");
+    EXPECT_EQ(s.stressMode, StressMode::All);
+}
+
+TEST(ForecastSettings, RoundTripUnderTheirNames) {
+    MemorySettingsStore store;
+    ForecastSettings saved = Changed();
+    saved.sunny.useAnd = true;  // not kept: the window always starts with OR
+    ASSERT_TRUE(SaveForecastSettings(store, saved));
+    ForecastSettings expected = saved;
+    expected.sunny.useAnd = false;
+    EXPECT_EQ(LoadForecastSettings(store), expected);
+
+    const std::pair<std::string_view, SettingsValue> values[] = {
+        {"Showallsunny", 0},
+        {"Sphcheck", 1},
+        {"Semcheck", 0},
+        {"Sinlcheck", 0},
+        {"Sinvcheck", 1},
+        {"Sday", 1},
+        {"Sphday", 2},
+        {"Semday", 0},
+        {"Sinlday", 1},
+        {"Sinvday", 1},
+        {"Showallrainy", 1},
+        {"Rphcheck", 0},
+        {"Remcheck", 0},
+        {"Rinlcheck", 0},
+        {"Rinvcheck", 0},
+        {"Rday", 2},
+        {"Rphday", 0},
+        {"Remday", 0},
+        {"Rinlday", 0},
+        {"Rinvday", 0},
+        {"Showallcritical", 0},
+        {"Cphcheck", 0},
+        {"Cemcheck", 1},
+        {"Cinlcheck", 1},
+        {"Cinvcheck", 0},
+        {"ResultsAmnt", std::string{"7"}},
+        {"MonthsAmnt", std::string{"150"}},
+        {"Str_mode", 2},
+    };
+    for (const auto& [name, value] : values) {
+        EXPECT_EQ(store.Read(kKey, name), value) << name;
+    }
+    EXPECT_EQ(store.WriteCount(), 28);
+}
+
+TEST(ForecastSettings, StressModeNumbers) {
+    MemorySettingsStore store;
+    const std::pair<int, StressMode> modes[] = {{1, StressMode::All},  {2, StressMode::Women},
+                                                {3, StressMode::Men},  {0, StressMode::Men},
+                                                {99, StressMode::Men}, {-1, StressMode::Men}};
+    for (const auto& [number, mode] : modes) {
+        WriteInt(store, kKey, "Str_mode", number);
+        EXPECT_EQ(LoadForecastSettings(store).stressMode, mode) << number;
+    }
+    ForecastSettings s;
+    s.stressMode = StressMode::Men;
+    SaveForecastSettings(store, s);
+    EXPECT_EQ(ReadInt(store, kKey, "Str_mode"), 3);
+}
+
+TEST(ForecastSettings, UnusableValuesFallBack) {
+    MemorySettingsStore store;
+    WriteInt(store, kKey, "Sday", 7);
+    WriteInt(store, kKey, "Sphday", -1);
+    WriteInt(store, kKey, "Rinvday", 2);
+    WriteString(store, kKey, "Semday", "1");  // a number kept as text still reads
+    WriteString(store, kKey, "ResultsAmnt", "abc");
+    WriteString(store, kKey, "MonthsAmnt", "1234");
+    WriteString(store, kKey, "Sinlcheck", "yes");
+    ForecastSettings s = LoadForecastSettings(store);
+    EXPECT_EQ(s.sunny.overallLevel, 0);
+    EXPECT_EQ(s.sunny.level, (std::array<int, 4>{0, 1, 0, 0}));
+    EXPECT_EQ(s.rainy.level[3], 2);
+    EXPECT_EQ(s.resultsAmount, "20");
+    EXPECT_EQ(s.monthsAmount, "12");
+    EXPECT_FALSE(s.sunny.rhythm[2]);
+
+    WriteString(store, kKey, "ResultsAmnt", "007");
+    WriteString(store, kKey, "MonthsAmnt", "");
+    s = LoadForecastSettings(store);
+    EXPECT_EQ(s.resultsAmount, "007");
+    EXPECT_EQ(s.monthsAmount, "12");
+}
+
+TEST(ForecastSettings, ShowAllIsCheckedExactlyWhenNoRhythmIs) {
+    MemorySettingsStore store;
+    WriteBool(store, kKey, "Showallsunny", false);  // and no rhythm: show all comes back
+    WriteBool(store, kKey, "Showallrainy", true);   // with a rhythm: show all wins
+    WriteBool(store, kKey, "Remcheck", true);
+    WriteBool(store, kKey, "Showallcritical", false);
+    WriteBool(store, kKey, "Cinvcheck", true);
+    const ForecastSettings s = LoadForecastSettings(store);
+    EXPECT_TRUE(s.sunny.showAll);
+    EXPECT_TRUE(s.rainy.showAll);
+    EXPECT_EQ(s.rainy.rhythm, (std::array<bool, 4>{}));
+    EXPECT_FALSE(s.criticalShowAll);
+    EXPECT_EQ(s.criticalRhythm, (std::array<bool, 4>{false, false, false, true}));
+}
+
+TEST(ForecastSettings, AFailingStoreIsReported) {
+    MemorySettingsStore store;
+    store.SetFailWrites(true);
+    EXPECT_FALSE(SaveForecastSettings(store, Changed()));
+    EXPECT_FALSE(store.HasKey(kKey));
+}
+
+TEST(ForecastSettings, AmountsAndCriteria) {
+    EXPECT_EQ(ParseAmount("0"), 0);
+    EXPECT_EQ(ParseAmount("999"), 999);
+    EXPECT_EQ(ParseAmount("042"), 42);
+    EXPECT_EQ(ParseAmount(""), std::nullopt);
+    EXPECT_EQ(ParseAmount("1000"), std::nullopt);
+    EXPECT_EQ(ParseAmount("-1"), std::nullopt);
+    EXPECT_EQ(ParseAmount("1 "), std::nullopt);
+
+    ForecastSettings s = Changed();
+    ForecastChoices choices;
+    choices.kind = ForecastKind::Critical;
+    choices.criticalAnd = true;
+    choices.startDate = 45000;
+    auto made = MakeForecastCriteria(s, choices);
+    ASSERT_TRUE(std::holds_alternative<ForecastCriteria>(made));
+    const ForecastCriteria& c = std::get<ForecastCriteria>(made);
+    EXPECT_EQ(c.kind, ForecastKind::Critical);
+    EXPECT_TRUE(c.criticalAnd);
+    EXPECT_EQ(c.criticalRhythm, s.criticalRhythm);
+    EXPECT_EQ(c.sunny.level, s.sunny.level);
+    EXPECT_FALSE(c.limitByResults);
+    EXPECT_EQ(c.monthsAmount, 150);
+    EXPECT_EQ(c.resultsAmount, 7);
+    EXPECT_EQ(c.startDate, 45000);
+
+    s.resultsAmount = "150";
+    s.monthsAmount = "0";
+    choices.limitByResults = true;
+    made = MakeForecastCriteria(s, choices);
+    EXPECT_EQ(std::get<ForecastCriteria>(made).resultsAmount, 100);
+    EXPECT_EQ(std::get<ForecastCriteria>(made).monthsAmount, 1);
+
+    // The amount in use must be a number; the other one may be empty.
+    s.resultsAmount = "";
+    EXPECT_TRUE(std::holds_alternative<std::string>(MakeForecastCriteria(s, choices)));
+    choices.limitByResults = false;
+    s.monthsAmount = "3";
+    EXPECT_TRUE(std::holds_alternative<ForecastCriteria>(MakeForecastCriteria(s, choices)));
+    s.monthsAmount = "";
+    EXPECT_EQ(std::get<std::string>(MakeForecastCriteria(s, choices)),
+              "Please enter the number of months to search.");
+}
+
+}  // namespace
+}  // namespace vitalune

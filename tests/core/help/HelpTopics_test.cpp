@@ -1,0 +1,105 @@
+#include "core/help/HelpTopics.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "support/TempFolder.h"
+
+namespace vitalune {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HelpTopics, EveryTopicHasItsPage) {
+    const std::pair<int, std::string_view> expected[] = {
+        {0, "About.htm"},
+        {1, "WhatAreBiorhythms.htm"},
+        {2, "Overview.htm"},
+        {3, "MakeMonthCalendar.htm"},
+        {4, "Overview.htm"},
+        {5, "GetDayInfo.htm"},
+        {6, "CreateReport.htm"},
+        {7, "SaveYourName.htm"},
+        {8, "UseBioMatch.htm"},
+        {9, "SeeCompatibility.htm"},
+        {10, "GettingStartedNew.htm"},
+        // anything else is the start page
+        {11, "About.htm"},
+        {-1, "About.htm"},
+        {100, "About.htm"},
+        {INT_MIN, "About.htm"},
+        {INT_MAX, "About.htm"},
+    };
+    for (const auto& [topic, page] : expected) {
+        EXPECT_EQ(HelpTopicPage(topic), page) << "topic " << topic;
+    }
+    EXPECT_EQ(HelpTopicPage(help_topic::kForecast), "CreateReport.htm");
+    EXPECT_EQ(HelpTopicPage(help_topic::kOverview), "Overview.htm");
+}
+
+TEST(HelpTopics, ContentsHoldEachTopicPageOnce) {
+    std::set<std::string_view> files;
+    for (const HelpPage& page : kHelpPages) {
+        EXPECT_TRUE(files.insert(page.file).second) << page.file;
+        EXPECT_FALSE(page.title.empty());
+    }
+    std::set<std::string_view> reached;
+    for (int topic = 0; topic <= 10; ++topic) {
+        reached.insert(HelpTopicPage(topic));
+    }
+    EXPECT_EQ(reached, files);
+    EXPECT_EQ(kHelpPages.front().file, HelpTopicPage(-1)) << "the start page comes first";
+}
+
+TEST(HelpTopics, DayInfoViewsOfAPairExplainCompatibility) {
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::Primary), 5);
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::Secondary), 5);
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::IChing), 5);
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::Extra), 5);
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::Compatibility), 9);
+    EXPECT_EQ(DayInfoHelpTopic(DayInfoMode::Interaction), 9);
+}
+
+void Touch(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "<html></html>\n";
+}
+
+TEST(HelpFolder, DataFolderFirstThenInstalledCopiesThenTheDataFolderAsTheMissingPlace) {
+    test::TempFolder temp;
+    const fs::path data = temp.path() / "data";
+    const fs::path installed = temp.path() / "usr" / "share" / "vitalune";
+    const fs::path build = temp.path() / "build" / "share" / "vitalune";
+    const std::vector<fs::path> resources = {installed, build};
+
+    // Nothing anywhere: the data folder's help is named, where the user would look first.
+    EXPECT_EQ(ChooseHelpFolder(data, resources), data / "help");
+
+    Touch(build / "help" / "About.htm");
+    EXPECT_EQ(ChooseHelpFolder(data, resources), build / "help");
+    Touch(installed / "help" / "About.htm");
+    EXPECT_EQ(ChooseHelpFolder(data, resources), installed / "help");
+
+    // A help folder without the start page does not count; a folder named like it neither.
+    Touch(data / "help" / "Overview.htm");
+    fs::create_directories(data / "help" / "About.htm.d");
+    EXPECT_EQ(ChooseHelpFolder(data, resources), installed / "help");
+    Touch(data / "help" / "About.htm");
+    EXPECT_EQ(ChooseHelpFolder(data, resources), data / "help");
+}
+
+TEST(HelpFolder, InstalledBesideTheProgram) {
+    test::TempFolder temp;
+    const fs::path bin = temp.path() / "bin";
+    fs::create_directories(bin);
+    Touch(temp.path() / "share" / "vitalune" / "help" / "About.htm");
+    const fs::path found = FindHelpFolder(temp.path() / "data", bin);
+    EXPECT_EQ(found, (temp.path() / "share" / "vitalune" / "help").lexically_normal());
+}
+
+}  // namespace
+}  // namespace vitalune

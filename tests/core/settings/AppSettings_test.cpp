@@ -1,0 +1,188 @@
+#include "core/settings/AppSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/settings/MemorySettingsStore.h"
+#include "core/settings/SettingsStore.h"
+
+namespace vitalune {
+namespace {
+
+// Remembers the order of the value names written to the main key.
+class RecordingStore final : public SettingsStore {
+  public:
+    bool HasKey(std::string_view key) const override { return m_inner.HasKey(key); }
+    std::optional<SettingsValue> Read(std::string_view key, std::string_view name) const override {
+        return m_inner.Read(key, name);
+    }
+    bool Write(std::string_view key, std::string_view name, const SettingsValue& value) override {
+        if (key.empty()) {
+            names.emplace_back(name);
+        }
+        return m_inner.Write(key, name, value);
+    }
+    bool Flush() override { return m_inner.Flush(); }
+    std::vector<std::string> names;
+
+  private:
+    MemorySettingsStore m_inner;
+};
+
+TEST(GraphSetting, ParsesOnlyValidPairs) {
+    EXPECT_EQ(ParseGraphSetting("2,0"), (GraphSetting{2, 0}));
+    EXPECT_EQ(ParseGraphSetting("1,1"), (GraphSetting{1, 1}));
+    EXPECT_EQ(ParseGraphSetting("0,1"), (GraphSetting{0, 1}));
+    for (const char* bad : {"3,0", "1,2", "x", "12", "", ",", "-1,0", "1,-1", "1,x", "a,1"}) {
+        EXPECT_EQ(ParseGraphSetting(bad), (GraphSetting{0, 0})) << bad;
+    }
+    EXPECT_EQ(FormatGraphSetting({2, 0}), "2,0");
+    EXPECT_EQ(ParseGraphSetting(FormatGraphSetting({1, 1})), (GraphSetting{1, 1}));
+}
+
+TEST(BarColours, FadeTowardWhite) {
+    const BarColours none = ComputeBarColours(0);
+    EXPECT_EQ(none, (BarColours{0x0000FF00, 0x00008000, 0x00000080, 0x000000FF}));
+    for (Colour c : ComputeBarColours(255)) {
+        EXPECT_EQ(c, 0x00FFFFFFu);
+    }
+    // 255 x (128/255) lands a hair below 128 and truncates to 127.
+    EXPECT_EQ(ComputeBarColours(128)[3], 0x007F7FFFu);
+    EXPECT_EQ(ComputeBarColours(128)[0], 0x007FFF7Fu);
+    EXPECT_EQ(ComputeBarColours(128)[1], 0x007FBF7Fu);
+}
+
+TEST(BarColours, BandsOfDayValues) {
+    EXPECT_EQ(BarColourIndex(100), 0);
+    EXPECT_EQ(BarColourIndex(75), 0);
+    EXPECT_EQ(BarColourIndex(74), 1);
+    EXPECT_EQ(BarColourIndex(50), 1);
+    EXPECT_EQ(BarColourIndex(49), 2);
+    EXPECT_EQ(BarColourIndex(25), 2);
+    EXPECT_EQ(BarColourIndex(24), 3);
+    EXPECT_EQ(BarColourIndex(0), 3);
+}
+
+TEST(AppSettings, FirstStartDefaults) {
+    MemorySettingsStore store;
+    const LoadedSettings loaded = LoadAppSettings(store);
+    EXPECT_TRUE(loaded.firstStart);
+    const AppSettings& s = loaded.settings;
+    EXPECT_FALSE(s.showDetails);
+    EXPECT_TRUE(s.showPrompt);
+    EXPECT_TRUE(s.showPointer);
+    EXPECT_FALSE(s.showTips);
+    EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{2, 0}));
+    for (GraphPage p : {GraphPage::Sec, GraphPage::Ich, GraphPage::Comp, GraphPage::Extra}) {
+        EXPECT_EQ(s.Graph(p), (GraphSetting{0, 0}));
+    }
+    EXPECT_EQ(s.pointerColour, 0x00FFE1E1u);
+    EXPECT_EQ(s.transparency, 0);
+    EXPECT_EQ(s.pens, DefaultChartAttribs());
+    EXPECT_EQ(loaded.selection, StoredSelection{});
+    EXPECT_TRUE(s.textSearchUrl.ends_with("hl=en&lr=&q="));
+    EXPECT_TRUE(s.imageSearchUrl.ends_with("hl=en&lr=&q="));
+}
+
+TEST(AppSettings, KeyWithoutTipsValueTurnsTipsOn) {
+    MemorySettingsStore store;
+    WriteBool(store, "", "Main_ShowPrompt", false);
+    const LoadedSettings loaded = LoadAppSettings(store);
+    EXPECT_FALSE(loaded.firstStart);
+    EXPECT_TRUE(loaded.settings.showTips);
+    EXPECT_FALSE(loaded.settings.showPrompt);
+}
+
+TEST(AppSettings, RoundTrip) {
+    AppSettings s;
+    s.showDetails = true;
+    s.showPrompt = false;
+    s.showPointer = false;
+    s.showTips = true;
+    s.textSearchUrl = "https://example.org/t?hl=en&lr=&q=";
+    s.imageSearchUrl = "https://example.org/i?hl=en&lr=&q=";
+    s.transparency = 200;
+    s.pointerColour = 0x00123456;
+    s.matchingPictureScheme = 1;
+    s.Graph(GraphPage::Base) = {1, 1};
+    s.Graph(GraphPage::Extra) = {2, 0};
+    s.pens[3] = {0x00ABCDEF, 2, 3};
+    const StoredSelection sel{3, 1, 7, 2, "/home/u/names.rec"};
+
+    RecordingStore store;
+    ASSERT_TRUE(SaveAppSettings(store, s, sel));
+    const LoadedSettings loaded = LoadAppSettings(store);
+    EXPECT_EQ(loaded.selection, sel);
+    const AppSettings& r = loaded.settings;
+    EXPECT_TRUE(r.showDetails);
+    EXPECT_FALSE(r.showPrompt);
+    EXPECT_FALSE(r.showPointer);
+    EXPECT_TRUE(r.showTips);
+    EXPECT_EQ(r.textSearchUrl, s.textSearchUrl);
+    EXPECT_EQ(r.imageSearchUrl, s.imageSearchUrl);
+    EXPECT_EQ(r.transparency, 200);
+    EXPECT_EQ(r.pointerColour, 0x00123456u);
+    EXPECT_EQ(r.matchingPictureScheme, 1);
+    EXPECT_EQ(r.graph, s.graph);
+    EXPECT_EQ(r.pens, s.pens);
+
+    const std::vector<std::string> head(store.names.begin(), store.names.begin() + 19);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "Main_ShowDetails", "Main_ShowPrompt", "Main_ShowPointer", "Main_ShowTips",
+                        "Main_TSearchURL", "Main_ISearchURL", "Person_Index", "Person_Group",
+                        "Person_Index2", "Person_Group2", "DB_Name", "Transparency", "PointerColor",
+                        "Base_Graph", "Sec_Graph", "Ich_Graph", "Comp_Graph", "Extra_Graph",
+                        "MatchingPictureScheme"}));
+    ASSERT_EQ(store.names.size(), 19u + 17u);
+    EXPECT_EQ(store.names[19], "PhAttrib");
+    EXPECT_EQ(store.names.back(), "ExtOvlAttrib");
+}
+
+TEST(AppSettings, MalformedValuesFallBack) {
+    MemorySettingsStore store;
+    WriteString(store, "", "Main_ShowDetails", "yes");
+    WriteInt(store, "", "Transparency", 256);
+    WriteString(store, "", "PointerColor", "pink");
+    WriteString(store, "", "Base_Graph", "3,0");
+    WriteString(store, "", "Sec_Graph", "1,1");
+    WriteInt(store, "", "Ich_Graph", 12);  // a number where a text belongs
+    WriteString(store, "", "Main_TSearchURL", "");
+    WriteString(store, "", "PhAttrib", "255");
+    WriteString(store, "", "EmAttrib", "255,7,9");
+    const AppSettings s = LoadAppSettings(store).settings;
+    EXPECT_FALSE(s.showDetails);
+    EXPECT_EQ(s.transparency, 0);
+    EXPECT_EQ(s.pointerColour, kDefaultPointerColour);
+    EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{0, 0}));
+    EXPECT_EQ(s.Graph(GraphPage::Sec), (GraphSetting{1, 1}));
+    EXPECT_EQ(s.Graph(GraphPage::Ich), (GraphSetting{0, 0}));
+    EXPECT_EQ(s.textSearchUrl, kDefaultTextSearchUrl);
+    EXPECT_EQ(s.pens[0], DefaultChartAttrib(RhythmId::Physical));
+    EXPECT_EQ(s.pens[1], (ChartAttrib{255, 0, 1}));
+    WriteInt(store, "", "Transparency", -1);
+    EXPECT_EQ(LoadAppSettings(store).settings.transparency, 0);
+}
+
+TEST(AppSettings, FailedWritesAreReported) {
+    MemorySettingsStore store;
+    store.SetFailWrites(true);
+    EXPECT_FALSE(SaveAppSettings(store, AppSettings{}, StoredSelection{}));
+    EXPECT_FALSE(store.HasKey(""));
+}
+
+TEST(FormPlacement, SizeOnlyForMainFormAndCalendar) {
+    MemorySettingsStore store;
+    EXPECT_EQ(LoadFormPlacement(store, "MainForm"), std::nullopt);
+    ASSERT_TRUE(SaveFormPlacement(store, "MainForm", {10, 20, 579, 767}));
+    ASSERT_TRUE(SaveFormPlacement(store, "DayInfo", {30, 40, 500, 600}));
+    EXPECT_EQ(LoadFormPlacement(store, "MainForm"), (FormPlacement{10, 20, 579, 767}));
+    EXPECT_EQ(LoadFormPlacement(store, "DayInfo"), (FormPlacement{30, 40, {}, {}}));
+    EXPECT_EQ(ReadInt(store, "DayInfo", "Width"), std::nullopt);
+    EXPECT_FALSE(store.HasKey(""));  // placements live in their own subkeys
+    store.SetFailWrites(true);
+    EXPECT_FALSE(SaveFormPlacement(store, "Calendar", {1, 2, 3, 4}));
+}
+
+}  // namespace
+}  // namespace vitalune

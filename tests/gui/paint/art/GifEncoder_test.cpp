@@ -1,0 +1,146 @@
+#include "gui/paint/art/gifgen/GifEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <cstdlib>
+#include <filesystem>
+
+#include "ArtTestSupport.h"
+#include "gui/paint/art/ReportPictures.h"
+
+namespace vitalune::art {
+namespace {
+
+using test::DecodeGif;
+
+const QColor kMatte(0xF0, 0xF1, 0xFF);
+
+TEST(GifEncoder, FewColoursRoundTripExactly) {
+    QImage image(5, 3, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 0, 0, 0));
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 128, 0));
+    image.setPixel(2, 1, qRgba(0, 0, 255, 200));  // mostly opaque: kept, blended over the matte
+    image.setPixel(3, 1, qRgba(0, 0, 255, 50));   // mostly clear: transparent
+    image.setPixel(1, 2, qRgba(0, 0, 0, 100));    // faint edge: kept, mostly matte
+    image.setPixel(4, 2, qRgb(12, 34, 56));
+
+    const GifEncodeResult gif = EncodeGif(image, kMatte);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.bytes.substr(0, 6), "GIF89a");
+    const QImage back = DecodeGif(gif.bytes);
+    ASSERT_EQ(back.size(), image.size());
+    EXPECT_EQ(back.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(back.pixel(1, 0), qRgb(0, 128, 0));
+    EXPECT_EQ(back.pixel(4, 2), qRgb(12, 34, 56));
+    // 200/255 blue over the matte.
+    EXPECT_EQ(back.pixel(2, 1), qRgb(52, 52, 255));
+    EXPECT_EQ(qAlpha(back.pixel(3, 1)), 0);
+    EXPECT_EQ(back.pixel(1, 2), qRgb(146, 146, 155));
+    EXPECT_EQ(qAlpha(back.pixel(4, 0)), 0);
+}
+
+TEST(GifEncoder, ManyColoursAreReducedClosely) {
+    QImage image(64, 64, QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            image.setPixel(x, y, x + y < 8 ? qRgba(0, 0, 0, 0) : qRgb(x * 4, y * 4, (x ^ y) * 4));
+        }
+    }
+    const GifEncodeResult gif = EncodeGif(image, kMatte);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    const QImage back = DecodeGif(gif.bytes);
+    ASSERT_EQ(back.size(), image.size());
+    EXPECT_EQ(qAlpha(back.pixel(0, 0)), 0);
+    long worst = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (x + y < 8) {
+                continue;
+            }
+            const QRgb a = image.pixel(x, y);
+            const QRgb b = back.pixel(x, y);
+            ASSERT_EQ(qAlpha(b), 255);
+            worst = std::max<long>(worst, std::abs(qRed(a) - qRed(b)) +
+                                              std::abs(qGreen(a) - qGreen(b)) +
+                                              std::abs(qBlue(a) - qBlue(b)));
+        }
+    }
+    EXPECT_LT(worst, 120);
+}
+
+TEST(GifEncoder, ClearPictureStaysClear) {
+    QImage image(39, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const GifEncodeResult gif = EncodeGif(image, kMatte);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    const QImage back = DecodeGif(gif.bytes);
+    ASSERT_EQ(back.size(), QSize(39, 16));
+    EXPECT_TRUE(test::FullyTransparent(back));
+}
+
+TEST(GifEncoder, FailuresAreReported) {
+    EXPECT_FALSE(EncodeGif(QImage(), kMatte).ok);
+    EXPECT_FALSE(EncodeGif(QImage(), kMatte).error.empty());
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    const FileResult written =
+        WriteGifFile(image, kMatte, "/nonexistent-folder-for-vitalune/x/red.gif");
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.error.find("nonexistent-folder-for-vitalune"), std::string::npos);
+}
+
+TEST(GifEncoder, WrittenFileReadsBackInQt) {
+    test::EnsureGuiApplication();
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 0, 0, 0));
+    for (int i = 0; i < 16; ++i) {
+        image.setPixel(i, i, qRgb(200, 30, 30));
+    }
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vitalune-gif-" + std::to_string(::getpid()) + ".gif");
+    ASSERT_TRUE(WriteGifFile(image, kMatte, path).ok);
+    QImageReader reader(QString::fromStdString(path.string()));
+    const QImage back = reader.read().convertToFormat(QImage::Format_ARGB32);
+    std::filesystem::remove(path);
+    ASSERT_EQ(back.size(), QSize(16, 16)) << reader.errorString().toStdString();
+    EXPECT_EQ(back.pixel(5, 5), qRgb(200, 30, 30));
+    EXPECT_EQ(qAlpha(back.pixel(5, 6)), 0);
+}
+
+// The files the build wrote for the reports.
+TEST(ReportPictureFiles, EachDecodesToItsPicture) {
+    const std::filesystem::path folder = std::filesystem::path(VITALUNE_TEST_SHARE_DIR) / "Pict";
+    const auto pictures = ReportPictures();
+    ASSERT_EQ(pictures.size(), 13u);
+    for (const ReportPicture& picture : pictures) {
+        SCOPED_TRACE(picture.fileName);
+        const QImage gif = test::DecodeGifFile(folder / picture.fileName);
+        ASSERT_FALSE(gif.isNull());
+        const QImage& source = Picture(picture.list, picture.index);
+        ASSERT_EQ(gif.size(), source.size());
+        if (picture.fileName == "none.gif") {
+            EXPECT_TRUE(test::FullyTransparent(gif));
+            continue;
+        }
+        EXPECT_GT(test::OpaquePixels(gif), gif.width() * gif.height() / 20);
+        // Clear where the picture is clear, and its colour where the picture is solid.
+        const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < gif.height(); ++y) {
+            for (int x = 0; x < gif.width(); ++x) {
+                const QRgb s = argb.pixel(x, y);
+                const QRgb g = gif.pixel(x, y);
+                if (qAlpha(s) == 0) {
+                    ASSERT_EQ(qAlpha(g), 0) << x << "," << y;
+                } else if (qAlpha(s) == 255) {
+                    ASSERT_EQ(qAlpha(g), 255) << x << "," << y;
+                    EXPECT_EQ(g, s | 0xFF000000u) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vitalune::art
