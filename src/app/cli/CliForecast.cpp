@@ -142,14 +142,10 @@ ForecastCriteria CriteriaFromArgs(const CliArgs& args) {
         page.overallLevel =
             ParseLevel("--overall-level", args.Option("--overall-level").value_or("0"));
         page.useAnd = useAnd;
-        page.showAll =
-            args.Has("--show-all") ||
-            std::none_of(page.rhythm.begin(), page.rhythm.end(), [](bool b) { return b; });
+        page.showAll = ShowsAll(args.Has("--show-all"), page.rhythm);
     } else if (c.kind == ForecastKind::Critical) {
         c.criticalAnd = useAnd;
-        c.criticalShowAll =
-            args.Has("--show-all") || std::none_of(c.criticalRhythm.begin(), c.criticalRhythm.end(),
-                                                   [](bool b) { return b; });
+        c.criticalShowAll = ShowsAll(args.Has("--show-all"), c.criticalRhythm);
     } else if (const auto stress = args.Option("--stress")) {
         c.stressMode = ParseStress(*stress);
     }

@@ -56,8 +56,9 @@ std::int32_t RainyBound(int levelItem);
 void NormaliseAmounts(ForecastCriteria& criteria);
 
 // Whether a page tests the overall value (Sunny, Rainy) or any critical rhythm: show-all wins
-// over the rhythm choices, and a page with no rhythm chosen counts as show-all, as the window
-// keeps it.
+// over the rhythm choices, and a page with no rhythm chosen counts as show-all. The one place
+// of that rule; the kept settings and the command line go through it too.
+bool ShowsAll(bool showAllChecked, const std::array<bool, 4>& rhythmChosen);
 bool ShowsAll(const LevelCriteria& page);
 bool ShowsAllCritical(const ForecastCriteria& criteria);
 

@@ -38,9 +38,7 @@ int ReadLevel(const SettingsStore& store, std::string_view name) {
 
 // The window checks show-all whenever no rhythm is, and checking show-all clears them.
 void KeepShowAllRule(bool& showAll, std::array<bool, 4>& rhythm) {
-    if (std::none_of(rhythm.begin(), rhythm.end(), [](bool b) { return b; })) {
-        showAll = true;
-    }
+    showAll = ShowsAll(showAll, rhythm);
     if (showAll) {
         rhythm = {};
     }
