@@ -12,10 +12,6 @@ int ClampLevel(int item) {
     return std::clamp(item, 0, 2);
 }
 
-bool NoneChosen(const std::array<bool, 4>& chosen) {
-    return std::none_of(chosen.begin(), chosen.end(), [](bool b) { return b; });
-}
-
 bool PassesLevels(const LevelCriteria& page, const DayRhythms& day,
                   bool (*passes)(std::int32_t value, int item)) {
     if (ShowsAll(page)) {
@@ -74,25 +70,23 @@ struct ScanPlan {
     std::size_t cap = kForecastHitCap;
 };
 
-// The same day of the month `months` months later (or that month's last day), as a day
-// number that may lie past the valid range.
-std::int64_t MonthsLater(std::int32_t day, int months) {
-    const CivilDate c = DecodeDate(day);
-    const int total = c.month - 1 + months;
-    const int year = c.year + total / 12;
-    const int month = total % 12 + 1;
-    if (year > 9999) {
-        return static_cast<std::int64_t>(kMaxDay) + 1;
+// The day after the span, as a number that lies past the last valid day when the span would
+// run past it.
+std::int64_t SpanEnd(const ForecastCriteria& c, std::int32_t first) {
+    if (c.limitByResults) {
+        return static_cast<std::int64_t>(first) + kResultsSearchSpan;
     }
-    return EncodeDate(year, month, std::min(c.day, DaysInMonth(year, month)));
+    const std::int32_t end = AddMonths(first, c.monthsAmount);
+    // AddMonths stops at the last valid day; only a start later than that day's months-earlier
+    // twin means the span was cut short there.
+    const bool cut = end == kMaxDay && first > AddMonths(kMaxDay, -c.monthsAmount);
+    return cut ? static_cast<std::int64_t>(kMaxDay) + 1 : end;
 }
 
 ScanPlan PlanScan(const ForecastCriteria& c) {
     ScanPlan plan;
     plan.first = std::clamp(c.startDate, kMinDay, kMaxDay);
-    const std::int64_t end = c.limitByResults
-                                 ? static_cast<std::int64_t>(plan.first) + kResultsSearchSpan
-                                 : MonthsLater(plan.first, c.monthsAmount);
+    const std::int64_t end = SpanEnd(c, plan.first);
     plan.clipped = end > kMaxDay;
     plan.lastExamined = plan.clipped ? kMaxDay : static_cast<std::int32_t>(end);
     plan.lastListed = plan.clipped ? kMaxDay : static_cast<std::int32_t>(end - 1);
@@ -193,12 +187,17 @@ ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
 
 }  // namespace
 
+bool ShowsAll(bool showAllChecked, const std::array<bool, 4>& rhythmChosen) {
+    return showAllChecked ||
+           std::none_of(rhythmChosen.begin(), rhythmChosen.end(), [](bool b) { return b; });
+}
+
 bool ShowsAll(const LevelCriteria& page) {
-    return page.showAll || NoneChosen(page.rhythm);
+    return ShowsAll(page.showAll, page.rhythm);
 }
 
 bool ShowsAllCritical(const ForecastCriteria& criteria) {
-    return criteria.criticalShowAll || NoneChosen(criteria.criticalRhythm);
+    return ShowsAll(criteria.criticalShowAll, criteria.criticalRhythm);
 }
 
 std::int32_t SunnyThreshold(int levelItem) {

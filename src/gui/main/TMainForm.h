@@ -130,8 +130,6 @@ class TMainForm final : public QMainWindow {
     bool DatePickerFocused() const;
     // The day shown in chart column k (clamped to 0..31).
     std::int32_t ColumnDay(int k) const;
-    // The column under x of a paint box, clamped to 0..31.
-    int ColumnAt(int x) const;
 
   public slots:
     void Group1Change(int index);
@@ -176,7 +174,6 @@ class TMainForm final : public QMainWindow {
     void FormActivate();
     void FormClose();
     void FormResize();
-    void LoadSettings();
     void OpenDatabase(const std::string& storedPath);
     void ApplyPlacement();
     void FillGroupList(QComboBox* combo);

@@ -38,7 +38,7 @@ void TMainForm::RunCommand(MainCommand command) {
             ShowDayInfo(ColumnDay(16), DayInfoRequest::Show);
             break;
         case MainCommand::DayInfoAtClick:
-            ShowDayInfo(ColumnDay(ColumnAt(m_lastClickX)), DayInfoRequest::FocusOrShow);
+            ShowDayInfo(ColumnDay(m_geometry.ColumnAt(m_lastClickX)), DayInfoRequest::FocusOrShow);
             break;
         case MainCommand::Calendar:
             RunModal(m_showCalendar, false);
@@ -112,15 +112,9 @@ std::int32_t TMainForm::ColumnDay(int k) const {
     return AddDays(CalculationDate(), std::clamp(k, 0, 31) - 16);
 }
 
-int TMainForm::ColumnAt(int x) const {
-    // Truncation toward zero, as the chart's columns are counted.
-    const int dayW = std::max(m_geometry.dayW, 1);
-    return std::clamp((x - m_geometry.left) / dayW, 0, 31);
-}
-
 void TMainForm::ChartClick(ChartPage, int x, Qt::MouseButton button) {
     if (button == Qt::LeftButton) {
-        ShowDayInfo(ColumnDay(ColumnAt(x)), DayInfoRequest::Show);
+        ShowDayInfo(ColumnDay(m_geometry.ColumnAt(x)), DayInfoRequest::Show);
     }
 }
 
