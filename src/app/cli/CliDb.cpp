@@ -4,6 +4,7 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
+#include "app/cli/CliNamesFile.h"
 #include "app/cli/Json.h"
 #include "core/db/NamesDatabase.h"
 #include "core/engine/Clock.h"
@@ -12,47 +13,17 @@ namespace vitalune::cli {
 
 namespace {
 
-// Loads without creating a missing file; false (with the reason on stderr) when the file
-// could not be used.
-bool LoadForTool(NamesDatabase& database, const std::string& file, CliIo& io,
-                 std::string_view command, LoadResult& result,
-                 std::vector<DroppedLine>* dropped = nullptr) {
-    LoadOptions options;
-    options.createMissing = false;
-    options.dropped = dropped;
-    result = database.LoadFromFile(file, options);
-    switch (result.outcome) {
-        case LoadResult::Outcome::Loaded:
-        case LoadResult::Outcome::NoGroups:
-            return true;
-        case LoadResult::Outcome::Missing:
-            io.err << "vitalune-cli " << command << ": no file " << file << '\n';
-            return false;
-        case LoadResult::Outcome::Unreadable:
-            io.err << "vitalune-cli " << command << ": " << result.readError << '\n';
-            return false;
-    }
-    return false;
-}
-
-std::string OnePositional(const CliArgs& parsed, std::size_t count, const char* what) {
-    if (parsed.Positionals().size() != count) {
-        throw UsageError(std::string{"expected "} + what);
-    }
-    return parsed.Positionals().front();
-}
-
 int RunCheck(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args, {}, {});
-    const std::string file = OnePositional(parsed, 1, "one FILE");
+    const std::string file = OneFile(parsed, "FILE");
     const SystemClock clock;
     NamesDatabase database(clock);
-    LoadResult result;
     std::vector<DroppedLine> dropped;
-    if (!LoadForTool(database, file, io, "db check", result, &dropped)) {
+    const auto result = LoadNamesFile(database, file, io, "db check", &dropped);
+    if (!result) {
         return kExitFailed;
     }
-    if (result.outcome == LoadResult::Outcome::NoGroups) {
+    if (result->outcome == LoadResult::Outcome::NoGroups) {
         io.out << "No group header: the file holds no database.\n";
     } else {
         io.out << "Groups: " << database.GroupCount() << ", persons: " << database.PersonCount()
@@ -67,19 +38,20 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
     for (const DroppedLine& line : dropped) {
         io.out << "  line " << line.lineNumber << ": " << line.reason << ": " << line.text << '\n';
     }
-    return dropped.empty() && result.outcome == LoadResult::Outcome::Loaded ? kExitOk : kExitFailed;
+    return dropped.empty() && result->outcome == LoadResult::Outcome::Loaded ? kExitOk
+                                                                             : kExitFailed;
 }
 
 int RunList(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args, {"--group"}, {"--json"});
-    const std::string file = OnePositional(parsed, 1, "one FILE");
+    const std::string file = OneFile(parsed, "FILE");
     const SystemClock clock;
     NamesDatabase database(clock);
-    LoadResult result;
-    if (!LoadForTool(database, file, io, "db list", result)) {
+    const auto result = LoadNamesFile(database, file, io, "db list");
+    if (!result) {
         return kExitFailed;
     }
-    if (result.outcome == LoadResult::Outcome::NoGroups) {
+    if (result->outcome == LoadResult::Outcome::NoGroups) {
         io.err << "vitalune-cli db list: no group header in " << file
                << "; showing the empty database\n";
     }
@@ -132,11 +104,11 @@ int RunMerge(const std::vector<std::string>& args, CliIo& io) {
         parsed.Option("-o").value_or(parsed.Option("--output").value_or(file));
     const SystemClock clock;
     NamesDatabase database(clock);
-    LoadResult result;
-    if (!LoadForTool(database, file, io, "db merge", result)) {
+    const auto result = LoadNamesFile(database, file, io, "db merge");
+    if (!result) {
         return kExitFailed;
     }
-    if (result.outcome == LoadResult::Outcome::NoGroups) {
+    if (result->outcome == LoadResult::Outcome::NoGroups) {
         io.err << "vitalune-cli db merge: no group header in " << file << "; nothing written\n";
         return kExitFailed;
     }

@@ -7,6 +7,7 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
+#include "app/cli/CliNamesFile.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
 #include "core/db/NamesDatabase.h"
@@ -43,34 +44,15 @@ int Index(std::string_view option, std::string_view text, std::size_t limit,
     return static_cast<int>(value);
 }
 
-// Loads without creating a missing file; false (with the reason on stderr) when the file
-// cannot be used.
+// A database to match in: any fault of the file, and a file without groups, ends the command.
 bool LoadDatabase(NamesDatabase& database, const std::string& file, CliIo& io,
                   std::string_view command) {
-    LoadOptions options;
-    options.createMissing = false;
-    const LoadResult result = database.LoadFromFile(file, options);
-    switch (result.outcome) {
-        case LoadResult::Outcome::Loaded:
-            return true;
-        case LoadResult::Outcome::NoGroups:
-            io.err << "vitalune-cli " << command << ": " << file << " holds no group\n";
-            return false;
-        case LoadResult::Outcome::Missing:
-            io.err << "vitalune-cli " << command << ": no file " << file << '\n';
-            return false;
-        case LoadResult::Outcome::Unreadable:
-            io.err << "vitalune-cli " << command << ": " << result.readError << '\n';
-            return false;
+    const auto result = LoadNamesFile(database, file, io, command);
+    if (result && result->outcome == LoadResult::Outcome::NoGroups) {
+        io.err << "vitalune-cli " << command << ": " << file << " holds no group\n";
+        return false;
     }
-    return false;
-}
-
-std::string OneFile(const CliArgs& parsed) {
-    if (parsed.Positionals().size() != 1) {
-        throw UsageError("expected one names database FILE");
-    }
-    return parsed.Positionals().front();
+    return result.has_value();
 }
 
 // A person of the database chosen by "--group N --person N" (or the given option names).
@@ -224,7 +206,7 @@ int RunMatch(const std::vector<std::string>& args, CliIo& io) {
                          {"--group", "--person", "--in-group", "--sex", "--age", "--pattern",
                           "--ratings", "--sort", "--today"},
                          {"--exact", "--json"});
-    const std::string file = OneFile(parsed);
+    const std::string file = OneFile(parsed, "names database FILE");
     const SystemClock clock;
     NamesDatabase db(clock);
     if (!LoadDatabase(db, file, io, "match")) {
@@ -248,7 +230,7 @@ int RunGroupReport(const std::vector<std::string>& args, CliIo& io) {
                          {"--group", "--person", "--in-group", "--sex", "--age", "--pattern",
                           "--ratings", "--sort", "--today", "--data-dir", "-o"},
                          {"--exact"});
-    const std::string file = OneFile(parsed);
+    const std::string file = OneFile(parsed, "names database FILE");
     const SystemClock clock;
     NamesDatabase db(clock);
     if (!LoadDatabase(db, file, io, "report group")) {
@@ -294,7 +276,7 @@ int RunPersonalReport(const std::vector<std::string>& args, CliIo& io) {
                 throw UsageError(std::string{option} + " does not go with a names database FILE");
             }
         }
-        const std::string file = OneFile(parsed);
+        const std::string file = OneFile(parsed, "names database FILE");
         const SystemClock clock;
         NamesDatabase db(clock);
         if (!LoadDatabase(db, file, io, "report personal")) {

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "core/files/DataFolder.h"
-#include "core/reports/ReportPictures.h"
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune::cli {
 
