@@ -45,16 +45,14 @@ struct RatingRow {
     std::uint32_t screenColour;
     std::string_view htmlColour;
     int pictureIndex;
-    std::string_view heartsFile;
-    std::string_view starsFile;
 };
 
 const RatingRow& Row(CompatRating rating) {
     static constexpr RatingRow kRows[] = {
-        {"Excellent", 0x008000, "#008000", 3, "/Pict/three.gif", "/Pict/three_2.gif"},
-        {"Good", 0x808000, "#008080", 2, "/Pict/two.gif", "/Pict/two_2.gif"},
-        {"Weak", 0x000080, "#800000", 1, "/Pict/one.gif", "/Pict/one_2.gif"},
-        {"None", 0x000000, "#000000", 4, "/Pict/none.gif", "/Pict/none.gif"},
+        {"Excellent", 0x008000, "#008000", 3},
+        {"Good", 0x808000, "#008080", 2},
+        {"Weak", 0x000080, "#800000", 1},
+        {"None", 0x000000, "#000000", 4},
     };
     return kRows[static_cast<int>(rating)];
 }
@@ -83,10 +81,6 @@ int CompatPictureIndex(CompatRating rating, PictureScheme scheme) {
 
 int AnyPictureIndex(PictureScheme scheme) {
     return 5 * static_cast<int>(scheme);
-}
-
-std::string_view ReportPictureFile(CompatRating rating, PictureScheme scheme) {
-    return scheme == PictureScheme::Stars ? Row(rating).starsFile : Row(rating).heartsFile;
 }
 
 CompatCombination SelectCombination(std::int32_t physical, std::int32_t emotional,

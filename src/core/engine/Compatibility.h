@@ -47,8 +47,6 @@ int RatingPictureIndex(CompatRating rating);
 // Index into the rating picture list holding both schemes.
 int CompatPictureIndex(CompatRating rating, PictureScheme scheme);
 int AnyPictureIndex(PictureScheme scheme);
-// "/Pict/three.gif" and so on, to be prefixed with the data folder.
-std::string_view ReportPictureFile(CompatRating rating, PictureScheme scheme);
 
 // 0..7: bit set of compatible primary rhythms (1 Physical, 2 Emotional, 4 Intellectual);
 // 8: perfect match.

@@ -4,7 +4,7 @@
 #include "core/engine/DateText.h"
 #include "core/engine/DayTable.h"
 #include "core/engine/DayWeather.h"
-#include "core/reports/ReportPictures.h"
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune {
 

@@ -3,6 +3,7 @@
 #include "core/db/PersonLine.h"
 #include "core/engine/CompatTexts.h"
 #include "core/engine/DateText.h"
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune {
 

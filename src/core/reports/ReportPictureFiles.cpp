@@ -1,4 +1,4 @@
-#include "core/reports/ReportPictures.h"
+#include "core/reports/ReportPictureFiles.h"
 
 #include <system_error>
 
@@ -19,13 +19,33 @@ std::string PicturePath(std::string_view file) {
 
 }  // namespace
 
+std::string_view WeatherPictureFile(int band) {
+    return kReportPictureFiles[static_cast<std::size_t>(band >= 0 && band < 4 ? band : 3)];
+}
+
+std::string_view TidePictureFile(bool rising) {
+    return kReportPictureFiles[rising ? 4 : 5];
+}
+
+std::string_view RatingPictureFile(CompatRating rating, PictureScheme scheme) {
+    // Excellent, Good, Weak, None in the list's order; the stars share the hearts' None.
+    const auto r = static_cast<std::size_t>(rating);
+    if (rating == CompatRating::None || scheme == PictureScheme::Hearts) {
+        return kReportPictureFiles[6 + r];
+    }
+    return kReportPictureFiles[10 + r];
+}
+
 std::string WeatherPicturePath(int band) {
-    constexpr std::string_view kWeather[4] = {"sun.gif", "suncloud.gif", "clouds.gif", "rain.gif"};
-    return PicturePath(kWeather[band >= 0 && band < 4 ? band : 3]);
+    return PicturePath(WeatherPictureFile(band));
 }
 
 std::string TidePicturePath(bool rising) {
-    return PicturePath(rising ? "up.gif" : "down.gif");
+    return PicturePath(TidePictureFile(rising));
+}
+
+std::string ReportPictureFile(CompatRating rating, PictureScheme scheme) {
+    return PicturePath(RatingPictureFile(rating, scheme));
 }
 
 PictureCopyResult CopyMissingReportPictures(const fs::path& dataFolder, const ResourceFinder& find,

@@ -11,22 +11,35 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine/Compatibility.h"
+
 namespace vitalune {
 
 class FileOps;
 
 inline constexpr std::string_view kReportPictureFolder = "Pict";
 
-// Every picture any report refers to: weather, tide arrows, rating hearts and stars.
+// Every picture any report refers to, each file once: the four weather bands, the rising and
+// falling tide, then the rating pictures of the hearts and the stars (None is one file for
+// both). The build reads this list to write the files, so it is the only place they are named.
 inline constexpr std::array<std::string_view, 13> kReportPictureFiles = {
-    "sun.gif", "suncloud.gif", "clouds.gif", "rain.gif",  "up.gif",    "down.gif",    "one.gif",
-    "two.gif", "three.gif",    "none.gif",   "one_2.gif", "two_2.gif", "three_2.gif",
+    "sun.gif",     "suncloud.gif", "clouds.gif", "rain.gif",  // weather bands 0..3
+    "up.gif",      "down.gif",                                // tide rising, falling
+    "three.gif",   "two.gif",      "one.gif",    "none.gif",  // hearts: Excellent .. None
+    "three_2.gif", "two_2.gif",    "one_2.gif",               // stars: Excellent .. Weak
 };
 
-// Weather band 0..3 (sun, sun with cloud, clouds, rain) as its report picture, "/Pict/sun.gif".
+// The file of weather band 0..3 (sun, sun with cloud, clouds, rain), "sun.gif".
+std::string_view WeatherPictureFile(int band);
+// "up.gif" or "down.gif".
+std::string_view TidePictureFile(bool rising);
+// "three.gif", "two_2.gif" and so on.
+std::string_view RatingPictureFile(CompatRating rating, PictureScheme scheme);
+
+// The same as the reports name them, "/Pict/sun.gif", to be prefixed with the data folder.
 std::string WeatherPicturePath(int band);
-// "/Pict/up.gif" or "/Pict/down.gif".
 std::string TidePicturePath(bool rising);
+std::string ReportPictureFile(CompatRating rating, PictureScheme scheme);
 
 struct PictureCopyResult {
     int copied = 0;

@@ -69,9 +69,6 @@ TEST(RateCompatibility, LabelsColoursAndPictures) {
     EXPECT_EQ(CompatPictureIndex(CompatRating::None, PictureScheme::Hearts), 4);
     EXPECT_EQ(CompatPictureIndex(CompatRating::Weak, PictureScheme::Stars), 6);
     EXPECT_EQ(AnyPictureIndex(PictureScheme::Stars), 5);
-    EXPECT_EQ(ReportPictureFile(CompatRating::Good, PictureScheme::Hearts), "/Pict/two.gif");
-    EXPECT_EQ(ReportPictureFile(CompatRating::Good, PictureScheme::Stars), "/Pict/two_2.gif");
-    EXPECT_EQ(ReportPictureFile(CompatRating::None, PictureScheme::Stars), "/Pict/none.gif");
 }
 
 TEST(SelectCombination, BitsAndThePerfectMatch) {

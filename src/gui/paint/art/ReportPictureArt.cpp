@@ -1,40 +1,34 @@
-#include "gui/paint/art/ReportPictures.h"
+#include "gui/paint/art/ReportPictureArt.h"
 
 #include <algorithm>
-#include <string_view>
+
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune::art {
-namespace {
 
-void AddRatingPictures(std::vector<ReportPicture>& pictures, PictureScheme scheme) {
-    for (const CompatRating rating :
-         {CompatRating::Weak, CompatRating::Good, CompatRating::Excellent, CompatRating::None}) {
-        std::string_view file = ReportPictureFile(rating, scheme);
-        file.remove_prefix(std::min(file.find_last_of('/') + 1, file.size()));
-        const bool known = std::any_of(pictures.begin(), pictures.end(),
-                                       [&](const ReportPicture& p) { return p.fileName == file; });
-        // The None picture is one file for both schemes.
-        if (!known) {
-            pictures.push_back(
-                {std::string(file), ImageList::CompatPict, CompatPictureIndex(rating, scheme)});
+std::vector<ReportPicture> ReportPictureArt() {
+    using namespace SmallWeatherIndex;
+    constexpr int kWeather[4] = {Sun, SunCloud, Clouds, Rain};
+    std::vector<ReportPicture> pictures;
+    for (int band = 0; band < 4; ++band) {
+        pictures.push_back(
+            {std::string(WeatherPictureFile(band)), ImageList::SmallWeather, kWeather[band]});
+    }
+    pictures.push_back({std::string(TidePictureFile(true)), ImageList::SmallWeather, Rising});
+    pictures.push_back({std::string(TidePictureFile(false)), ImageList::SmallWeather, Falling});
+    for (const PictureScheme scheme : {PictureScheme::Hearts, PictureScheme::Stars}) {
+        for (const CompatRating rating : {CompatRating::Excellent, CompatRating::Good,
+                                          CompatRating::Weak, CompatRating::None}) {
+            const std::string file(RatingPictureFile(rating, scheme));
+            const bool known =
+                std::any_of(pictures.begin(), pictures.end(),
+                            [&](const ReportPicture& p) { return p.fileName == file; });
+            if (!known) {  // the None picture is one file for both schemes
+                pictures.push_back(
+                    {file, ImageList::CompatPict, CompatPictureIndex(rating, scheme)});
+            }
         }
     }
-}
-
-}  // namespace
-
-std::vector<ReportPicture> ReportPictures() {
-    using namespace SmallWeatherIndex;
-    std::vector<ReportPicture> pictures = {
-        {"sun.gif", ImageList::SmallWeather, Sun},
-        {"suncloud.gif", ImageList::SmallWeather, SunCloud},
-        {"clouds.gif", ImageList::SmallWeather, Clouds},
-        {"rain.gif", ImageList::SmallWeather, Rain},
-        {"up.gif", ImageList::SmallWeather, Rising},
-        {"down.gif", ImageList::SmallWeather, Falling},
-    };
-    AddRatingPictures(pictures, PictureScheme::Hearts);
-    AddRatingPictures(pictures, PictureScheme::Stars);
     return pictures;
 }
 

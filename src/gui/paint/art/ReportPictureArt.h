@@ -1,6 +1,6 @@
 #pragma once
-// The GIF files of the Pict folder that the HTML reports refer to, and the picture each one
-// is made from; the build writes them with vitalune-gifgen.
+// The picture each GIF file of the reports' Pict folder is made from; the build writes them
+// with vitalune-gifgen. The file names come from the reports' own list.
 
 #include <string>
 #include <vector>
@@ -17,6 +17,6 @@ struct ReportPicture {
 
 // Weather and tide pictures (16 x 16), then the rating pictures of both schemes (39 x 16),
 // each file once.
-std::vector<ReportPicture> ReportPictures();
+std::vector<ReportPicture> ReportPictureArt();
 
 }  // namespace vitalune::art

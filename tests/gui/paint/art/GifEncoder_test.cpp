@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "ArtTestSupport.h"
-#include "gui/paint/art/ReportPictures.h"
+#include "gui/paint/art/ReportPictureArt.h"
 
 namespace vitalune::art {
 namespace {
@@ -112,7 +112,7 @@ TEST(GifEncoder, WrittenFileReadsBackInQt) {
 // The files the build wrote for the reports.
 TEST(ReportPictureFiles, EachDecodesToItsPicture) {
     const std::filesystem::path folder = std::filesystem::path(VITALUNE_TEST_SHARE_DIR) / "Pict";
-    const auto pictures = ReportPictures();
+    const auto pictures = ReportPictureArt();
     ASSERT_EQ(pictures.size(), 13u);
     for (const ReportPicture& picture : pictures) {
         SCOPED_TRACE(picture.fileName);

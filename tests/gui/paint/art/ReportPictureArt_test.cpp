@@ -1,17 +1,17 @@
-#include "gui/paint/art/ReportPictures.h"
+#include "gui/paint/art/ReportPictureArt.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "core/reports/ReportPictures.h"
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune::art {
 namespace {
 
 TEST(ReportPictures, NamesTheFilesTheReportsUse) {
     std::set<std::string> names;
-    for (const ReportPicture& p : ReportPictures()) {
+    for (const ReportPicture& p : ReportPictureArt()) {
         EXPECT_TRUE(names.insert(p.fileName).second) << p.fileName << " twice";
         EXPECT_GE(p.index, 0);
         EXPECT_LT(p.index, ImageCount(p.list));
@@ -24,7 +24,7 @@ TEST(ReportPictures, NamesTheFilesTheReportsUse) {
 // The files the build writes are the ones the reports copy into the data folder.
 TEST(ReportPictures, AreTheFilesTheReportWritersCopy) {
     std::set<std::string> generated;
-    for (const ReportPicture& p : ReportPictures()) {
+    for (const ReportPicture& p : ReportPictureArt()) {
         generated.insert(p.fileName);
     }
     EXPECT_EQ(generated,
@@ -33,7 +33,7 @@ TEST(ReportPictures, AreTheFilesTheReportWritersCopy) {
 
 TEST(ReportPictures, EachFileIsMadeFromItsPicture) {
     using namespace SmallWeatherIndex;
-    for (const ReportPicture& p : ReportPictures()) {
+    for (const ReportPicture& p : ReportPictureArt()) {
         const auto expect = [&](const char* name, ImageList list, int index) {
             if (p.fileName == name) {
                 EXPECT_EQ(p.list, list) << name;

@@ -13,7 +13,7 @@
 #include <string>
 #include <system_error>
 
-#include "gui/paint/art/ReportPictures.h"
+#include "gui/paint/art/ReportPictureArt.h"
 #include "gui/paint/art/gifgen/ContactSheet.h"
 #include "gui/paint/art/gifgen/GifEncoder.h"
 
@@ -30,7 +30,7 @@ int WriteReportPictures(const std::filesystem::path& folder) {
                      error.message().c_str());
         return 1;
     }
-    for (const auto& picture : vitalune::art::ReportPictures()) {
+    for (const auto& picture : vitalune::art::ReportPictureArt()) {
         const QImage& image = vitalune::art::Picture(picture.list, picture.index);
         const auto written =
             vitalune::art::WriteGifFile(image, kReportMatte, folder / picture.fileName);
