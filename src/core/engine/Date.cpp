@@ -105,11 +105,4 @@ std::int32_t AddMonths(std::int32_t day, std::int64_t months) {
     return EncodeDate(year, month, std::min(c.day, DaysInMonth(year, month)));
 }
 
-std::int32_t AddYears(std::int32_t day, std::int64_t years) {
-    if (years > 10000 || years < -10000) {
-        return years > 0 ? kMaxDay : kMinDay;
-    }
-    return AddMonths(day, years * 12);
-}
-
 }  // namespace vitalune

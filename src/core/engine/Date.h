@@ -43,6 +43,5 @@ bool IsInDateRange(std::int64_t day);
 // of month where it exists and otherwise take the last day of the target month.
 std::int32_t AddDays(std::int32_t day, std::int64_t delta);
 std::int32_t AddMonths(std::int32_t day, std::int64_t months);
-std::int32_t AddYears(std::int32_t day, std::int64_t years);
 
 }  // namespace vitalune

@@ -8,8 +8,9 @@
 namespace vitalune {
 
 PhaseResult ComputePhaseDirect(std::int32_t r, int period) {
-    // The angle is r times 2*pi times the reciprocal of the period, in that order: changing
-    // the order changes the last bit of some angles and with it a critical flag.
+    // The angle is r times 2*pi times the reciprocal of the period, in that order, so that the
+    // means match the reference recipe to the last bit. Another order changes the last bit of
+    // some sines, though over every phase of the seven periods no percentage or critical flag.
     const double twoPi = 2.0 * std::numbers::pi;
     const double reciprocal = 1.0 / period;
     const double s0 = std::sin(static_cast<double>(r) * twoPi * reciprocal);

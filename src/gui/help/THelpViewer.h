@@ -39,7 +39,6 @@ class THelpViewer final : public QWidget {
     QListWidget* Contents() const { return m_contents; }
     QAction* BackAction() const { return m_back; }
     QAction* ForwardAction() const { return m_forward; }
-    QAction* HomeAction() const { return m_home; }
 
     // Follows a link as a click on it would: pages and pictures of the help folder open here,
     // web and mail addresses go to the shell, anything else is refused. False when refused.

@@ -65,9 +65,6 @@ TEST(Date, StepsStayInsideTheValidRange) {
     EXPECT_EQ(AddDays(kMaxDay, -1), kMaxDay - 1);
     EXPECT_EQ(AddMonths(EncodeDate(9999, 12, 15), 1), kMaxDay);
     EXPECT_EQ(AddMonths(EncodeDate(1, 1, 15), -1), kMinDay);
-    EXPECT_EQ(AddYears(EncodeDate(9999, 1, 1), 1), kMaxDay);
-    EXPECT_EQ(AddYears(EncodeDate(1, 6, 1), -1), kMinDay);
-    EXPECT_EQ(AddYears(0, 1'000'000'000), kMaxDay);
     EXPECT_EQ(AddDays(0, std::numeric_limits<std::int64_t>::min() / 2), kMinDay);
 }
 
@@ -77,8 +74,6 @@ TEST(Date, MonthAndYearStepsKeepTheDayWhereItExists) {
     EXPECT_EQ(AddMonths(EncodeDate(2024, 3, 31), -1), EncodeDate(2024, 2, 29));
     EXPECT_EQ(AddMonths(EncodeDate(2024, 12, 15), 1), EncodeDate(2025, 1, 15));
     EXPECT_EQ(AddMonths(EncodeDate(2024, 1, 15), -13), EncodeDate(2022, 12, 15));
-    EXPECT_EQ(AddYears(EncodeDate(2024, 2, 29), 1), EncodeDate(2025, 2, 28));
-    EXPECT_EQ(AddYears(EncodeDate(2024, 2, 29), 4), EncodeDate(2028, 2, 29));
 }
 
 TEST(DateText, ShortDateAndMonthLabel) {
