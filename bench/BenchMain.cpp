@@ -1,6 +1,7 @@
 #include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,9 @@ std::vector<Figure>& Figures() {
 // Shows the usual table on stderr and keeps each benchmark's median (or only) time.
 class Collector : public benchmark::ConsoleReporter {
   public:
-    explicit Collector(Results& results) : m_results(results) {}
+    // Colour only on a terminal: in a file or a pipe the codes would stand before the lines.
+    explicit Collector(Results& results)
+        : ConsoleReporter(isatty(STDERR_FILENO) ? OO_Defaults : OO_Tabular), m_results(results) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);

@@ -14,8 +14,8 @@ std::string OneFile(const CliArgs& parsed, std::string_view what) {
     return parsed.Positionals().front();
 }
 
-std::optional<LoadResult> LoadNamesFile(NamesDatabase& database, const std::string& file,
-                                        CliIo& io, std::string_view command,
+std::optional<LoadResult> LoadNamesFile(NamesDatabase& database, const std::string& file, CliIo& io,
+                                        std::string_view command,
                                         std::vector<DroppedLine>* dropped) {
     LoadOptions options;
     options.createMissing = false;

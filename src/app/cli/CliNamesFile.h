@@ -20,8 +20,8 @@ std::string OneFile(const CliArgs& parsed, std::string_view what);
 // Loads without creating a missing file. Nothing (with the reason on stderr, the message
 // starting "vitalune-cli COMMAND: ") when the file is missing or cannot be read; a file
 // without a group header loads as the empty database and is left to the command to judge.
-std::optional<LoadResult> LoadNamesFile(NamesDatabase& database, const std::string& file,
-                                        CliIo& io, std::string_view command,
+std::optional<LoadResult> LoadNamesFile(NamesDatabase& database, const std::string& file, CliIo& io,
+                                        std::string_view command,
                                         std::vector<DroppedLine>* dropped = nullptr);
 
 }  // namespace vitalune::cli

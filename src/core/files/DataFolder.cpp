@@ -18,11 +18,9 @@ std::optional<std::string> Env(const char* name) {
 }  // namespace
 
 fs::path ResolveDataFolder(const DataFolderInputs& inputs) {
-    if (inputs.commandLine && !inputs.commandLine->empty()) {
-        return *inputs.commandLine;
-    }
-    if (NonEmpty(inputs.environment)) {
-        return *inputs.environment;
+    if (DataFolderGiven(inputs)) {
+        return inputs.commandLine && !inputs.commandLine->empty() ? *inputs.commandLine
+                                                                  : fs::path(*inputs.environment);
     }
     std::error_code ec;
     if (!inputs.executableFolder.empty() && fs::exists(inputs.executableFolder / "portable", ec)) {
@@ -39,6 +37,10 @@ fs::path ResolveDataFolder(const DataFolderInputs& inputs) {
     return base / "Qor" / "Vitalune";
 }
 
+bool DataFolderGiven(const DataFolderInputs& inputs) {
+    return (inputs.commandLine && !inputs.commandLine->empty()) || NonEmpty(inputs.environment);
+}
+
 DataFolderInputs ProcessDataFolderInputs(std::optional<fs::path> commandLine) {
     return {std::move(commandLine), Env("VITALUNE_DATA_DIR"), ExecutableFolder(),
             Env("XDG_DATA_HOME"), Env("HOME")};
@@ -49,8 +51,11 @@ std::vector<fs::path> ResourceFolders(const fs::path& executableFolder) {
     if (!executableFolder.empty()) {
         folders.push_back((executableFolder / ".." / "share" / "vitalune").lexically_normal());
     }
-#ifdef VITALUNE_BUILD_SHARE_DIR
-    folders.emplace_back(VITALUNE_BUILD_SHARE_DIR);
+#ifdef VITALUNE_INSTALL_DATA_DIR
+    const fs::path installed{VITALUNE_INSTALL_DATA_DIR};
+    if (folders.empty() || folders.front() != installed) {
+        folders.push_back(installed);
+    }
 #endif
     return folders;
 }

@@ -22,12 +22,16 @@ struct DataFolderInputs {
 // "Qor/Vitalune", the same place the desktop's standard paths give).
 std::filesystem::path ResolveDataFolder(const DataFolderInputs& inputs);
 
+// Whether the user named the folder (--data-dir or VITALUNE_DATA_DIR): its database is then
+// the one used, whatever database file the settings remember.
+bool DataFolderGiven(const DataFolderInputs& inputs);
+
 // The inputs of this process: its environment and executable.
 DataFolderInputs ProcessDataFolderInputs(std::optional<std::filesystem::path> commandLine);
 
 // Folders holding the files installed with the program (empty.rec, Pict/, help/), most
-// specific first: beside the executable in an installed tree (../share/vitalune), then the
-// build tree's share folder for a program run from where it was built.
+// specific first: beside the executable's folder (../share/vitalune, which is also where the
+// build tree keeps them), then the data directory the program was configured to install to.
 std::vector<std::filesystem::path> ResourceFolders(const std::filesystem::path& executableFolder);
 // The first resource folder holding `relative`, or nothing.
 std::optional<std::filesystem::path> FindResource(const std::filesystem::path& executableFolder,

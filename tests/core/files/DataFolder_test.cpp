@@ -32,6 +32,12 @@ TEST(DataFolder, ResourcesBesideAnInstalledProgram) {
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders.front(), "/usr/share/vitalune");
     EXPECT_FALSE(FindResource("/nonexistent/bin", "no-such-file.txt"));
+    // Elsewhere, the configured data directory follows; nothing of the build tree is baked in.
+    const auto moved = ResourceFolders("/opt/tools/bin");
+    ASSERT_EQ(moved.size(), 2u);
+    EXPECT_EQ(moved[0], "/opt/tools/share/vitalune");
+    EXPECT_EQ(moved[1], fs::path(VITALUNE_TEST_INSTALL_DATA_DIR));
+    EXPECT_EQ(moved[1].string().find(VITALUNE_TEST_BUILD_DIR), std::string::npos);
 }
 
 }  // namespace
