@@ -1,14 +1,17 @@
 #pragma once
 // A main window over a private data folder, a memory settings store, a fixed today and a
-// recording shell, with every window hook recording what it was asked to do.
+// recording shell; every window hook and dialog records what it was asked to do.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,11 +24,16 @@
 
 namespace vitalune::ui::test {
 
-inline const std::int32_t kFixtureToday = EncodeDate(2026, 12, 7);
+inline const std::int32_t kToday = EncodeDate(2026, 12, 7);
+
+inline QString IsoDate(std::int32_t day) {
+    const CivilDate c = DecodeDate(day);
+    return QDate(c.year, c.month, c.day).toString(Qt::ISODate);
+}
 
 class MainFormFixture {
   public:
-    MainFormFixture() : m_clock(kFixtureToday) {}
+    MainFormFixture() : m_clock(kToday) {}
 
     // Albert Einstein (14 Mar 1879) as person one, Marie Curie (7 Nov 1867) as person two.
     std::unique_ptr<TMainForm> MakeWithCelebrities() {
@@ -44,14 +52,17 @@ class MainFormFixture {
         context.executableFolder = QCoreApplication::applicationDirPath().toStdString();
         context.showMessage = [this](const QString& text) { messages << text; };
         context.shell = &shell;
-        // The picture dialogs are cancelled, so only the asking shows.
-        context.askPictureFile = [this](const QString&, const QString&, QString*) {
+        context.askPictureFile = [this](const QString&, const QString&, QString* filter) {
             opened << QStringLiteral("save dialog");
-            return std::optional<QString>();
+            filterShown = *filter;
+            if (!filterChosen.isEmpty()) {
+                *filter = filterChosen;
+            }
+            return saveAs;
         };
-        context.askPrinter = [this](QPrinter&) {
+        context.askPrinter = [this](QPrinter& printer) {
             opened << QStringLiteral("print dialog");
-            return false;
+            return printWith ? printWith(printer) : false;
         };
         auto form = std::make_unique<TMainForm>(context);
         Record(*form);
@@ -67,6 +78,7 @@ class MainFormFixture {
     }
 
     std::filesystem::path DataFolder() const { return (m_dir.path() + "/data").toStdString(); }
+    QString FilePath(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
 
     // Shows the window and makes it the active one.
     static bool Activate(QWidget& window) {
@@ -78,7 +90,11 @@ class MainFormFixture {
     MemorySettingsStore store;
     RecordingShell shell;
     QStringList messages;
-    QStringList opened;  // "calendar", "dayinfo 2026-06-15 show", "help 4", ...
+    QStringList opened;             // "calendar", "dayinfo 2026-06-15 show", "help 4", ...
+    std::optional<QString> saveAs;  // the save dialog's answer; none: cancelled
+    QString filterShown;
+    QString filterChosen;
+    std::function<bool(QPrinter&)> printWith;  // none: the print dialog is cancelled
 
   private:
     void Record(TMainForm& form) {
@@ -94,11 +110,9 @@ class MainFormFixture {
         form.SetHelpTopicShower(
             [this](int topic) { opened << QStringLiteral("help %1").arg(topic); });
         form.SetDayInfoWindow([this](std::int32_t day, DayInfoRequest how) {
-            const CivilDate c = DecodeDate(day);
             opened << QStringLiteral("dayinfo %1 %2")
-                          .arg(QDate(c.year, c.month, c.day).toString(Qt::ISODate),
-                               how == DayInfoRequest::Show ? QStringLiteral("show")
-                                                           : QStringLiteral("focus"));
+                          .arg(IsoDate(day), how == DayInfoRequest::Show ? QStringLiteral("show")
+                                                                         : QStringLiteral("focus"));
         });
     }
 
@@ -113,6 +127,10 @@ T* Child(const QObject& form, const char* name) {
         qFatal("no control %s", name);
     }
     return child;
+}
+
+inline void Click(const QObject& form, const char* button) {
+    Child<QAbstractButton>(form, button)->click();
 }
 
 }  // namespace vitalune::ui::test

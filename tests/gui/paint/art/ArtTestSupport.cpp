@@ -1,12 +1,7 @@
 #include "ArtTestSupport.h"
 
-#include <gif_lib.h>
-
 #include <QGuiApplication>
-#include <cstring>
 #include <vector>
-
-#include "core/files/AtomicFile.h"
 
 namespace vitalune::art::test {
 
@@ -32,10 +27,6 @@ int OpaquePixels(const QImage& image) {
         }
     }
     return count;
-}
-
-bool FullyTransparent(const QImage& image) {
-    return OpaquePixels(image) == 0;
 }
 
 int Blobs(const QImage& image) {
@@ -71,62 +62,16 @@ int Blobs(const QImage& image) {
     return blobs;
 }
 
-namespace {
-
-struct Reader {
-    const std::string* bytes;
-    std::size_t offset = 0;
-};
-
-int ReadFromString(GifFileType* gif, GifByteType* into, int length) {
-    auto* reader = static_cast<Reader*>(gif->UserData);
-    const std::size_t n =
-        std::min(static_cast<std::size_t>(length), reader->bytes->size() - reader->offset);
-    std::memcpy(into, reader->bytes->data() + reader->offset, n);
-    reader->offset += n;
-    return static_cast<int>(n);
-}
-
-}  // namespace
-
 QImage DecodeGif(const std::string& bytes) {
-    Reader reader{&bytes};
-    int error = 0;
-    GifFileType* gif = DGifOpen(&reader, ReadFromString, &error);
-    if (!gif) {
-        return {};
-    }
-    QImage image;
-    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0) {
-        const SavedImage& frame = gif->SavedImages[0];
-        const ColorMapObject* map =
-            frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-        GraphicsControlBlock control{};
-        control.TransparentColor = NO_TRANSPARENT_COLOR;
-        DGifSavedExtensionToGCB(gif, 0, &control);
-        const int w = frame.ImageDesc.Width;
-        const int h = frame.ImageDesc.Height;
-        image = QImage(w, h, QImage::Format_ARGB32);
-        for (int y = 0; y < h && map; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const int index = frame.RasterBits[y * w + x];
-                const GifColorType c = map->Colors[std::min(index, map->ColorCount - 1)];
-                image.setPixel(x, y,
-                               index == control.TransparentColor ? qRgba(0, 0, 0, 0)
-                                                                 : qRgb(c.Red, c.Green, c.Blue));
-            }
-        }
-    }
-    DGifCloseFile(gif, &error);
-    return image;
+    EnsureGuiApplication();
+    const QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QImage::fromData(data, "GIF").convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage DecodeGifFile(const std::filesystem::path& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        return {};
-    }
-    return DecodeGif(bytes);
+    EnsureGuiApplication();
+    return QImage(QString::fromStdString(path.string()), "GIF")
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace vitalune::art::test

@@ -72,21 +72,6 @@ int WidestRow(const QImage& image) {
     return best;
 }
 
-TEST(Artwork, ListsHaveTheirCountsAndSizes) {
-    EXPECT_EQ(ImageCount(ImageList::GroupIcons), 48);
-    EXPECT_GE(ImageCount(ImageList::SmallWeather), 17);
-    EXPECT_EQ(ImageCount(ImageList::BigWeather), 4);
-    EXPECT_EQ(ImageCount(ImageList::Dots), 4);
-    EXPECT_EQ(ImageCount(ImageList::SideMarks), 2);
-    EXPECT_EQ(ImageCount(ImageList::CompatPict), 10);
-    EXPECT_EQ(ImageSize(ImageList::GroupIcons), QSize(16, 16));
-    EXPECT_EQ(ImageSize(ImageList::SmallWeather), QSize(16, 16));
-    EXPECT_EQ(ImageSize(ImageList::BigWeather), QSize(40, 40));
-    EXPECT_EQ(ImageSize(ImageList::Dots), QSize(21, 6));
-    EXPECT_EQ(ImageSize(ImageList::SideMarks), QSize(17, 80));
-    EXPECT_EQ(ImageSize(ImageList::CompatPict), QSize(39, 16));
-}
-
 TEST(Artwork, EveryPictureIsDrawnAtItsSize) {
     for (const ImageList list : kLists) {
         for (int i = 0; i < ImageCount(list); ++i) {
@@ -160,43 +145,32 @@ TEST(Artwork, PicturesOfAListDifferFromEachOther) {
     }
 }
 
-TEST(Artwork, WeatherPicturesMatchTheDayBands) {
+TEST(Artwork, PicturesShowWhatTheyMean) {
     using namespace SmallWeatherIndex;
-    EXPECT_EQ(WeatherBand(90), Sun);
-    EXPECT_EQ(WeatherBand(60), SunCloud);
-    EXPECT_EQ(WeatherBand(30), Clouds);
-    EXPECT_EQ(WeatherBand(10), Rain);
-    // Sun is warm yellow, rain grey-blue; the sun with cloud lies between.
-    const Tint sun = AverageColour(Picture(ImageList::SmallWeather, Sun), 0, 16);
-    const Tint rain = AverageColour(Picture(ImageList::SmallWeather, Rain), 0, 16);
-    EXPECT_GT(sun.red, sun.blue + 80);
-    EXPECT_GT(rain.blue, rain.red);
-    const Tint bigSun = AverageColour(Picture(ImageList::BigWeather, 0), 0, 40);
-    const Tint bigRain = AverageColour(Picture(ImageList::BigWeather, 3), 0, 40);
-    EXPECT_GT(bigSun.red, bigSun.blue + 80);
-    EXPECT_GT(bigRain.blue, bigRain.red);
-}
-
-TEST(Artwork, TideArrowsPointTheirWay) {
-    using namespace SmallWeatherIndex;
+    const auto tint = [](ImageList list, int index, int top = 0) {
+        return AverageColour(Picture(list, index), top, ImageSize(list).height());
+    };
+    // Sun is warm yellow and rain grey-blue, in both sizes.
+    EXPECT_GT(tint(ImageList::SmallWeather, Sun).red, tint(ImageList::SmallWeather, Sun).blue + 80);
+    EXPECT_GT(tint(ImageList::SmallWeather, Rain).blue, tint(ImageList::SmallWeather, Rain).red);
+    EXPECT_GT(tint(ImageList::BigWeather, 0).red, tint(ImageList::BigWeather, 0).blue + 80);
+    EXPECT_GT(tint(ImageList::BigWeather, 3).blue, tint(ImageList::BigWeather, 3).red);
+    // The rising tide is a green arrow head up, the falling one red, head down.
     EXPECT_LT(WidestRow(Picture(ImageList::SmallWeather, Rising)), 8);
     EXPECT_GE(WidestRow(Picture(ImageList::SmallWeather, Falling)), 8);
-    const Tint rising = AverageColour(Picture(ImageList::SmallWeather, Rising), 0, 16);
-    const Tint falling = AverageColour(Picture(ImageList::SmallWeather, Falling), 0, 16);
-    EXPECT_GT(rising.green, rising.red);
-    EXPECT_GT(falling.red, falling.green);
-}
-
-TEST(Artwork, SexPicturesAreTellApartByColour) {
-    using namespace SmallWeatherIndex;
+    EXPECT_GT(tint(ImageList::SmallWeather, Rising).green,
+              tint(ImageList::SmallWeather, Rising).red);
+    EXPECT_GT(tint(ImageList::SmallWeather, Falling).red,
+              tint(ImageList::SmallWeather, Falling).green);
     // The clothes, in the lower rows: pink for a woman, blue for a man.
-    const Tint woman = AverageColour(Picture(ImageList::SmallWeather, Female), 12, 16);
-    const Tint man = AverageColour(Picture(ImageList::SmallWeather, Male), 12, 16);
-    EXPECT_GT(woman.red, woman.blue);
-    EXPECT_GT(man.blue, man.red);
+    EXPECT_GT(tint(ImageList::SmallWeather, Female, 12).red,
+              tint(ImageList::SmallWeather, Female, 12).blue);
+    EXPECT_GT(tint(ImageList::SmallWeather, Male, 12).blue,
+              tint(ImageList::SmallWeather, Male, 12).red);
 }
 
 TEST(Artwork, DotsPicturesHoldOneToFourDots) {
+    EXPECT_EQ(ImageSize(ImageList::Dots), QSize(21, 6));  // the chart centres them by this size
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Blobs(Picture(ImageList::Dots, i)), i + 1) << "index " << i;
         EXPECT_EQ(Blobs(Picture(ImageList::Dots, i, 2.0)), i + 1) << "index " << i << " at 2x";
@@ -208,6 +182,7 @@ TEST(Artwork, DotsPicturesHoldOneToFourDots) {
 }
 
 TEST(Artwork, SideMarksMarkTheUpperAndLowerHalf) {
+    EXPECT_EQ(ImageSize(ImageList::SideMarks), QSize(17, 80));
     const QImage upper = Picture(ImageList::SideMarks, 0);
     const QImage lower = Picture(ImageList::SideMarks, 1);
     // Each has its badge at the outer end, away from the zero line.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImageReader>
 #include <cstdlib>
 #include <filesystem>
 
@@ -91,24 +90,6 @@ TEST(GifEncoder, FailuresAreReported) {
     EXPECT_NE(written.error.find("nonexistent-folder-for-vitalune"), std::string::npos);
 }
 
-TEST(GifEncoder, WrittenFileReadsBackInQt) {
-    test::EnsureGuiApplication();
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(qRgba(0, 0, 0, 0));
-    for (int i = 0; i < 16; ++i) {
-        image.setPixel(i, i, qRgb(200, 30, 30));
-    }
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("vitalune-gif-" + std::to_string(::getpid()) + ".gif");
-    ASSERT_TRUE(WriteGifFile(image, kMatte, path).ok);
-    QImageReader reader(QString::fromStdString(path.string()));
-    const QImage back = reader.read().convertToFormat(QImage::Format_ARGB32);
-    std::filesystem::remove(path);
-    ASSERT_EQ(back.size(), QSize(16, 16)) << reader.errorString().toStdString();
-    EXPECT_EQ(back.pixel(5, 5), qRgb(200, 30, 30));
-    EXPECT_EQ(qAlpha(back.pixel(5, 6)), 0);
-}
-
 // The files the build wrote for the reports.
 TEST(ReportPictureFiles, EachDecodesToItsPicture) {
     const std::filesystem::path folder = std::filesystem::path(VITALUNE_TEST_SHARE_DIR) / "Pict";
@@ -125,6 +106,11 @@ TEST(ReportPictureFiles, EachDecodesToItsPicture) {
             continue;
         }
         EXPECT_GT(test::OpaquePixels(gif), gif.width() * gif.height() / 20);
+        if (picture.fileName.starts_with("one") || picture.fileName.starts_with("two") ||
+            picture.fileName.starts_with("three")) {
+            const int symbols = picture.fileName[0] == 'o' ? 1 : picture.fileName[1] == 'w' ? 2 : 3;
+            EXPECT_EQ(test::Blobs(gif), symbols);
+        }
         // Clear where the picture is clear, and its colour where the picture is solid.
         const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < gif.height(); ++y) {
