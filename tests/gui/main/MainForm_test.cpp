@@ -1,32 +1,158 @@
-// The main window: start-up and settings, persons and status bar, date steps, the tool bar and
-// menus, the pointer, web look-ups and picture output. The keys are in MainKeys_test.cpp.
+// The main window over a private data folder, a memory settings store, a fixed today and a
+// recording shell, every window hook and dialog recording what it was asked to do: start-up
+// and settings, persons and status bar, date steps, the tool bar and menus, the pointer, web
+// look-ups, picture output, and its keys through the key dispatcher.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <tuple>
 
-#include "MainFormFixture.h"
 #include "app/gui/ExportChart.h"
+#include "core/engine/Clock.h"
+#include "core/settings/MemorySettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/main/ChartBox.h"
+#include "gui/main/MainKeyBlock.h"
+#include "gui/main/TMainForm.h"
+#include "gui/platform/Shell.h"
+#include "gui/widgets/KeyDispatcher.h"
 
 using namespace vitalune;
 using namespace vitalune::ui;
-using namespace vitalune::ui::test;
 using paint::ChartPage;
 
 namespace {
+
+const std::int32_t kToday = EncodeDate(2026, 12, 7);
+
+QString IsoDate(std::int32_t day) {
+    const CivilDate c = DecodeDate(day);
+    return QDate(c.year, c.month, c.day).toString(Qt::ISODate);
+}
+
+class MainFormFixture {
+  public:
+    MainFormFixture() : m_clock(kToday) {}
+
+    // Albert Einstein (14 Mar 1879) as person one, Marie Curie (7 Nov 1867) as person two.
+    std::unique_ptr<TMainForm> MakeWithCelebrities() {
+        WriteInt(store, "", "Person_Group", 1);
+        WriteInt(store, "", "Person_Index", 4);
+        WriteInt(store, "", "Person_Group2", 1);
+        WriteInt(store, "", "Person_Index2", 25);
+        return Make();
+    }
+
+    std::unique_ptr<TMainForm> Make() {
+        MainFormContext context;
+        context.store = &store;
+        context.clock = &m_clock;
+        context.programFolder = DataFolder();
+        context.executableFolder = QCoreApplication::applicationDirPath().toStdString();
+        context.showMessage = [this](const QString& text) { messages << text; };
+        context.shell = &shell;
+        context.askPictureFile = [this](const QString&, const QString&, QString* filter) {
+            opened << QStringLiteral("save dialog");
+            filterShown = *filter;
+            if (!filterChosen.isEmpty()) {
+                *filter = filterChosen;
+            }
+            return saveAs;
+        };
+        context.askPrinter = [this](QPrinter& printer) {
+            opened << QStringLiteral("print dialog");
+            return printWith ? printWith(printer) : false;
+        };
+        auto form = std::make_unique<TMainForm>(context);
+        Record(*form);
+        return form;
+    }
+
+    // "clipboard" when a picture was copied since the last look; the clipboard is emptied.
+    static QStringList TakeClipboard() {
+        QClipboard* clipboard = QApplication::clipboard();
+        const bool copied = !clipboard->image().isNull();
+        clipboard->clear();
+        return copied ? QStringList{QStringLiteral("clipboard")} : QStringList{};
+    }
+
+    std::filesystem::path DataFolder() const { return (m_dir.path() + "/data").toStdString(); }
+    QString FilePath(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+
+    // Shows the window and makes it the active one.
+    static bool Activate(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    MemorySettingsStore store;
+    RecordingShell shell;
+    QStringList messages;
+    QStringList opened;             // "calendar", "dayinfo 2026-06-15 show", "help 4", ...
+    std::optional<QString> saveAs;  // the save dialog's answer; none: cancelled
+    QString filterShown;
+    QString filterChosen;
+    std::function<bool(QPrinter&)> printWith;  // none: the print dialog is cancelled
+
+  private:
+    void Record(TMainForm& form) {
+        const auto log = [this](const char* what) {
+            return [this, what] { opened << QString::fromLatin1(what); };
+        };
+        form.SetCalendarWindow(log("calendar"));
+        form.SetForecastWindow(log("forecast"));
+        form.SetMatchingWindow(log("matching"));
+        form.SetNamesEditor(log("names"));
+        form.SetOptionsDialog(log("options"));
+        form.SetAboutBox(log("about"));
+        form.SetHelpTopicShower(
+            [this](int topic) { opened << QStringLiteral("help %1").arg(topic); });
+        form.SetDayInfoWindow([this](std::int32_t day, DayInfoRequest how) {
+            opened << QStringLiteral("dayinfo %1 %2")
+                          .arg(IsoDate(day), how == DayInfoRequest::Show ? QStringLiteral("show")
+                                                                         : QStringLiteral("focus"));
+        });
+    }
+
+    QTemporaryDir m_dir;
+    FixedClock m_clock;
+};
+
+template <typename T>
+T* Child(const QObject& form, const char* name) {
+    T* child = form.findChild<T*>(QString::fromLatin1(name));
+    if (!child) {
+        qFatal("no control %s", name);
+    }
+    return child;
+}
+
+void Click(const QObject& form, const char* button) {
+    Child<QAbstractButton>(form, button)->click();
+}
 
 void SelectRow(const QWidget& form, const char* list, int row) {
     auto* view = Child<QListView>(form, list);
@@ -56,6 +182,77 @@ QByteArray Head(const QString& path, int bytes) {
     return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
 }
 
+// The last day of a month, so that the month steps show where they land.
+const std::int32_t kStart = EncodeDate(2026, 3, 31);
+
+// Records the key presses that reach a widget.
+class KeyProbe final : public QObject {
+  public:
+    explicit KeyProbe(QWidget* widget) { widget->installEventFilter(this); }
+    QList<int> keys;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            keys << static_cast<QKeyEvent*>(event)->key();
+        }
+        return false;
+    }
+};
+
+// The main window with the dispatcher installed, active, and the focus in the person list.
+struct Keyed {
+    MainFormFixture f;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<KeyDispatcher> keys;
+    bool answer = false;
+
+    bool Start() {
+        form = f.MakeWithCelebrities();
+        keys = std::make_unique<KeyDispatcher>(form.get());
+        AddMainWindowKeys(*keys, *form);
+        keys->SetQuestion([this](QWidget*, const QString& text, const QString& title) {
+            f.opened << QStringLiteral("ask %1/%2").arg(text, title);
+            return answer;
+        });
+        keys->Install();
+        MainFormFixture::TakeClipboard();
+        form->SetCalculationDate(kStart);
+        if (!MainFormFixture::Activate(*form)) {
+            return false;
+        }
+        List()->setFocus();
+        return List()->hasFocus();
+    }
+    QListView* List() const { return Child<QListView>(*form, "PName"); }
+    // What the key did: the windows asked for, then the new date if it moved.
+    QStringList Actions() {
+        QStringList actions = f.opened + MainFormFixture::TakeClipboard();
+        if (form->Menus().helpMenu->isVisible()) {
+            actions << QStringLiteral("helpmenu");
+            form->Menus().helpMenu->close();
+        }
+        if (form->CalculationDate() != kStart) {
+            actions << QStringLiteral("date ") + IsoDate(form->CalculationDate());
+        }
+        return actions;
+    }
+};
+
+// A dialog with a text field that has the focus.
+struct OtherWindow {
+    QDialog dialog;
+    QLineEdit* edit = new QLineEdit(&dialog);
+
+    bool Start() {
+        if (!MainFormFixture::Activate(dialog)) {
+            return false;
+        }
+        edit->setFocus();
+        return QTest::qWaitFor([this] { return edit->hasFocus(); });
+    }
+};
+
 }  // namespace
 
 class MainFormTest : public QObject {
@@ -71,23 +268,20 @@ class MainFormTest : public QObject {
     void toolBarButtons();
     void menus();
     void chartClickOpensTheDayOfItsColumn();
-    void contextMenuOnEveryChart();
     void wheelAndPanel();
     void webLookUps();
     void paintBoxShowsTheChartAsExported();
-    void savePicture();
-    void cancelCopyAndPrint();
+    void pictures();
 };
 
 void MainFormTest::firstStartAndGroups() {
     MainFormFixture f;
     auto form = f.Make();
-    QCOMPARE(form->windowTitle(), QStringLiteral(" Vitalune v3.04"));
-    QCOMPARE(form->CalculationDate(), kToday);
     auto* group1 = Child<QComboBox>(*form, "Group1");
-    QCOMPARE(group1->count(), 2);
-    QCOMPARE(form->PersonOne().name, std::string("New person"));
-    QVERIFY(!form->Settings().showTips);
+    QCOMPARE((QStringList{form->windowTitle(), IsoDate(form->CalculationDate()),
+                          QString::number(group1->count()),
+                          QString::fromStdString(form->PersonOne().name)}),
+             (QStringList{" Vitalune v3.04", "2026-12-07", "2", "New person"}));
     // The template became the user's database; nothing is written before the window closes.
     QCOMPARE(form->Database().FileName(), (f.DataFolder() / "db.rec").string());
     QVERIFY(std::filesystem::exists(f.DataFolder() / "db.rec"));
@@ -98,63 +292,56 @@ void MainFormTest::firstStartAndGroups() {
     QCOMPARE(form->PersonOne().name, std::string("Abraham Lincoln"));  // sorted by name
     SelectRow(*form, "PName", 1);
     Click(*form, "DOBBtn");
-    QCOMPARE(form->CalculationDate(), EncodeDate(1815, 12, 10));  // Ada Lovelace's
+    QCOMPARE(IsoDate(form->CalculationDate()), QStringLiteral("1815-12-10"));  // Ada Lovelace's
     QCOMPARE(f.messages, QStringList{});
 }
 
 void MainFormTest::unusableStoredDatabase() {
     MainFormFixture f;
-    // A stored database without a single group header stands as an empty database, silently.
+    // A stored database without a single group header stands as an empty database, silently;
+    // a stored name that is no file falls back to the default database.
     const std::filesystem::path names = f.DataFolder() / "names.rec";
-    WriteFile(names, "; only a comment\n");
-    WriteString(f.store, "", "DB_Name", names.string());
-    auto form = f.Make();
-    QCOMPARE(form->Database().FileName(), names.string());
-    QCOMPARE(Child<QComboBox>(*form, "Group1")->count(), 1);
-    QCOMPARE(form->PersonOne().name, std::string("New person"));
-
-    // A stored name that is no file falls back to the default database.
     const std::filesystem::path folder = f.DataFolder() / "folder.rec";
+    WriteFile(names, "; only a comment\n");
     std::filesystem::create_directories(folder);
-    WriteString(f.store, "", "DB_Name", folder.string());
-    auto fallback = f.Make();
-    QCOMPARE(fallback->Database().FileName(), (f.DataFolder() / "db.rec").string());
-    QCOMPARE(Child<QComboBox>(*fallback, "Group1")->count(), 2);
+    for (const auto& [stored, opened, groups] :
+         {std::tuple{names, names, 1}, std::tuple{folder, f.DataFolder() / "db.rec", 2}}) {
+        WriteString(f.store, "", "DB_Name", stored.string());
+        auto form = f.Make();
+        QCOMPARE(form->Database().FileName(), opened.string());
+        QCOMPARE(Child<QComboBox>(*form, "Group1")->count(), groups);
+        QCOMPARE(form->PersonOne().name, std::string("New person"));
+    }
     QCOMPARE(f.messages, QStringList{});
 }
 
 void MainFormTest::personsAndStatusBar() {
     MainFormFixture f;
     auto form = f.MakeWithCelebrities();
-    auto* personTwo = Child<QGroupBox>(*form, "Persontwo");
-    auto* personBox = Child<QGroupBox>(*form, "PersonBox");
-    const auto panels = [&form] {
-        return QStringList{PanelText(*form, 0), PanelText(*form, 1), PanelText(*form, 2)};
+    // The person box's title, whether person two's box shows, and the status bar's panels.
+    const auto shown = [&form] {
+        return QStringList{Child<QGroupBox>(*form, "PersonBox")->title(),
+                           Child<QGroupBox>(*form, "Persontwo")->isVisibleTo(form.get())
+                               ? QStringLiteral("two")
+                               : QString(),
+                           PanelText(*form, 0), PanelText(*form, 1), PanelText(*form, 2)};
     };
-    QCOMPARE(panels(), (QStringList{" Person's DOB: 14 Mar 1879", "", ""}));
-    QVERIFY(!personTwo->isVisibleTo(form.get()));
-    QCOMPARE(personBox->title(), QStringLiteral(" Person "));
-
+    QCOMPARE(shown(), (QStringList{" Person ", "", " Person's DOB: 14 Mar 1879", "", ""}));
     auto* pages = Child<QTabWidget>(*form, "PageControl");
     pages->setCurrentIndex(4);
     QCOMPARE(form->ActivePage(), ChartPage::Compatibility);
-    QVERIFY(personTwo->isVisibleTo(form.get()));
-    QCOMPARE(personBox->title(), QStringLiteral(" Person one "));
-    QCOMPARE(panels(),
-             (QStringList{" Person's DOB: 14 Mar 1879", " Second person's DOB: 07 Nov 1867",
-                          " Age difference: 11 years, 4 months, 7 days"}));
+    QCOMPARE(shown(), (QStringList{" Person one ", "two", " Person's DOB: 14 Mar 1879",
+                                   " Second person's DOB: 07 Nov 1867",
+                                   " Age difference: 11 years, 4 months, 7 days"}));
     // Changing either person recomputes it.
     SelectRow(*form, "PName2", 4);  // Albert Einstein too
     QCOMPARE(PanelText(*form, 2), QStringLiteral(" Age difference: 0 years, 0 months, 0 days"));
     SelectRow(*form, "PName", 0);  // Abraham Lincoln
-    QCOMPARE(panels(),
-             (QStringList{" Person's DOB: 12 Feb 1809", " Second person's DOB: 14 Mar 1879",
-                          " Age difference: 70 years, 1 month, 2 days"}));
-
+    QCOMPARE(shown(), (QStringList{" Person one ", "two", " Person's DOB: 12 Feb 1809",
+                                   " Second person's DOB: 14 Mar 1879",
+                                   " Age difference: 70 years, 1 month, 2 days"}));
     pages->setCurrentIndex(1);
-    QVERIFY(!personTwo->isVisibleTo(form.get()));
-    QCOMPARE(personBox->title(), QStringLiteral(" Person "));
-    QCOMPARE(panels(), (QStringList{" Person's DOB: 12 Feb 1809", "", ""}));
+    QCOMPARE(shown(), (QStringList{" Person ", "", " Person's DOB: 12 Feb 1809", "", ""}));
     SelectRow(*form, "PName2", 3);
     QCOMPARE(PanelText(*form, 2), QString());  // only on the Compatibility page
 }
@@ -163,25 +350,22 @@ void MainFormTest::closeWritesSettingsForTheNextRun() {
     MainFormFixture f;
     SaveFormPlacement(f.store, "MainForm", {40, 30, 600, 900});
     auto form = f.Make();
-    QCOMPARE(form->pos(), QPoint(30, 40));
-    QCOMPARE(form->size(), QSize(900, 600));
+    QCOMPARE(QRect(form->pos(), form->size()), QRect(30, 40, 900, 600));
     Child<QComboBox>(*form, "Group1")->setCurrentIndex(1);
     SelectRow(*form, "PName", 3);
     form->Settings().Graph(GraphPage::Ich) = {1, 1};
     form->resize(800, 500);
     form->close();
-    QCOMPARE(ReadString(f.store, "", "DB_Name"), (f.DataFolder() / "db.rec").string());
     QCOMPARE(f.messages, QStringList{});
-    // The next run picks the same person and settings; a stored person two that no longer
-    // exists falls back to the first group's first person.
+    // The next run picks the same person, settings and size; a stored person two that no
+    // longer exists falls back to the first group's first person.
     WriteInt(f.store, "", "Person_Group2", 7);
     WriteInt(f.store, "", "Person_Index2", 99);
     auto again = f.Make();
-    QCOMPARE(again->PersonOne().name, std::string("Alan Turing"));
-    QCOMPARE(again->PersonTwo().name, std::string("New person"));
+    QCOMPARE(again->PersonOne().name + ", " + again->PersonTwo().name,
+             std::string("Alan Turing, New person"));
     QCOMPARE(again->Settings().Graph(GraphPage::Ich), (GraphSetting{1, 1}));
     QCOMPARE(again->size(), QSize(800, 500));
-
     SaveFormPlacement(f.store, "MainForm", {40, 30, 100, 100});  // below the minimum size
     QCOMPARE(f.Make()->size(), QSize(722, 463));
 
@@ -195,17 +379,13 @@ void MainFormTest::firstActivationShowsSelectorOnce() {
     MainFormFixture f;
     WriteBool(f.store, "", "Main_ShowTips", false);
     auto form = f.Make();
-    int selector = 0;
-    int tips = 0;
-    form->SetPersonSelector([&selector] { ++selector; });
-    form->SetTipsWindow([&tips] { ++tips; });
-    QVERIFY(MainFormFixture::Activate(*form));
-    QCOMPARE(selector, 1);
-    QCOMPARE(tips, 0);  // switched off
+    form->SetPersonSelector([&f] { f.opened << QStringLiteral("selector"); });
+    form->SetTipsWindow([&f] { f.opened << QStringLiteral("tips"); });  // switched off
     QWidget other;
+    QVERIFY(MainFormFixture::Activate(*form));
     QVERIFY(MainFormFixture::Activate(other));
     QVERIFY(MainFormFixture::Activate(*form));
-    QCOMPARE(selector, 1);
+    QCOMPARE(f.opened, QStringList{"selector"});
 }
 
 void MainFormTest::dateButtons_data() {
@@ -342,22 +522,17 @@ void MainFormTest::chartClickOpensTheDayOfItsColumn() {
     press(box->width() - 1);
     press(0);
     QCOMPARE(f.opened, (QStringList{"dayinfo 9999-12-31 show", "dayinfo 9999-12-15 show"}));
-}
 
-void MainFormTest::contextMenuOnEveryChart() {
-    MainFormFixture f;
-    auto form = f.Make();
-    QVERIFY(MainFormFixture::Activate(*form));
+    // Every page has the pop-up menu.
     QMenu* menu = form->Menus().popup;
     for (int page = 0; page < paint::kChartPageCount; ++page) {
         form->SetActivePage(static_cast<ChartPage>(page));
-        ChartBox* box = form->PaintBox(static_cast<ChartPage>(page));
-        const QPoint at(50, 60);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
-        QApplication::sendEvent(box, &event);
+        ChartBox* chart = form->PaintBox(static_cast<ChartPage>(page));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {50, 60},
+                                chart->mapToGlobal(QPoint(50, 60)));
+        QApplication::sendEvent(chart, &event);
         QTRY_VERIFY(menu->isVisible());
         menu->close();
-        QTRY_VERIFY(!menu->isVisible());
     }
 }
 
@@ -368,19 +543,20 @@ void MainFormTest::wheelAndPanel() {
     const std::int32_t start = EncodeDate(2026, 6, 15);
     form->SetCalculationDate(start);
     ChartBox* box = form->PaintBox(ChartPage::Primary);
-    Wheel(box, 120);  // up: a day forward
-    QCOMPARE(form->CalculationDate(), start + 1);
-    Wheel(box, -240);  // two notches down
-    QCOMPARE(form->CalculationDate(), start - 1);
-    Wheel(box, 60);  // half a notch waits for the other half
-    QCOMPARE(form->CalculationDate(), start - 1);
-    Wheel(box, 60);
-    QCOMPARE(form->CalculationDate(), start);
-    Wheel(Child<QTabWidget>(*form, "PageControl")->tabBar(), -120);  // does not turn the page
-    QCOMPARE(form->CalculationDate(), start - 1);
+    QStringList dates;
+    const auto wheel = [&](QWidget* target, int delta) {
+        Wheel(target, delta);
+        dates << IsoDate(form->CalculationDate());
+    };
+    wheel(box, 120);   // up: a day forward
+    wheel(box, -240);  // two notches down
+    wheel(box, 60);    // half a notch waits for the other half
+    wheel(box, 60);
+    wheel(Child<QTabWidget>(*form, "PageControl")->tabBar(), -120);  // does not turn the page
+    wheel(form->statusBar(), 120);                                   // below the pages: nothing
+    QCOMPARE(dates, (QStringList{"2026-06-16", "2026-06-14", "2026-06-14", "2026-06-15",
+                                 "2026-06-14", "2026-06-14"}));
     QCOMPARE(form->ActivePage(), ChartPage::Primary);
-    Wheel(form->statusBar(), 120);  // below the pages: nothing
-    QCOMPARE(form->CalculationDate(), start - 1);
 
     // A press on the panel itself, between the person box and the date box, focuses the
     // day-forward button.
@@ -394,8 +570,8 @@ void MainFormTest::wheelAndPanel() {
 
     QWidget other;
     QVERIFY(MainFormFixture::Activate(other));
-    Wheel(box, 120);  // the main window is not active
-    QCOMPARE(form->CalculationDate(), start - 1);
+    wheel(box, 120);  // the main window is not active
+    QCOMPARE(dates.last(), QStringLiteral("2026-06-14"));
 }
 
 void MainFormTest::webLookUps() {
@@ -465,10 +641,15 @@ void MainFormTest::paintBoxShowsTheChartAsExported() {
     QVERIFY(exported == shown);
 }
 
-void MainFormTest::savePicture() {
+void MainFormTest::pictures() {
     MainFormFixture f;
     auto form = f.MakeWithCelebrities();
     const QSize chart = form->PaintBox(ChartPage::Primary)->size();
+    form->MakePicture(PictureMode::SaveToFile);  // both dialogs cancelled: nothing happens
+    form->Print2Click();
+    QCOMPARE(f.opened, (QStringList{"save dialog", "print dialog"}));
+    QCOMPARE(QDir(f.FilePath("")).entryList(QDir::Files), QStringList{});
+
     f.saveAs = f.FilePath("chart.bmp");
     form->MakePicture(PictureMode::SaveToFile);
     QCOMPARE(Head(*f.saveAs, 2), QByteArray("BM"));
@@ -497,20 +678,11 @@ void MainFormTest::savePicture() {
     form->MakePicture(PictureMode::SaveToFile);
     // Only the failure was reported.
     QCOMPARE(f.messages, QStringList{QStringLiteral("Cann't save image to file ") + *f.saveAs});
-}
-
-void MainFormTest::cancelCopyAndPrint() {
-    MainFormFixture f;
-    auto form = f.MakeWithCelebrities();
-    form->MakePicture(PictureMode::SaveToFile);  // both dialogs cancelled
-    form->Print2Click();
-    QCOMPARE(f.opened, (QStringList{"save dialog", "print dialog"}));
-    QCOMPARE(QDir(f.FilePath("")).entryList(QDir::Files), QStringList{});
+    f.messages.clear();
 
     QApplication::clipboard()->clear();
     form->MakePicture(PictureMode::CopyToClipboard);
-    QCOMPARE(QApplication::clipboard()->image().width(),
-             form->PaintBox(ChartPage::Primary)->width() + 10);
+    QCOMPARE(QApplication::clipboard()->image().width(), chart.width() + 10);
 
     const QString pdf = f.FilePath("printed.pdf");
     f.printWith = [&pdf](QPrinter& printer) {
@@ -528,16 +700,212 @@ void MainFormTest::cancelCopyAndPrint() {
     };
     form->Print2Click();
     QCOMPARE(f.messages, QStringList{QStringLiteral("Please check if your printer is installed")});
-    QCOMPARE(f.opened.size(), 4);
 }
 
-int RunMainKeysTests(int argc, char** argv);
+class MainKeysTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void mainWindowKeys_data();
+    void mainWindowKeys();
+    void eachStrokeActsOnce();
+    void leftAndRightInsideTheDatePicker();
+    void escapeAsksBeforeClosingTheMainWindow();
+    void keysDoNotLeakIntoOtherWindows();
+    void anotherWindowAddsItsOwnBlock();
+    void popupMenusKeepTheirKeys();
+};
+
+void MainKeysTest::mainWindowKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<bool>("consumed");
+    const int none = Qt::NoModifier;
+    const int alt = Qt::AltModifier;
+    const int ctrl = Qt::ControlModifier;
+    const auto row = [](const char* name, int key, int mods, QStringList actions, bool consumed) {
+        QTest::newRow(name) << key << mods << actions << consumed;
+    };
+    row("PageUp", Qt::Key_PageUp, none, {"date 2026-02-28"}, true);
+    row("PageDown", Qt::Key_PageDown, none, {"date 2026-04-30"}, true);
+    row("End", Qt::Key_End, none, {"date 2026-12-07"}, true);
+    row("Home", Qt::Key_Home, none, {"date 1879-03-14"}, true);
+    row("Left", Qt::Key_Left, none, {"date 2026-03-30"}, true);
+    row("Right", Qt::Key_Right, none, {"date 2026-04-01"}, true);
+    row("Insert", Qt::Key_Insert, none, {}, false);
+    row("Ctrl+Insert", Qt::Key_Insert, ctrl, {"clipboard"}, true);
+    row("Ctrl+C", Qt::Key_C, ctrl, {"clipboard"}, true);
+    row("Alt+B", Qt::Key_B, alt, {"date 1879-03-14"}, true);
+    row("Alt+C", Qt::Key_C, alt, {"calendar"}, true);
+    row("Ctrl+Alt+C", Qt::Key_C, alt | ctrl, {"calendar"}, true);
+    row("Alt+D", Qt::Key_D, alt, {"dayinfo 2026-03-31 show"}, true);
+    row("Alt+F", Qt::Key_F, alt, {"forecast"}, true);
+    row("Alt+H", Qt::Key_H, alt, {"helpmenu"}, true);
+    row("Alt+M", Qt::Key_M, alt, {"matching"}, true);
+    row("Alt+N", Qt::Key_N, alt, {"names"}, true);
+    row("Alt+O", Qt::Key_O, alt, {"options"}, true);
+    row("Alt+P", Qt::Key_P, alt, {"print dialog"}, true);
+    row("Alt+S", Qt::Key_S, alt, {"save dialog"}, true);
+    row("Alt+T", Qt::Key_T, alt, {"date 2026-12-07"}, true);
+    // The command letters are used up without Alt too; other letters reach the list.
+    row("C", Qt::Key_C, none, {}, true);
+    row("Shift+N", Qt::Key_N, Qt::ShiftModifier, {}, true);
+    row("X", Qt::Key_X, none, {}, false);
+    row("Alt+X", Qt::Key_X, alt, {}, false);
+    row("Ctrl+V", Qt::Key_V, ctrl, {}, false);
+    row("F1", Qt::Key_F1, none, {"help 4"}, false);
+    row("Escape", Qt::Key_Escape, none, {"ask Exit now?/Close the program"}, false);
+}
+
+void MainKeysTest::mainWindowKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, actions);
+    QFETCH(bool, consumed);
+    Keyed k;
+    QVERIFY(k.Start());
+    KeyProbe probe(k.List());
+    QTest::keyClick(k.List(), static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(k.Actions(), actions);
+    QCOMPARE(!probe.keys.contains(key), consumed);
+    QVERIFY(k.form->isVisible());
+}
+
+void MainKeysTest::eachStrokeActsOnce() {
+    Keyed k;
+    QVERIFY(k.Start());
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(k.List(), Qt::Key_Right);
+    }
+    QTest::keyClick(k.List(), Qt::Key_F1);
+    QTest::keyClick(k.List(), Qt::Key_F1);
+    QCOMPARE(k.f.opened, (QStringList{"help 4", "help 4"}));
+    // A key sent to the window itself, as the desktop delivers it.
+    QTest::keyClick(k.form.get(), Qt::Key_PageDown);
+    QCOMPARE(k.form->CalculationDate(), EncodeDate(2026, 5, 3));
+}
+
+void MainKeysTest::leftAndRightInsideTheDatePicker() {
+    Keyed k;
+    QVERIFY(k.Start());
+    auto* picker = Child<QDateEdit>(*k.form, "CDate");
+    auto* text = picker->findChild<QLineEdit*>();
+    QVERIFY(text);
+    picker->setFocus();
+    QTRY_VERIFY(k.form->DatePickerFocused());
+    text->setCursorPosition(4);
+    QTest::keyClick(text, Qt::Key_Left);
+    QCOMPARE(text->cursorPosition(), 3);
+    QTest::keyClick(text, Qt::Key_Right);
+    QTest::keyClick(text, Qt::Key_Right);
+    QCOMPARE(text->cursorPosition(), 5);
+    QCOMPARE(k.form->CalculationDate(), kStart);
+    // The other keys still step the chart.
+    QTest::keyClick(text, Qt::Key_PageDown);
+    QTest::keyClick(text, Qt::Key_N);
+    QCOMPARE(k.form->CalculationDate(), EncodeDate(2026, 4, 30));
+    // Back in the person list, Left is the chart's again.
+    k.List()->setFocus();
+    QTRY_VERIFY(!k.form->DatePickerFocused());
+    QTest::keyClick(k.List(), Qt::Key_Left);
+    QCOMPARE(k.form->CalculationDate(), EncodeDate(2026, 4, 29));
+}
+
+void MainKeysTest::escapeAsksBeforeClosingTheMainWindow() {
+    Keyed k;
+    QVERIFY(k.Start());
+    QTest::keyClick(k.List(), Qt::Key_Escape);
+    QVERIFY(k.form->isVisible());
+    k.answer = true;
+    QTest::keyClick(k.List(), Qt::Key_Escape);
+    QCOMPARE(k.f.opened.size(), 2);
+    QVERIFY(!k.form->isVisible());
+    QVERIFY(k.f.store.HasKey("MainForm"));  // closed the normal way, settings written
+}
+
+void MainKeysTest::keysDoNotLeakIntoOtherWindows() {
+    Keyed k;
+    QVERIFY(k.Start());
+    OtherWindow other;
+    QVERIFY(other.Start());
+    QTest::keyClick(other.edit, Qt::Key_N);
+    QTest::keyClick(other.edit, Qt::Key_PageUp);
+    QTest::keyClick(other.edit, Qt::Key_Right);
+    QTest::keyClick(other.edit, Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(other.edit, Qt::Key_T);
+    // Every letter reached the other window (its text field takes Alt+letter as the letter).
+    QCOMPARE(other.edit->text(), QStringLiteral("ndt"));
+    QCOMPARE(k.form->CalculationDate(), kStart);
+    QCOMPARE(k.f.opened, QStringList{});
+    QTest::keyClick(other.edit, Qt::Key_F1);  // a window without a topic of its own
+    QCOMPARE(k.f.opened, QStringList{"help 4"});
+    // Escape closes the other window without asking.
+    QTest::keyClick(other.edit, Qt::Key_Escape);
+    QCOMPARE(k.f.opened, QStringList{"help 4"});
+    QVERIFY(!other.dialog.isVisible());
+    QVERIFY(k.form->isVisible());
+}
+
+void MainKeysTest::anotherWindowAddsItsOwnBlock() {
+    Keyed k;
+    QVERIFY(k.Start());
+    auto other = std::make_unique<OtherWindow>();
+    QStringList seen;
+    k.keys->AddWindow(
+        &other->dialog, [] { return 7; },
+        [&seen](const KeyStroke& s) {
+            seen << QString::number(s.key, 16);
+            return s.key == Qt::Key_G;
+        });
+    QVERIFY(other->Start());
+    QTest::keyClick(other->edit, Qt::Key_G);
+    QTest::keyClick(other->edit, Qt::Key_N);
+    QTest::keyClick(other->edit, Qt::Key_F1);
+    QCOMPARE(other->edit->text(), QStringLiteral("n"));
+    QCOMPARE(seen, (QStringList{"47", "4e"}));  // F1 is the dispatcher's own
+    QCOMPARE(k.f.opened, QStringList{"help 7"});
+    QCOMPARE(k.form->CalculationDate(), kStart);
+
+    // Back on the main window only its block runs.
+    QVERIFY(MainFormFixture::Activate(*k.form));
+    k.List()->setFocus();
+    QTest::keyClick(k.List(), Qt::Key_G);
+    QTest::keyClick(k.List(), Qt::Key_Right);
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(k.form->CalculationDate(), kStart + 1);
+    other.reset();  // a destroyed window drops out
+    QTest::keyClick(k.List(), Qt::Key_F1);
+    QCOMPARE(k.f.opened, (QStringList{"help 7", "help 4"}));
+}
+
+void MainKeysTest::popupMenusKeepTheirKeys() {
+    Keyed k;
+    QVERIFY(k.Start());
+    QMenu* menu = k.form->Menus().popup;
+    menu->popup(k.form->mapToGlobal(QPoint(100, 100)));
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_PageDown);
+    QTest::keyClick(menu, Qt::Key_N);
+    QCOMPARE(k.form->CalculationDate(), kStart);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(k.f.opened, QStringList{});  // Escape closed the menu and asked nothing
+    QVERIFY(k.form->isVisible());
+    // The menu's own letter works: "&d" is the day info of the last press.
+    menu->popup(k.form->mapToGlobal(QPoint(100, 100)));
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_D);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(k.f.opened.size(), 1);
+    QVERIFY(k.f.opened[0].startsWith("dayinfo "));
+    QVERIFY(k.f.opened[0].endsWith(" focus"));
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    MainFormTest test;
-    const int failed = QTest::qExec(&test, argc, argv);
-    return failed + RunMainKeysTests(argc, argv);
+    MainFormTest form;
+    MainKeysTest keys;
+    return QTest::qExec(&form, argc, argv) + QTest::qExec(&keys, argc, argv);
 }
 
 #include "MainForm_test.moc"

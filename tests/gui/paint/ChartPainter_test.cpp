@@ -112,24 +112,15 @@ class ChartPainterTest : public QObject {
 
 void ChartPainterTest::geometryFor751() {
     const ChartGeometry g = ComputeChartGeometry(751, 353, 16);
-    QCOMPARE(g.dayW, 23);
-    QCOMPARE(g.left, 7);
-    QCOMPARE(g.right, 743);
-    QCOMPARE(g.midY, 176);
-    QCOMPARE(g.band, 24);
-    QCOMPARE(g.half, 152);
-    QCOMPARE(g.dayRowY, 34);
-    QCOMPARE(g.amp, 121);
-    QCOMPARE(g.barScale, 84);
-    QCOMPARE(g.ColumnX(16), 375);
+    QCOMPARE((QList<int>{g.dayW, g.left, g.right, g.midY, g.band, g.half, g.dayRowY, g.amp,
+                         g.barScale, g.ColumnX(16)}),
+             (QList<int>{23, 7, 743, 176, 24, 152, 34, 121, 84, 375}));
     // A column runs from its first pixel to the pixel before the next; outside, the ends.
-    QCOMPARE(g.ColumnAt(375), 16);
-    QCOMPARE(g.ColumnAt(374), 15);
-    QCOMPARE(g.ColumnAt(29), 0);
-    QCOMPARE(g.ColumnAt(30), 1);
-    QCOMPARE(g.ColumnAt(-40), 0);
-    QCOMPARE(g.ColumnAt(742), 31);
-    QCOMPARE(g.ColumnAt(5000), 31);
+    QList<int> columns;
+    for (int x : {375, 374, 29, 30, -40, 742, 5000}) {
+        columns << g.ColumnAt(x);
+    }
+    QCOMPARE(columns, (QList<int>{16, 15, 0, 1, 0, 31, 31}));
 }
 
 void ChartPainterTest::gridAndPointerColumn() {
@@ -140,22 +131,17 @@ void ChartPainterTest::gridAndPointerColumn() {
     for (int j = 0; j <= kChartDays; ++j) {
         const int x = 7 + 23 * j;
         QCOMPARE(img.pixel(x, y), (j == 16 || j == 17) ? qRgb(0, 0, 0) : qRgb(128, 128, 128));
-        if (j < kChartDays && j != 16) {
-            QCOMPARE(img.pixel(x + 1, y), qRgb(255, 255, 255));
-        }
+        QCOMPARE(img.pixel(x + 1, y), j == 16 ? Rgb(0x00FFE1E1) : qRgb(255, 255, 255));
     }
-    QCOMPARE(img.pixel(380, y), Rgb(0x00FFE1E1));
-    QCOMPARE(img.pixel(397, y), Rgb(0x00FFE1E1));
-    QCOMPARE(img.pixel(380, 24), qRgb(0, 0, 0));  // framed
-    QCOMPARE(img.pixel(80, 24), qRgb(128, 128, 128));
-    QCOMPARE(img.pixel(80, 328), qRgb(128, 128, 128));
-    QCOMPARE(img.pixel(743, 24), qRgb(128, 128, 128));  // the last vertical line
-    QCOMPARE(img.pixel(6, y), qRgb(255, 255, 255));
-
+    // The pointer column filled and framed; the frame lines of the chart; nothing left of it.
+    const QRgb grey = qRgb(128, 128, 128);
+    QCOMPARE((QList<QRgb>{img.pixel(397, y), img.pixel(380, 24), img.pixel(80, 24),
+                          img.pixel(80, 328), img.pixel(743, 24), img.pixel(6, y)}),
+             (QList<QRgb>{Rgb(0x00FFE1E1), qRgb(0, 0, 0), grey, grey, grey, qRgb(255, 255, 255)}));
     s.showPointer = false;
     img = Render(s);
-    QCOMPARE(img.pixel(380, y), qRgb(255, 255, 255));
-    QCOMPARE(img.pixel(375, y), qRgb(128, 128, 128));
+    QCOMPARE((QList<QRgb>{img.pixel(380, y), img.pixel(375, y)}),
+             (QList<QRgb>{qRgb(255, 255, 255), grey}));
 }
 
 void ChartPainterTest::dailyBars_data() {
@@ -354,18 +340,17 @@ void ChartPainterTest::sharpAtDevicePixelRatio2() {
     ChartScene s = MakeScene(ChartPage::Primary);
     const QImage img = Render(s, 2.0);
     QCOMPARE(img.size(), QSize(751 * 2, 353 * 2));
-    const int y = 2 * 26;
-    for (int j : {0, 5, 31}) {
-        const int x = 2 * (7 + 23 * j);
-        QCOMPARE(img.pixel(x - 1, y), qRgb(255, 255, 255));
-        QCOMPARE(img.pixel(x, y), qRgb(128, 128, 128));
-        QCOMPARE(img.pixel(x + 1, y), qRgb(128, 128, 128));
-        QCOMPARE(img.pixel(x + 2, y), qRgb(255, 255, 255));
+    // Every line two device pixels wide, on the pixels of its logical pixel.
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb grey = qRgb(128, 128, 128);
+    for (int x : {2 * 7, 2 * 122, 2 * 720}) {  // the lines of columns 0, 5 and 31
+        QCOMPARE((QList<QRgb>{img.pixel(x - 1, 52), img.pixel(x, 52), img.pixel(x + 1, 52),
+                              img.pixel(x + 2, 52)}),
+                 (QList<QRgb>{white, grey, grey, white}));
     }
-    QCOMPARE(img.pixel(2 * 76 + 5, 2 * 24 - 1), qRgb(255, 255, 255));
-    QCOMPARE(img.pixel(2 * 76 + 5, 2 * 24), qRgb(128, 128, 128));
-    QCOMPARE(img.pixel(2 * 76 + 5, 2 * 24 + 1), qRgb(128, 128, 128));
-    QCOMPARE(img.pixel(2 * 375 + 5, y), Rgb(s.pointerColour));
+    QCOMPARE((QList<QRgb>{img.pixel(157, 47), img.pixel(157, 48), img.pixel(157, 49),
+                          img.pixel(2 * 375 + 5, 52)}),
+             (QList<QRgb>{white, grey, grey, Rgb(s.pointerColour)}));
 }
 
 void ChartPainterTest::compatibilityDetails() {
