@@ -31,32 +31,21 @@ int OpaquePixels(const QImage& image) {
 
 int Blobs(const QImage& image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const int w = argb.width();
-    const int h = argb.height();
-    std::vector<int> seen(static_cast<std::size_t>(w) * h, 0);
-    const auto visible = [&](int x, int y) { return qAlpha(argb.pixel(x, y)) >= 128; };
+    std::vector<char> seen(static_cast<std::size_t>(argb.width() * argb.height()), 0);
+    // Marks the area of (x, y) and says whether it was a new one.
+    const auto fill = [&](auto&& self, int x, int y) -> bool {
+        if (x < 0 || y < 0 || x >= argb.width() || y >= argb.height() ||
+            seen[y * argb.width() + x] || qAlpha(argb.pixel(x, y)) < 128) {
+            return false;
+        }
+        seen[y * argb.width() + x] = 1;
+        self(self, x + 1, y), self(self, x - 1, y), self(self, x, y + 1), self(self, x, y - 1);
+        return true;
+    };
     int blobs = 0;
-    for (int y0 = 0; y0 < h; ++y0) {
-        for (int x0 = 0; x0 < w; ++x0) {
-            if (seen[y0 * w + x0] || !visible(x0, y0)) {
-                continue;
-            }
-            ++blobs;
-            std::vector<std::pair<int, int>> stack{{x0, y0}};
-            seen[y0 * w + x0] = 1;
-            while (!stack.empty()) {
-                const auto [x, y] = stack.back();
-                stack.pop_back();
-                for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    if (nx >= 0 && ny >= 0 && nx < w && ny < h && !seen[ny * w + nx] &&
-                        visible(nx, ny)) {
-                        seen[ny * w + nx] = 1;
-                        stack.emplace_back(nx, ny);
-                    }
-                }
-            }
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            blobs += fill(fill, x, y) ? 1 : 0;
         }
     }
     return blobs;
