@@ -12,27 +12,15 @@ using namespace vitalune;
 class QtSettingsStoreTest : public QObject {
     Q_OBJECT
   private slots:
-    void firstStartHasNoKey();
     void appSettingsRoundTripThroughFile();
     void placementSubkeys();
     void malformedFileValues();
-    void unwritableFileFails();
-    void readOnlyNeverWrites();
+    void missingUnwritableAndReadOnlyFiles();
 
   private:
     QString Path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
     QTemporaryDir m_dir;
 };
-
-void QtSettingsStoreTest::firstStartHasNoKey() {
-    QtSettingsStore store(Path("none.ini"));
-    QVERIFY(!store.HasKey(""));
-    QVERIFY(!store.HasKey("MainForm"));
-    const LoadedSettings loaded = LoadAppSettings(store);
-    QVERIFY(loaded.firstStart);
-    QVERIFY(!loaded.settings.showTips);
-    QCOMPARE(loaded.settings.Graph(GraphPage::Base), (GraphSetting{2, 0}));
-}
 
 void QtSettingsStoreTest::appSettingsRoundTripThroughFile() {
     AppSettings s;
@@ -94,20 +82,21 @@ void QtSettingsStoreTest::malformedFileValues() {
     QVERIFY(s.pens[1] == DefaultChartAttrib(RhythmId::Emotional));
 }
 
-void QtSettingsStoreTest::unwritableFileFails() {
+void QtSettingsStoreTest::missingUnwritableAndReadOnlyFiles() {
+    QtSettingsStore none(Path("none.ini"));
+    QVERIFY(!none.HasKey(""));
+    QVERIFY(LoadAppSettings(none).firstStart);
     // A file inside a "folder" that is a plain file can never be created, not even by root.
     QFile blocker(Path("blocker"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QtSettingsStore store(Path("blocker") + QStringLiteral("/settings.ini"));
     QVERIFY(!SaveAppSettings(store, AppSettings{}, StoredSelection{}));
-}
 
-void QtSettingsStoreTest::readOnlyNeverWrites() {
-    QtSettingsStore store(Path("ro.ini"));
-    store.SetReadOnly(true);
-    QVERIFY(!WriteInt(store, "", "Transparency", 5));
-    QVERIFY(!store.Flush());
+    QtSettingsStore readOnly(Path("ro.ini"));
+    readOnly.SetReadOnly(true);
+    QVERIFY(!WriteInt(readOnly, "", "Transparency", 5));
+    QVERIFY(!readOnly.Flush());
     QVERIFY(!QFile::exists(Path("ro.ini")));
 }
 

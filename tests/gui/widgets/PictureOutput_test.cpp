@@ -1,7 +1,6 @@
 #include "gui/widgets/PictureOutput.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
@@ -18,14 +17,14 @@ using namespace vitalune::ui;
 
 namespace {
 
-const QColor kChartColour(200, 30, 30);
+const QRgb kRed = qRgb(200, 30, 30);
 
-// A chart of one colour with a black corner mark, so its placement shows in the picture.
+// A red chart of 751 x 353 with a black corner mark, so its placement shows in the picture.
 Picture RedPicture(QSize chart = QSize(751, 353)) {
     Picture picture;
     picture.chart = chart;
     picture.drawChart = [chart](QPainter& p) {
-        p.fillRect(QRect(QPoint(0, 0), chart), kChartColour);
+        p.fillRect(QRect(QPoint(0, 0), chart), QColor(kRed));
         p.fillRect(QRect(0, 0, 3, 3), Qt::black);
     };
     picture.leftStamp = QStringLiteral("Created for Anna, 05 Jan 1980");
@@ -33,32 +32,17 @@ Picture RedPicture(QSize chart = QSize(751, 353)) {
     return picture;
 }
 
-int TextHeight(const QFont& font) {
-    QFont bold = font;
-    bold.setBold(true);
-    QImage device(1, 1, QImage::Format_RGB32);
-    device.setDotsPerMeterX(3780);
-    device.setDotsPerMeterY(3780);
-    return QFontMetrics(bold, &device).height();
-}
-
-bool IsInk(QRgb pixel) {
-    return qGray(pixel) < 128;
-}
-
-// Leftmost and rightmost inked column of a band of rows.
-std::pair<int, int> InkSpan(const QImage& image, int top, int bottom) {
-    int left = image.width();
-    int right = -1;
-    for (int y = top; y < bottom && y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (IsInk(image.pixel(x, y))) {
-                left = std::min(left, x);
-                right = std::max(right, x);
+// The leftmost and rightmost column with ink (dark pixels) in a band of rows; -1 for none.
+std::pair<int, int> InkSpan(const QImage& image, int left, int right, int top, int bottom) {
+    std::pair<int, int> span{-1, -1};
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                span = {span.first < 0 ? x : std::min(span.first, x), std::max(span.second, x)};
             }
         }
     }
-    return {left, right};
+    return span;
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -73,21 +57,17 @@ class PictureOutputTest : public QObject {
   private slots:
     void stampTexts();
     void layoutAndPixels();
-    void bareChartHasNoMargin();
+    void bareChart();
     void filesOfEveryFormat();
     void failedWriteLeavesTargetAlone();
     void printKeepsProportionsOnPortraitPages();
-    void clipboardGetsThePicture();
 };
 
 void PictureOutputTest::stampTexts() {
     using paint::ChartPage;
     const std::int32_t anna = EncodeDate(1980, 1, 5);
-    for (ChartPage page :
-         {ChartPage::Primary, ChartPage::Secondary, ChartPage::Extra, ChartPage::IChing}) {
-        QCOMPARE(LeftStampText(page, "Anna", anna, "Ben"),
-                 QStringLiteral("Created for Anna, 05 Jan 1980"));
-    }
+    QCOMPARE(LeftStampText(ChartPage::IChing, "Anna", anna, "Ben"),
+             QStringLiteral("Created for Anna, 05 Jan 1980"));
     QCOMPARE(LeftStampText(ChartPage::Compatibility, "Anna", anna, "Ben"),
              QStringLiteral("Created for Anna and Ben"));
     QCOMPARE(LeftStampText(ChartPage::Primary, "Zoë & Ålf", anna, ""),
@@ -96,47 +76,45 @@ void PictureOutputTest::stampTexts() {
 
 void PictureOutputTest::layoutAndPixels() {
     const Picture picture = RedPicture();
-    const int h = TextHeight(picture.font);
+    QFont bold = picture.font;  // the stamp's height, at 96 dpi
+    bold.setBold(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(3780);
+    device.setDotsPerMeterY(3780);
+    const int h = QFontMetrics(bold, &device).height();
     const PictureLayout layout = LayoutPicture(picture);
     QCOMPARE(layout.size, QSize(761, 358 + 2 * h));
-    QCOMPARE(layout.chartAt, QPoint(5, 5));
     QCOMPARE(layout.stampY, static_cast<int>(353 + 2 * h * 0.25));
 
     const QImage image = PictureImage(picture);
     QCOMPARE(image.size(), layout.size);
-    QCOMPARE(QColor(image.pixel(4, 4)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(5, 5)), QColor(Qt::black));  // the chart's corner mark
-    QCOMPARE(QColor(image.pixel(8, 8)), kChartColour);
-    QCOMPARE(QColor(image.pixel(755, 357)), kChartColour);
-    QCOMPARE(QColor(image.pixel(756, 357)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(755, 358)), QColor(Qt::white));
-
-    // Left stamp from x = 10, right stamp ending 10 pixels inside the right edge, both in
-    // the stamp line below the chart.
-    const auto [left, right] = InkSpan(image, layout.stampY, layout.size.height());
+    // The chart at (5, 5) in a white margin: its corner mark, its last pixel and around.
+    const QList<QRgb> pixels{image.pixel(4, 4),     image.pixel(5, 5),     image.pixel(8, 8),
+                             image.pixel(755, 357), image.pixel(756, 357), image.pixel(755, 358)};
+    QCOMPARE(pixels, (QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), kRed, kRed,
+                                  qRgb(255, 255, 255), qRgb(255, 255, 255)}));
+    // The left stamp from x = 10, the right one ending 10 pixels inside the right edge, apart
+    // in the stamp line below the chart; nothing between the chart and that line.
+    const int bottom = layout.size.height();
+    const auto [left, right] = InkSpan(image, 0, 761, layout.stampY, bottom);
     QVERIFY2(left >= 10 && left <= 12, qPrintable(QString::number(left)));
     QVERIFY2(right <= 761 - 10 && right >= 761 - 14, qPrintable(QString::number(right)));
-    const auto middle =
-        InkSpan(image.copy(300, 0, 100, image.height()), layout.stampY, layout.size.height());
-    QCOMPARE(middle.second, -1);  // the two texts are apart, nothing in between
-    // Nothing is drawn between the chart and the stamp line's top.
-    QCOMPARE(InkSpan(image, 358, layout.stampY).second, -1);
+    QCOMPARE(InkSpan(image, 300, 400, layout.stampY, bottom).first, -1);
+    QCOMPARE(InkSpan(image, 0, 761, 358, layout.stampY).first, -1);
 }
 
-void PictureOutputTest::bareChartHasNoMargin() {
+void PictureOutputTest::bareChart() {
     Picture picture = RedPicture(QSize(400, 300));
     picture.stamped = false;
     picture.devicePixelRatio = 2.0;
     const QImage image = PictureImage(picture);
     QCOMPARE(image.size(), QSize(800, 600));
-    QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::black));
-    QCOMPARE(QColor(image.pixel(799, 599)), kChartColour);
+    QCOMPARE(image.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(image.pixel(799, 599), kRed);
 }
 
 void PictureOutputTest::filesOfEveryFormat() {
     QCOMPARE(FormatForPath(QStringLiteral("/a/b.BMP")), PictureFormat::Bmp);
-    QCOMPARE(FormatForPath(QStringLiteral("c.png")), PictureFormat::Png);
-    QCOMPARE(FormatForPath(QStringLiteral("c.pdf")), PictureFormat::Pdf);
     QCOMPARE(FormatForPath(QStringLiteral("c.svg")), PictureFormat::Svg);
     QVERIFY(!FormatForPath(QStringLiteral("c.jpg")));
     QVERIFY(!FormatForPath(QStringLiteral("bmp")));
@@ -153,8 +131,6 @@ void PictureOutputTest::filesOfEveryFormat() {
         const QString path = dir.filePath(QLatin1String(name));
         QVERIFY(WritePicture(picture, path, *FormatForPath(path)));
         const QImage read(path);
-        QCOMPARE(read.size(), size);
-        QCOMPARE(QColor(read.pixel(8, 8)), kChartColour);
         QCOMPARE(read, PictureImage(picture).convertToFormat(read.format()));
     }
     QVERIFY(ReadAll(dir.filePath(QStringLiteral("p.bmp"))).startsWith("BM"));
@@ -163,11 +139,10 @@ void PictureOutputTest::filesOfEveryFormat() {
     QVERIFY(WritePicture(picture, pdf, PictureFormat::Pdf));
     const QByteArray pdfBytes = ReadAll(pdf);
     QVERIFY(pdfBytes.startsWith("%PDF"));
-    // One page of the picture's size at 96 dpi, in points.
-    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"));
-    const auto m = box.match(QString::fromLatin1(pdfBytes));
+    // One page of the picture's size at 96 dpi, in whole points: up to a pixel larger.
+    const auto m = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                       .match(QString::fromLatin1(pdfBytes));
     QVERIFY(m.hasMatch());
-    // PDF pages are whole points, so a side may come out up to a pixel larger.
     QVERIFY(std::abs(m.captured(1).toDouble() * 96 / 72 - size.width()) <= 1.0);
     QVERIFY(std::abs(m.captured(2).toDouble() * 96 / 72 - size.height()) <= 1.0);
 
@@ -214,16 +189,6 @@ void PictureOutputTest::printKeepsProportionsOnPortraitPages() {
     const QByteArray bytes = ReadAll(printer.outputFileName());
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
-}
-
-void PictureOutputTest::clipboardGetsThePicture() {
-    QClipboard* clipboard = QApplication::clipboard();
-    clipboard->clear();
-    const Picture picture = RedPicture();
-    QVERIFY(CopyPicture(picture, *clipboard));
-    const QImage copied = clipboard->image();
-    QCOMPARE(copied.size(), LayoutPicture(picture).size);
-    QCOMPARE(QColor(copied.pixel(8, 8)), kChartColour);
 }
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the artwork tests: a GUI application for the parts that need one, pixel counts,
-// and a giflib decoder that reads a GIF back into an image.
+// and GIF files read back by Qt's own reader.
 
 #include <QImage>
 #include <filesystem>
@@ -12,11 +12,13 @@ namespace vitalune::art::test {
 void EnsureGuiApplication();
 
 int OpaquePixels(const QImage& image);
-bool FullyTransparent(const QImage& image);
+inline bool FullyTransparent(const QImage& image) {
+    return OpaquePixels(image) == 0;
+}
 // Separate areas of clearly visible pixels (alpha 128 and above), four-connected.
 int Blobs(const QImage& image);
 
-// The first frame as ARGB32 with the transparent colour clear; a null image when unreadable.
+// The first frame as ARGB32; a null image when unreadable.
 QImage DecodeGif(const std::string& bytes);
 QImage DecodeGifFile(const std::filesystem::path& path);
 
