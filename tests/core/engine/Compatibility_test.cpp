@@ -48,14 +48,13 @@ TEST(ComputeCompatibility, OverallUsesOnlyThePrimaries) {
 }
 
 TEST(RateCompatibility, Thresholds) {
-    EXPECT_EQ(RateCompatibility(100), CompatRating::Excellent);
-    EXPECT_EQ(RateCompatibility(80), CompatRating::Excellent);
-    EXPECT_EQ(RateCompatibility(79), CompatRating::Good);
-    EXPECT_EQ(RateCompatibility(60), CompatRating::Good);
-    EXPECT_EQ(RateCompatibility(59), CompatRating::Weak);
-    EXPECT_EQ(RateCompatibility(20), CompatRating::Weak);
-    EXPECT_EQ(RateCompatibility(19), CompatRating::None);
-    EXPECT_EQ(RateCompatibility(0), CompatRating::None);
+    using R = CompatRating;
+    const std::pair<std::int32_t, R> bands[] = {
+        {100, R::Excellent}, {80, R::Excellent}, {79, R::Good}, {60, R::Good},
+        {59, R::Weak},       {20, R::Weak},      {19, R::None}, {0, R::None}};
+    for (const auto& [value, rating] : bands) {
+        EXPECT_EQ(RateCompatibility(value), rating) << value;
+    }
 }
 
 TEST(RateCompatibility, LabelsColoursAndPictures) {

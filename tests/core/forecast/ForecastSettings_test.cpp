@@ -48,39 +48,26 @@ TEST(ForecastSettings, RoundTripUnderTheirNames) {
     expected.sunny.useAnd = false;
     EXPECT_EQ(LoadForecastSettings(store), expected);
 
-    const std::pair<std::string_view, SettingsValue> values[] = {
-        {"Showallsunny", 0},
-        {"Sphcheck", 1},
-        {"Semcheck", 0},
-        {"Sinlcheck", 0},
-        {"Sinvcheck", 1},
-        {"Sday", 1},
-        {"Sphday", 2},
-        {"Semday", 0},
-        {"Sinlday", 1},
-        {"Sinvday", 1},
-        {"Showallrainy", 1},
-        {"Rphcheck", 0},
-        {"Remcheck", 0},
-        {"Rinlcheck", 0},
-        {"Rinvcheck", 0},
-        {"Rday", 2},
-        {"Rphday", 0},
-        {"Remday", 0},
-        {"Rinlday", 0},
-        {"Rinvday", 0},
-        {"Showallcritical", 0},
-        {"Cphcheck", 0},
-        {"Cemcheck", 1},
-        {"Cinlcheck", 1},
-        {"Cinvcheck", 0},
-        {"ResultsAmnt", std::string{"7"}},
-        {"MonthsAmnt", std::string{"150"}},
-        {"Str_mode", 2},
-    };
-    for (const auto& [name, value] : values) {
-        EXPECT_EQ(store.Read(kKey, name), value) << name;
+    // Under the names and in the forms older settings files hold: numbers, and the amounts
+    // as typed.
+    std::string stored;
+    for (std::string_view name : {"Showallsunny",    "Sphcheck",    "Semcheck",     "Sinlcheck",
+                                  "Sinvcheck",       "Sday",        "Sphday",       "Semday",
+                                  "Sinlday",         "Sinvday",     "Showallrainy", "Rphcheck",
+                                  "Remcheck",        "Rinlcheck",   "Rinvcheck",    "Rday",
+                                  "Rphday",          "Remday",      "Rinlday",      "Rinvday",
+                                  "Showallcritical", "Cphcheck",    "Cemcheck",     "Cinlcheck",
+                                  "Cinvcheck",       "ResultsAmnt", "MonthsAmnt",   "Str_mode"}) {
+        const auto value = store.Read(kKey, name);
+        ASSERT_TRUE(value) << name;
+        stored += std::holds_alternative<std::string>(*value)
+                      ? "\"" + std::get<std::string>(*value) + "\" "
+                      : std::to_string(std::get<std::int32_t>(*value)) + " ";
     }
+    EXPECT_EQ(stored,
+              "0 1 0 0 1 1 2 0 1 1 "
+              "1 0 0 0 0 2 0 0 0 0 "
+              "0 0 1 1 0 \"7\" \"150\" 2 ");
     EXPECT_EQ(store.WriteCount(), 28);
 }
 

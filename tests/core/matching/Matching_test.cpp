@@ -76,25 +76,25 @@ TEST(Matching, EachPatternAtLeastAndExact) {
 }
 
 TEST(Matching, BandsAtTheirLimits) {
-    for (bool exact : {false, true}) {
-        EXPECT_TRUE(RatingPasses(W::Any, 0, exact));
-        EXPECT_TRUE(RatingPasses(W::Excellent, 80, exact));
-        EXPECT_FALSE(RatingPasses(W::Excellent, 79, exact));
-        EXPECT_TRUE(RatingPasses(W::Good, 60, exact));
-        EXPECT_TRUE(RatingPasses(W::Good, 79, exact));
-        EXPECT_FALSE(RatingPasses(W::Good, 59, exact));
-        EXPECT_TRUE(RatingPasses(W::Weak, 20, exact));
-        EXPECT_TRUE(RatingPasses(W::Weak, 59, exact));
-        EXPECT_FALSE(RatingPasses(W::Weak, 19, exact));
-        EXPECT_TRUE(RatingPasses(W::None, 19, exact));
-        EXPECT_FALSE(RatingPasses(W::None, 20, exact));
+    struct Case {
+        W wanted;
+        std::int32_t value;
+        bool atLeast;
+        bool exact;
+    };
+    const Case cases[] = {
+        {W::Any, 0, true, true},          {W::Excellent, 80, true, true},
+        {W::Excellent, 79, false, false}, {W::Good, 60, true, true},
+        {W::Good, 79, true, true},        {W::Good, 59, false, false},
+        {W::Good, 80, true, false},       {W::Weak, 20, true, true},
+        {W::Weak, 59, true, true},        {W::Weak, 19, false, false},
+        {W::Weak, 100, true, false},      {W::None, 19, true, true},
+        {W::None, 20, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RatingPasses(c.wanted, c.value, false), c.atLeast) << c.value;
+        EXPECT_EQ(RatingPasses(c.wanted, c.value, true), c.exact) << c.value;
     }
-    EXPECT_TRUE(RatingPasses(W::Good, 85, false));
-    EXPECT_FALSE(RatingPasses(W::Good, 85, true));
-    EXPECT_FALSE(RatingPasses(W::Good, 80, true));
-    EXPECT_TRUE(RatingPasses(W::Weak, 60, false));
-    EXPECT_FALSE(RatingPasses(W::Weak, 60, true));
-    EXPECT_TRUE(RatingPasses(W::Weak, 100, false));
 }
 
 TEST(Matching, EntriesCarryTheLineAndAllEightValues) {
@@ -109,16 +109,11 @@ TEST(Matching, EntriesCarryTheLineAndAllEightValues) {
     EXPECT_EQ(result.entries[0].name, "Friends|3");
     EXPECT_EQ(result.entries[0].kind, "0");
     EXPECT_EQ(result.entries[8].kind, "1");
-    EXPECT_EQ(result.entries[9].name, "Work|5");
     const MatchEntry* eve = FindPerson(result, "Eve");
     ASSERT_NE(eve, nullptr);
     EXPECT_EQ(eve->dateOfBirthText, "29.01.2000");
     EXPECT_EQ(eve->kind, "F");
     EXPECT_EQ(eve->compat.values, (std::array<std::int32_t, 8>{57, 100, 70, 47, 76, 30, 17, 6}));
-    const MatchEntry* cid = FindPerson(result, "Cid");
-    ASSERT_NE(cid, nullptr);
-    EXPECT_EQ(cid->kind, "M");
-    EXPECT_EQ(cid->compat.values, (std::array<std::int32_t, 8>{13, 0, 9, 89, 7, 58, 75, 74}));
     EXPECT_EQ(ResultsLabel(result.found), "Found 12 results");
     EXPECT_EQ(ResultListHint(result), kGroupReportHint);
     EXPECT_EQ(ResultsLabel(1), "Found 1 result");
@@ -213,26 +208,19 @@ TEST(Matching, NobodyFoundIsOneLine) {
     ASSERT_EQ(result.entries.size(), 1u);
     EXPECT_EQ(result.entries[0].kind, "2");
     EXPECT_EQ(result.entries[0].name, "Nobody found");
-    EXPECT_FALSE(result.entries[0].IsPerson());
     EXPECT_EQ(result.found, 0u);
-    EXPECT_EQ(result.written, 1u);
     EXPECT_EQ(result.shown, 1u);
     EXPECT_EQ(ResultListHint(result), kNoGroupReportHint);
-    // A base person that does not exist finds nobody rather than reading past the list.
-    c = BaseCriteria();
+    // A base person that does not exist finds nobody rather than reading past the list; nor
+    // does one who is alone in the database.
     ApplyPattern(c, kSpecialSearchPattern);
     c.basePerson = 8;
     EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
     c.baseGroup = 2;
     c.basePerson = 0;
     EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
-}
-
-TEST(Matching, OnlyTheBasePersonInTheDatabase) {
-    const NamesDatabase db = DatabaseOf("#Solo|1\r\nMe|01.01.2000|M\r\n");
-    MatchCriteria c;
-    ApplyPattern(c, kSpecialSearchPattern);
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
+    c.baseGroup = 0;
+    EXPECT_EQ(Layout(RunMatching(c, DatabaseOf("#Solo|1\r\nMe|01.01.2000|M\r\n"))), "Nobody found");
 }
 
 TEST(Matching, CompatibilitySortIsStableWithinEachGroup) {
@@ -245,13 +233,6 @@ TEST(Matching, CompatibilitySortIsStableWithinEachGroup) {
     // plain exchange sort would turn round).
     EXPECT_EQ(Layout(RunMatching(c, db)),
               "[Friends] Ada Hal Eve Bea Fay Dan Cid / [Work] Base Kim Gus Ian Jo /");
-    const MatchResult sorted = RunMatching(c, db);
-    for (std::size_t i = 1; i < sorted.entries.size(); ++i) {
-        if (sorted.entries[i].IsPerson() && sorted.entries[i - 1].IsPerson()) {
-            EXPECT_GE(sorted.entries[i - 1].compat[CompatField::Overall],
-                      sorted.entries[i].compat[CompatField::Overall]);
-        }
-    }
     c.sort = MatchSort::Name;
     EXPECT_EQ(Layout(RunMatching(c, db)),
               "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /");
@@ -272,12 +253,7 @@ TEST(Matching, LinesThatAreNoPersonsAreLeftOut) {
 }
 
 TEST(Matching, PatternsPresetTheBoxes) {
-    EXPECT_EQ(PatternRatings(0), (std::array<W, 3>{W::Excellent, W::Excellent, W::Excellent}));
-    EXPECT_EQ(PatternRatings(2), (std::array<W, 3>{W::Excellent, W::Any, W::Any}));
     EXPECT_EQ(PatternRatings(5), (std::array<W, 3>{W::Any, W::Any, W::Good}));
-    EXPECT_EQ(PatternRatings(6), (std::array<W, 3>{W::Any, W::Good, W::Any}));
-    EXPECT_EQ(PatternRatings(7), (std::array<W, 3>{W::None, W::None, W::None}));
-    EXPECT_EQ(PatternRatings(8), (std::array<W, 3>{W::Any, W::Any, W::Any}));
     EXPECT_EQ(PatternCaption(4), "Secretary, business partner");
     EXPECT_EQ(PatternCaption(9), "");
     MatchCriteria c;

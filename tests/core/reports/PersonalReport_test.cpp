@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "ExpectedFile.h"
 #include "core/engine/CompatTexts.h"
-#include "core/files/AtomicFile.h"
+#include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -95,48 +93,25 @@ TEST(PersonalReport, MixedPairTakesEachParagraphByItsValue) {
     EXPECT_EQ(Count(page, "<b><font color=\"#000000\">None</font></b>"), 5u);
 }
 
-TEST(PersonalReport, PicturesOfTheChosenScheme) {
+TEST(PersonalReport, PicturesOfTheChosenSchemeAndTheOverallAlwaysBlack) {
     PersonalReportInput input = Pair();
     input.second.compat = Values({90, 70, 30, 10, 63, 90, 70, 30});
-    std::string page = PersonalReportHtml(input);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/three.gif\""), 2u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/two.gif\""), 3u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/one.gif\""), 2u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/none.gif\""), 1u);
-    input.scheme = PictureScheme::Stars;
-    page = PersonalReportHtml(input);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/three_2.gif\""), 2u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/two_2.gif\""), 3u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/one_2.gif\""), 2u);
-    EXPECT_EQ(Count(page, "src=\"/data/vitalune/Pict/none.gif\""), 1u);
-    EXPECT_EQ(Count(page, "width=\"39\" height=\"16\""), 8u);
-}
-
-TEST(PersonalReport, RhythmColoursAndNameCells) {
-    PersonalReportInput input = Pair();
-    input.pens[static_cast<std::size_t>(RhythmId::Emotional)].colour = 0x0000FF;
-    input.pens[static_cast<std::size_t>(RhythmId::Spiritual)].colour = 0x123456;
     input.pens[static_cast<std::size_t>(RhythmId::PrimaryOverall)].colour = 0x00FF00;
-    const std::string page = PersonalReportHtml(input);
-    EXPECT_NE(page.find("<font color=\"#FF0000\"><b>&nbsp;&nbsp;Emotional</b></font>"),
-              std::string::npos);
-    // Overall is black whatever its pen; Awareness and Spiritual are not bold.
-    EXPECT_NE(page.find("<font color=\"#000000\"><b>&nbsp;&nbsp;Overall</b></font>"),
-              std::string::npos);
-    EXPECT_NE(page.find("<font color=\"#563412\">&nbsp;&nbsp;Spiritual</font>"), std::string::npos);
-    EXPECT_NE(page.find("\">&nbsp;&nbsp;Awareness</font>"), std::string::npos);
-    EXPECT_NE(page.find("Matching Anna &lt;Smith&gt; &amp; &#1046;&#1072;&#1085;&#1085;&#1072;, "
-                        "01 Jan 2000"),
-              std::string::npos);
-    EXPECT_NE(page.find("and Zo\xEB &quot;Z&quot;, 11 Jan 2000"), std::string::npos);
-}
-
-struct FailingOps : FileOps {
-    ssize_t Write(int, const void*, std::size_t) override {
-        errno = EIO;
-        return -1;
+    for (const auto& [scheme, suffix] :
+         {std::pair{PictureScheme::Hearts, ""}, std::pair{PictureScheme::Stars, "_2"}}) {
+        input.scheme = scheme;
+        const std::string page = PersonalReportHtml(input);
+        const auto pictures = [&](std::string name) {
+            return Count(page, "src=\"/data/vitalune/Pict/" + name + ".gif\"");
+        };
+        EXPECT_EQ(pictures("three" + std::string{suffix}), 2u) << suffix;
+        EXPECT_EQ(pictures("two" + std::string{suffix}), 3u) << suffix;
+        EXPECT_EQ(pictures("one" + std::string{suffix}), 2u) << suffix;
+        EXPECT_EQ(pictures("none"), 1u) << suffix;
+        EXPECT_NE(page.find("<font color=\"#000000\"><b>&nbsp;&nbsp;Overall</b></font>"),
+                  std::string::npos);
     }
-};
+}
 
 TEST(PersonalReport, WritingAndItsFailures) {
     test::TempFolder folder;
@@ -145,7 +120,7 @@ TEST(PersonalReport, WritingAndItsFailures) {
     ASSERT_TRUE(WritePersonalReport(input, file));
     EXPECT_EQ(test::ReadTestFile(file), PersonalReportHtml(input));
 
-    FailingOps broken;
+    test::FullDisk broken;
     const ReportResult failed = WritePersonalReport(input, file, &broken);
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.message, "Unable to create a file" + file.string());

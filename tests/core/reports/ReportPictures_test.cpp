@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <set>
 
 #include "core/engine/Compatibility.h"
-#include "core/files/AtomicFile.h"
+#include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -48,12 +47,8 @@ TEST(ReportPictures, TheTableNamesEveryPictureTheReportsUse) {
     for (int band = 0; band < 4; ++band) {
         EXPECT_TRUE(files.contains(WeatherPicturePath(band).substr(6))) << band;
     }
-    EXPECT_EQ(WeatherPicturePath(0), "/Pict/sun.gif");
-    EXPECT_EQ(WeatherPicturePath(1), "/Pict/suncloud.gif");
-    EXPECT_EQ(WeatherPicturePath(2), "/Pict/clouds.gif");
-    EXPECT_EQ(WeatherPicturePath(3), "/Pict/rain.gif");
-    EXPECT_EQ(TidePicturePath(true), "/Pict/up.gif");
-    EXPECT_EQ(TidePicturePath(false), "/Pict/down.gif");
+    EXPECT_TRUE(files.contains(TidePicturePath(true).substr(6)));
+    EXPECT_TRUE(files.contains(TidePicturePath(false).substr(6)));
     for (CompatRating rating :
          {CompatRating::Excellent, CompatRating::Good, CompatRating::Weak, CompatRating::None}) {
         for (PictureScheme scheme : {PictureScheme::Hearts, PictureScheme::Stars}) {
@@ -100,13 +95,7 @@ TEST(ReportPictures, ProblemsAreReportedAndTheRestIsCopied) {
     EXPECT_NE(result.problems[0].find("cannot create"), std::string::npos);
 
     // A disk that fills up leaves no half-written picture.
-    class FullDisk : public FileOps {
-      public:
-        ssize_t Write(int, const void*, std::size_t) override {
-            errno = ENOSPC;
-            return -1;
-        }
-    } full;
+    test::FullDisk full;
     TempFolder other;
     result = CopyMissingReportPictures(other.path(), installed.Finder(), &full);
     EXPECT_EQ(result.copied, 0);
