@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExpectedFile.h"
 #include "core/dayreport/DayTexts.h"
+#include "support/ExpectedFile.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 

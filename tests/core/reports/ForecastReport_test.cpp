@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ExpectedFile.h"
+#include "support/ExpectedFile.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 

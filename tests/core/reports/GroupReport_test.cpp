@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ExpectedFile.h"
 #include "core/db/NamesDatabase.h"
 #include "core/engine/Clock.h"
+#include "support/ExpectedFile.h"
 #include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExpectedFile.h"
 #include "core/engine/CompatTexts.h"
+#include "support/ExpectedFile.h"
 #include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
