@@ -107,107 +107,62 @@ TEST(ForecastSearch, EdgesOfEachTest) {
 // Two years of each kind of search, checked day by day against the rule it stands for. A
 // page with no rhythm chosen tests the overall value, as show-all does.
 TEST(ForecastSearch, ListsExactlyTheDaysThatPass) {
-    struct Case {
+    using K = ForecastKind;
+    struct Search {
         const char* what;
-        std::function<void(ForecastCriteria&)> choose;
-        DayTest passes;
+        ForecastKind kind;
+        bool showAll;
+        std::array<bool, 4> rhythms;  // Sunny and Rainy levels 0, 1, 0, 2
+        bool useAnd;
+        int overallLevel;
+        StressMode stress;
     };
-    const auto rhythms = [](LevelCriteria& page, std::array<bool, 4> chosen, bool useAnd) {
-        page.showAll = false;
-        page.rhythm = chosen;
-        page.level = {0, 1, 0, 2};
-        page.useAnd = useAnd;
-    };
-    const Case cases[] = {
-        {"sunny, show all", [](ForecastCriteria&) {}, [](auto& d) { return d.overall >= 75; }},
-        {"sunny, no rhythm chosen", [](ForecastCriteria& c) { c.sunny.showAll = false; },
+    const auto women = [](const DayRhythms& d) { return d.percent[2] >= 90 && d.percent[1] < 10; };
+    const auto men = [](const DayRhythms& d) { return d.percent[2] < 10 && d.percent[1] >= 90; };
+    const std::pair<Search, DayTest> cases[] = {
+        {{"sunny, show all", K::Sunny, true, {}, false, 0, {}},
          [](auto& d) { return d.overall >= 75; }},
-        {"sunny, show all over rhythms",
-         [&](ForecastCriteria& c) {
-             rhythms(c.sunny, {true, false, false, false}, false);
-             c.sunny.showAll = true;
-             c.sunny.overallLevel = 1;
-         },
+        {{"sunny, no rhythm", K::Sunny, false, {}, false, 0, {}},
+         [](auto& d) { return d.overall >= 75; }},
+        {{"sunny, show all over a rhythm", K::Sunny, true, {true}, false, 1, {}},
          [](auto& d) { return d.overall >= 50; }},
-        {"sunny, OR",
-         [&](ForecastCriteria& c) {
-             rhythms(c.sunny, {true, true, false, false}, false);
-         },
+        {{"sunny, OR", K::Sunny, false, {true, true}, false, 0, {}},
          [](auto& d) { return d.percent[0] >= 75 || d.percent[1] >= 50; }},
-        {"rainy, show all",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Rainy;
-             c.rainy.overallLevel = 1;
-         },
+        {{"rainy, show all", K::Rainy, true, {}, false, 1, {}},
          [](auto& d) { return d.overall <= 49; }},
-        {"rainy, no rhythm chosen",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Rainy;
-             c.rainy.showAll = false;
-         },
+        {{"rainy, no rhythm", K::Rainy, false, {}, false, 0, {}},
          [](auto& d) { return d.overall <= 24; }},
-        {"rainy, OR",
-         [&](ForecastCriteria& c) {
-             c.kind = ForecastKind::Rainy;
-             rhythms(c.rainy, {false, true, false, true}, false);
-         },
+        {{"rainy, OR", K::Rainy, false, {false, true, false, true}, false, 0, {}},
          [](auto& d) { return d.percent[1] <= 49 || d.percent[3] <= 74; }},
-        {"rainy, AND",
-         [&](ForecastCriteria& c) {
-             c.kind = ForecastKind::Rainy;
-             rhythms(c.rainy, {false, true, false, true}, true);
-         },
+        {{"rainy, AND", K::Rainy, false, {false, true, false, true}, true, 0, {}},
          [](auto& d) { return d.percent[1] <= 49 && d.percent[3] <= 74; }},
-        {"critical, show all", [](ForecastCriteria& c) { c.kind = ForecastKind::Critical; },
+        {{"critical, show all", K::Critical, true, {}, false, 0, {}},
          [](auto& d) { return d.criticalCount > 0; }},
-        {"critical, no rhythm chosen",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Critical;
-             c.criticalShowAll = false;
-         },
+        {{"critical, no rhythm", K::Critical, false, {}, false, 0, {}},
          [](auto& d) { return d.criticalCount > 0; }},
-        {"critical, OR",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Critical;
-             c.criticalShowAll = false;
-             c.criticalRhythm = {true, false, true, false};
-         },
+        {{"critical, OR", K::Critical, false, {true, false, true}, false, 0, {}},
          [](auto& d) { return d.critical[0] || d.critical[2]; }},
-        {"critical, AND",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Critical;
-             c.criticalShowAll = false;
-             c.criticalRhythm = {true, true, false, false};
-             c.criticalAnd = true;
-         },
+        {{"critical, AND", K::Critical, false, {true, true}, true, 0, {}},
          [](auto& d) { return d.critical[0] && d.critical[1]; }},
-        {"stress, women",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Stress;
-             c.stressMode = StressMode::Women;
-         },
-         [](auto& d) { return d.percent[2] >= 90 && d.percent[1] < 10; }},
-        {"stress, men",
-         [](ForecastCriteria& c) {
-             c.kind = ForecastKind::Stress;
-             c.stressMode = StressMode::Men;
-         },
-         [](auto& d) { return d.percent[2] < 10 && d.percent[1] >= 90; }},
-        {"stress, all", [](ForecastCriteria& c) { c.kind = ForecastKind::Stress; },
-         [](auto& d) {
-             return (d.percent[2] >= 90 && d.percent[1] < 10) ||
-                    (d.percent[2] < 10 && d.percent[1] >= 90);
-         }},
+        {{"stress, women", K::Stress, true, {}, false, 0, StressMode::Women}, women},
+        {{"stress, men", K::Stress, true, {}, false, 0, StressMode::Men}, men},
+        {{"stress, all", K::Stress, true, {}, false, 0, StressMode::All},
+         [&](auto& d) { return women(d) || men(d); }},
     };
     const std::int32_t start = EncodeDate(2024, 1, 1);
-    for (const Case& c : cases) {
+    for (const auto& [c, passes] : cases) {
         SCOPED_TRACE(c.what);
-        ForecastCriteria criteria = Months(ForecastKind::Sunny, start, 24);
-        c.choose(criteria);
+        ForecastCriteria criteria = Months(c.kind, start, 24);
+        LevelCriteria& page = c.kind == K::Rainy ? criteria.rainy : criteria.sunny;
+        page = {c.showAll, c.overallLevel, c.rhythms, {0, 1, 0, 2}, c.useAnd};
+        criteria.criticalShowAll = c.showAll;
+        criteria.criticalRhythm = c.rhythms;
+        criteria.criticalAnd = c.useAnd;
+        criteria.stressMode = c.stress;
         const ForecastResult result = RunForecast(criteria, kBirth);
         EXPECT_FALSE(result.hits.empty());
         const bool capped = result.hits.size() == kForecastHitCap;
-        ExpectExactly(result, start, capped ? result.endDate : EncodeDate(2025, 12, 31), c.passes);
+        ExpectExactly(result, start, capped ? result.endDate : EncodeDate(2025, 12, 31), passes);
     }
 }
 
