@@ -29,41 +29,67 @@ const MatchEntry* FindPerson(const MatchResult& result, std::string_view name) {
     return nullptr;
 }
 
-TEST(Matching, EachPatternAtLeastAndExact) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    struct Case {
+// Searches among kPairs, by default from Base in Friends, each with the list it gives.
+TEST(Matching, SearchesGiveTheirLists) {
+    struct Search {
         int pattern;
-        bool exact;
-        std::string layout;
+        bool exact = false;
+        int searchItem = 0;  // 0 all groups, else group + 1
+        std::size_t baseGroup = 0;
+        std::size_t basePerson = 1;
+        SexFilter sex = SexFilter::Any;
+        MatchSort sort = MatchSort::Name;
     };
+    using S = SexFilter;
     const std::string ideal = "[Friends] Ada Hal / [Work] Base Gus Kim /";
-    const std::string everyoneAtLeastGood = "[Friends] Ada Bea Eve Hal / [Work] Base Gus Kim /";
-    const Case cases[] = {
-        {0, false, ideal},
-        {0, true, ideal},
-        {1, false, "[Friends] Ada Bea Hal / [Work] Base Gus Kim /"},
-        {1, true, "[Friends] Bea /"},
-        {2, false, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {2, true, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {3, false, everyoneAtLeastGood},
-        {3, true, "[Friends] Bea /"},
-        {4, false, everyoneAtLeastGood},
-        {4, true, "[Friends] Bea /"},
-        {5, false, everyoneAtLeastGood},
-        {5, true, "[Friends] Bea Eve /"},
-        {6, false, "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /"},
-        {6, true, "[Friends] Bea Fay /"},
-        {7, false, "[Friends] Cid /"},
-        {7, true, "[Friends] Cid /"},
-        {8, false, "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /"},
-        {8, true, "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /"},
+    const std::string atLeastGood = "[Friends] Ada Bea Eve Hal / [Work] Base Gus Kim /";
+    const std::string all = "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /";
+    const std::pair<Search, std::string> cases[] = {
+        {{0}, ideal},
+        {{0, true}, ideal},
+        {{1}, "[Friends] Ada Bea Hal / [Work] Base Gus Kim /"},
+        {{1, true}, "[Friends] Bea /"},
+        {{2}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
+        {{2, true}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
+        {{3}, atLeastGood},
+        {{3, true}, "[Friends] Bea /"},
+        {{4}, atLeastGood},
+        {{4, true}, "[Friends] Bea /"},
+        {{5}, atLeastGood},
+        {{5, true}, "[Friends] Bea Eve /"},
+        {{6}, "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /"},
+        {{6, true}, "[Friends] Bea Fay /"},
+        {{7}, "[Friends] Cid /"},
+        {{7, true}, "[Friends] Cid /"},
+        {{8}, all},
+        {{8, true}, all},
+        // The base person is skipped, its namesake in another group kept.
+        {{8, false, 1}, "[Friends] Ada Bea Cid Dan Eve Fay Hal /"},
+        {{8, false, 2}, "[Work] Base Gus Ian Jo Kim /"},
+        {{8, false, 0, 1, 0},
+         "[Friends] Ada Base Bea Cid Dan Eve Fay Hal / [Work] Gus Ian Jo Kim /"},
+        {{8, false, 3}, all},  // a group item past the groups searches all of them
+        {{8, false, 0, 0, 1, S::Male}, "[Friends] Cid Dan Hal / [Work] Base Gus Ian /"},
+        {{8, false, 0, 0, 1, S::Female}, "[Friends] Ada Bea Eve Fay / [Work] Jo Kim /"},
+        {{6, true, 0, 0, 1, S::Male}, "Nobody found"},  // only women are compatible so
+        // Overall: Ada 93 Hal 93 (a tie keeps the database order), Eve 76, Bea 71, Fay 68, Dan
+        // 27, Cid 7; Work: Base 100, Kim 93, Gus 86, Ian 27 and Jo 27 (a tie after a higher
+        // value, which a plain exchange sort would turn round).
+        {{8, false, 0, 0, 1, S::Any, MatchSort::Compatibility},
+         "[Friends] Ada Hal Eve Bea Fay Dan Cid / [Work] Base Kim Gus Ian Jo /"},
     };
-    for (const Case& c : cases) {
-        MatchCriteria criteria = BaseCriteria();
-        ApplyPattern(criteria, c.pattern);
-        criteria.exact = c.exact;
-        EXPECT_EQ(Layout(RunMatching(criteria, db)), c.layout)
-            << PatternCaption(c.pattern) << (c.exact ? ", exact" : "");
+    const NamesDatabase db = DatabaseOf(kPairs);
+    for (const auto& [search, layout] : cases) {
+        MatchCriteria c = BaseCriteria();
+        ApplyPattern(c, search.pattern);
+        c.exact = search.exact;
+        c.searchItem = search.searchItem;
+        c.baseGroup = search.baseGroup;
+        c.basePerson = search.basePerson;
+        c.sex = search.sex;
+        c.sort = search.sort;
+        EXPECT_EQ(Layout(RunMatching(c, db)), layout)
+            << PatternCaption(search.pattern) << (search.exact ? ", exact" : "");
     }
     // The Weak band through the boxes directly: Eve's Physical 57 is Weak exactly; 65 and up
     // are Weak only "at least"; 13 never.
@@ -118,40 +144,6 @@ TEST(Matching, EntriesCarryTheLineAndAllEightValues) {
     EXPECT_EQ(ResultListHint(result), kGroupReportHint);
     EXPECT_EQ(ResultsLabel(1), "Found 1 result");
     EXPECT_EQ(ResultsLabel(0), "Results");
-}
-
-TEST(Matching, BasePersonSkippedButItsNamesakeInAnotherGroupKept) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    MatchCriteria c = BaseCriteria();
-    ApplyPattern(c, kSpecialSearchPattern);
-    c.searchItem = 1;  // Friends only
-    EXPECT_EQ(Layout(RunMatching(c, db)), "[Friends] Ada Bea Cid Dan Eve Fay Hal /");
-    c.searchItem = 2;  // Work only: nothing to skip there
-    EXPECT_EQ(Layout(RunMatching(c, db)), "[Work] Base Gus Ian Jo Kim /");
-    // The base person in Work: Friends' Base is now the namesake that is kept.
-    c.baseGroup = 1;
-    c.basePerson = 0;
-    c.searchItem = 0;
-    EXPECT_EQ(Layout(RunMatching(c, db)),
-              "[Friends] Ada Base Bea Cid Dan Eve Fay Hal / [Work] Gus Ian Jo Kim /");
-    // A Group2 item past the groups searches all of them.
-    c.searchItem = 3;
-    EXPECT_EQ(RunMatching(c, db).found, 12u);
-}
-
-TEST(Matching, SexFilter) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    MatchCriteria c = BaseCriteria();
-    ApplyPattern(c, kSpecialSearchPattern);
-    c.sex = SexFilter::Male;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "[Friends] Cid Dan Hal / [Work] Base Gus Ian /");
-    c.sex = SexFilter::Female;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "[Friends] Ada Bea Eve Fay / [Work] Jo Kim /");
-    // Only women are compatible this way, so the men's search finds nobody.
-    ApplyPattern(c, 6);
-    c.exact = true;
-    c.sex = SexFilter::Male;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
 }
 
 TEST(Matching, AgeFilterCountsCalendarYearsAtItsLimits) {
@@ -221,21 +213,6 @@ TEST(Matching, NobodyFoundIsOneLine) {
     EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
     c.baseGroup = 0;
     EXPECT_EQ(Layout(RunMatching(c, DatabaseOf("#Solo|1\r\nMe|01.01.2000|M\r\n"))), "Nobody found");
-}
-
-TEST(Matching, CompatibilitySortIsStableWithinEachGroup) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    MatchCriteria c = BaseCriteria();
-    ApplyPattern(c, kSpecialSearchPattern);
-    c.sort = MatchSort::Compatibility;
-    // Overall: Ada 93 Hal 93 (tie, database order), Eve 76, Bea 71, Fay 68, Dan 27, Cid 7;
-    // Work: Base 100, Kim 93, Gus 86, Ian 27 and Jo 27 (a tie after a higher value, which a
-    // plain exchange sort would turn round).
-    EXPECT_EQ(Layout(RunMatching(c, db)),
-              "[Friends] Ada Hal Eve Bea Fay Dan Cid / [Work] Base Kim Gus Ian Jo /");
-    c.sort = MatchSort::Name;
-    EXPECT_EQ(Layout(RunMatching(c, db)),
-              "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /");
 }
 
 TEST(Matching, LinesThatAreNoPersonsAreLeftOut) {
