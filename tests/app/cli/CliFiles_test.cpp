@@ -89,47 +89,5 @@ TEST_F(CliFiles, ReportsGoToTheDataFolderOrElsewhere) {
     EXPECT_EQ(ReadTestFile(Path("g.htm")).find("Old"), std::string::npos);
 }
 
-TEST_F(CliFiles, FailedReportsWriteNothing) {
-    Write("file", "x");
-    const std::string blocked = Path("file") + "/r.htm";
-    const struct {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string err;
-    } failures[] = {
-        {{"report", "forecast", "--birth", "1980-01-05", "--start", "1980-01-05", "--kind",
-          "stress", "--months", "1", "--name", "Anna", "-o", Path("none.htm")},
-         1,
-         "vitalune-cli report forecast: Nothing was found. Try to change the search options.\n"},
-        {{"report", "dayinfo", "--birth", "1970-01-05", "--date", "2024-04-01", "--name", "Anna",
-          "--data-dir", Path("data"), "-o", blocked},
-         1,
-         "Unable to create a file" + blocked},
-        {{"report", "group", m_names, "--group", "0", "--person", "0", "--ratings", "4,4,4", "-o",
-          Path("none.htm")},
-         1,
-         "Group report is not available"},
-        {{"report", "group", m_names, "--group", "0", "--person", "0", "--pattern", "8", "-o",
-          blocked},
-         1,
-         "Unable to create file"},
-        {{"report", "personal", m_names, "--group", "0", "--person", "0", "--with-group", "1",
-          "--with-person", "0", "--name", "x"},
-         2,
-         ""},
-        {{"report", "personal", "--name", "Ann", "--birth", "2000-01-01"}, 2, "--name2"},
-        {{"report", "personal", "--name", "A", "--birth", "2000-01-01", "--name2", "B", "--birth2",
-          "2000-01-02", "--scheme", "moons"},
-         2,
-         "--scheme"},
-    };
-    for (const auto& failure : failures) {
-        const auto run = RunCliCaptured(failure.args);
-        EXPECT_EQ(run.exitCode, failure.exitCode) << failure.err;
-        EXPECT_NE(run.err.find(failure.err), std::string::npos) << run.err;
-    }
-    EXPECT_FALSE(fs::exists(Path("none.htm")));
-}
-
 }  // namespace
 }  // namespace vitalune::cli

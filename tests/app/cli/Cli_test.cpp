@@ -38,6 +38,7 @@ TEST(Cli, TranscriptOfCommands) {
                                     "#Friends|3\r\nAda|02.01.2000|F\r\nBase|01.01.2000|M\r\n"
                                     "Bea|05.01.2000|F\r\nOld|05.01.1950|M\r\n"
                                     "#Work|5\r\nBase|01.01.2000|M\r\nJo|22.12.1999|F\r\n"));
+    ASSERT_TRUE(WriteFileAtomically(dir + "/file", "x"));
     ASSERT_TRUE(WriteFileAtomically(dir + "/bad.rec",
                                     "stray\n#Friends\nEve|31.04.1990|F\nAnn|05.01.1980|F\n"));
     std::istringstream expected(
@@ -75,6 +76,7 @@ TEST(Cli, TranscriptOfCommands) {
     }
     vitalune::test::ExpectSameAsFile(transcript, "cli.txt");
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
+    EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
 }
 
 // The AND of two rhythms finds fewer days than their OR.
