@@ -98,17 +98,6 @@ TEST(ComputeDayRhythms, TwoCriticalDaysPerCycle) {
     }
 }
 
-TEST(ComputeDayRhythms, LeavesIChingFieldsAloneWhenNotAsked) {
-    DayRhythms day;
-    day.ichingPercent = {-7, -8, -9};
-    ComputeDayRhythms(kBirth, kBirth + 100, day, false);
-    EXPECT_EQ(day.ichingPercent, (std::array<std::int32_t, 3>{-7, -8, -9}));
-    ComputeDayRhythms(kBirth, kBirth + 100, day, true);
-    EXPECT_NE(day.ichingPercent[0], -7);
-}
-
-// The overall value is the rounded mean of the three unrounded primary day means, computed
-// here independently in long double; only values a hair from a rounding edge are skipped.
 TEST(ComputeDayRhythms, OverallIsTheMeanOfTheUnroundedPrimaries) {
     const long double pi = std::numbers::pi_v<long double>;
     int checked = 0;

@@ -63,15 +63,10 @@ TEST(AppSettings, FirstStartDefaults) {
     EXPECT_TRUE(s.showPointer);
     EXPECT_FALSE(s.showTips);
     EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{2, 0}));
-    for (GraphPage p : {GraphPage::Sec, GraphPage::Ich, GraphPage::Comp, GraphPage::Extra}) {
-        EXPECT_EQ(s.Graph(p), (GraphSetting{0, 0}));
-    }
-    EXPECT_EQ(s.pointerColour, 0x00FFE1E1u);
-    EXPECT_EQ(s.transparency, 0);
+    EXPECT_EQ(s.Graph(GraphPage::Extra), (GraphSetting{0, 0}));
     EXPECT_EQ(s.pens, DefaultChartAttribs());
     EXPECT_EQ(loaded.selection, StoredSelection{});
-    EXPECT_TRUE(s.textSearchUrl.ends_with("hl=en&lr=&q="));
-    EXPECT_TRUE(s.imageSearchUrl.ends_with("hl=en&lr=&q="));
+    EXPECT_EQ(s.textSearchUrl, kDefaultTextSearchUrl);
 }
 
 TEST(AppSettings, KeyWithoutTipsValueTurnsTipsOn) {
