@@ -47,40 +47,49 @@ TEST(ForecastReport, WholePageForAFixedSearch) {
     test::ExpectSameAsFile(ForecastReportHtml(input), "forecast.htm");
 }
 
+// The options in words, as the criteria are changed one after the other.
 TEST(ForecastReport, SearchOptionsInWords) {
     ForecastCriteria c;
-    EXPECT_EQ(SearchOptionLines(c),
-              (std::vector<std::string>{"Show days when overall state is 75% or higher"}));
+    std::string lines;
+    const auto words = [&] {
+        for (const std::string& line : SearchOptionLines(c)) {
+            lines += line + "\n";
+        }
+    };
+    words();
     c.sunny.showAll = false;
     c.sunny.rhythm = {true, false, true, false};
     c.sunny.level = {1, 0, 2, 0};
-    EXPECT_EQ(SearchOptionLines(c),
-              (std::vector<std::string>{"Show days when Physical rhythm is 50% or higher",
-                                        "Show days when Intellectual rhythm is 25% or higher"}));
+    words();
     c.kind = ForecastKind::Rainy;
     c.rainy.overallLevel = 1;
-    EXPECT_EQ(SearchOptionLines(c),
-              (std::vector<std::string>{"Show days when overall state is less than 50%"}));
+    words();
     c.rainy.showAll = false;
     c.rainy.rhythm = {false, true, false, true};
     c.rainy.level = {0, 2, 0, 0};
-    EXPECT_EQ(SearchOptionLines(c),
-              (std::vector<std::string>{"Show days when Emotional rhythm is less than 75%",
-                                        "Show days when Intuitive rhythm is less than 25%"}));
+    words();
     c.kind = ForecastKind::Critical;
-    EXPECT_EQ(SearchOptionLines(c), (std::vector<std::string>{"Show all critical days"}));
+    words();
     c.criticalShowAll = false;
     c.criticalRhythm = {false, false, true, false};
-    EXPECT_EQ(SearchOptionLines(c),
-              (std::vector<std::string>{"Show days when Intellectual abilities are unstable"}));
-    c.kind = ForecastKind::Stress;
-    EXPECT_EQ(SearchOptionLines(c), (std::vector<std::string>{"Show all stressful days"}));
-    c.stressMode = StressMode::Women;
-    EXPECT_EQ(SearchOptionLines(c).at(0),
-              "Show days, stressful for women (Intellectual maximum and Emotional minimum)");
-    c.stressMode = StressMode::Men;
-    EXPECT_EQ(SearchOptionLines(c).at(0),
-              "Show days, stressful for men (Emotional maximum and Intellectual minimum)");
+    words();
+    for (const StressMode mode : {StressMode::All, StressMode::Women, StressMode::Men}) {
+        c.kind = ForecastKind::Stress;
+        c.stressMode = mode;
+        words();
+    }
+    EXPECT_EQ(lines,
+              "Show days when overall state is 75% or higher\n"
+              "Show days when Physical rhythm is 50% or higher\n"
+              "Show days when Intellectual rhythm is 25% or higher\n"
+              "Show days when overall state is less than 50%\n"
+              "Show days when Emotional rhythm is less than 75%\n"
+              "Show days when Intuitive rhythm is less than 25%\n"
+              "Show all critical days\n"
+              "Show days when Intellectual abilities are unstable\n"
+              "Show all stressful days\n"
+              "Show days, stressful for women (Intellectual maximum and Emotional minimum)\n"
+              "Show days, stressful for men (Emotional maximum and Intellectual minimum)\n");
 }
 
 TEST(ForecastReport, SearchModeOnlyWhereRhythmsAreChosen) {
