@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/MemorySettingsStore.h"
+#include "support/ExpectedFile.h"
+#include "support/RecordingStore.h"
 
 namespace vitalune {
 namespace {
@@ -39,36 +41,17 @@ TEST(ForecastSettings, DefaultsWhenTheKeyWasNeverWritten) {
     EXPECT_EQ(s.stressMode, StressMode::All);
 }
 
+// Under the names and in the forms older settings files hold: numbers, and the amounts as
+// typed.
 TEST(ForecastSettings, RoundTripUnderTheirNames) {
-    MemorySettingsStore store;
+    test::RecordingStore store;
     ForecastSettings saved = Changed();
     saved.sunny.useAnd = true;  // not kept: the window always starts with OR
     ASSERT_TRUE(SaveForecastSettings(store, saved));
     ForecastSettings expected = saved;
     expected.sunny.useAnd = false;
     EXPECT_EQ(LoadForecastSettings(store), expected);
-
-    // Under the names and in the forms older settings files hold: numbers, and the amounts
-    // as typed.
-    std::string stored;
-    for (std::string_view name : {"Showallsunny",    "Sphcheck",    "Semcheck",     "Sinlcheck",
-                                  "Sinvcheck",       "Sday",        "Sphday",       "Semday",
-                                  "Sinlday",         "Sinvday",     "Showallrainy", "Rphcheck",
-                                  "Remcheck",        "Rinlcheck",   "Rinvcheck",    "Rday",
-                                  "Rphday",          "Remday",      "Rinlday",      "Rinvday",
-                                  "Showallcritical", "Cphcheck",    "Cemcheck",     "Cinlcheck",
-                                  "Cinvcheck",       "ResultsAmnt", "MonthsAmnt",   "Str_mode"}) {
-        const auto value = store.Read(kKey, name);
-        ASSERT_TRUE(value) << name;
-        stored += std::holds_alternative<std::string>(*value)
-                      ? "\"" + std::get<std::string>(*value) + "\" "
-                      : std::to_string(std::get<std::int32_t>(*value)) + " ";
-    }
-    EXPECT_EQ(stored,
-              "0 1 0 0 1 1 2 0 1 1 "
-              "1 0 0 0 0 2 0 0 0 0 "
-              "0 0 1 1 0 \"7\" \"150\" 2 ");
-    EXPECT_EQ(store.WriteCount(), 28);
+    test::ExpectSameAsFile(store.written, "forecast-settings.txt");
 }
 
 TEST(ForecastSettings, StressModeNumbers) {

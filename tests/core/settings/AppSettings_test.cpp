@@ -2,33 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "core/settings/MemorySettingsStore.h"
-#include "core/settings/SettingsStore.h"
+#include "support/ExpectedFile.h"
+#include "support/RecordingStore.h"
 
 namespace vitalune {
 namespace {
-
-// Remembers the order of the value names written to the main key.
-class RecordingStore final : public SettingsStore {
-  public:
-    bool HasKey(std::string_view key) const override { return m_inner.HasKey(key); }
-    std::optional<SettingsValue> Read(std::string_view key, std::string_view name) const override {
-        return m_inner.Read(key, name);
-    }
-    bool Write(std::string_view key, std::string_view name, const SettingsValue& value) override {
-        if (key.empty()) {
-            names.emplace_back(name);
-        }
-        return m_inner.Write(key, name, value);
-    }
-    bool Flush() override { return m_inner.Flush(); }
-    std::vector<std::string> names;
-
-  private:
-    MemorySettingsStore m_inner;
-};
 
 TEST(GraphSetting, ParsesOnlyValidPairs) {
     EXPECT_EQ(ParseGraphSetting("2,0"), (GraphSetting{2, 0}));
@@ -94,35 +73,15 @@ TEST(AppSettings, RoundTrip) {
     s.pens[3] = {0x00ABCDEF, 2, 3};
     const StoredSelection sel{3, 1, 7, 2, "/home/u/names.rec"};
 
-    RecordingStore store;
+    // Saved, loaded and saved again: the same values under the names and in the order older
+    // settings files hold.
+    test::RecordingStore store;
     ASSERT_TRUE(SaveAppSettings(store, s, sel));
     const LoadedSettings loaded = LoadAppSettings(store);
-    EXPECT_EQ(loaded.selection, sel);
-    const AppSettings& r = loaded.settings;
-    EXPECT_TRUE(r.showDetails);
-    EXPECT_FALSE(r.showPrompt);
-    EXPECT_FALSE(r.showPointer);
-    EXPECT_TRUE(r.showTips);
-    EXPECT_EQ(r.textSearchUrl, s.textSearchUrl);
-    EXPECT_EQ(r.imageSearchUrl, s.imageSearchUrl);
-    EXPECT_EQ(r.transparency, 200);
-    EXPECT_EQ(r.pointerColour, 0x00123456u);
-    EXPECT_EQ(r.matchingPictureScheme, 1);
-    EXPECT_EQ(r.graph, s.graph);
-    EXPECT_EQ(r.pens, s.pens);
-
-    // The names and their order are those older settings files hold.
-    std::string names;
-    for (const std::string& name : store.names) {
-        names += name + " ";
-    }
-    EXPECT_EQ(names,
-              "Main_ShowDetails Main_ShowPrompt Main_ShowPointer Main_ShowTips Main_TSearchURL "
-              "Main_ISearchURL Person_Index Person_Group Person_Index2 Person_Group2 DB_Name "
-              "Transparency PointerColor Base_Graph Sec_Graph Ich_Graph Comp_Graph Extra_Graph "
-              "MatchingPictureScheme PhAttrib EmAttrib IntlAttrib IntvAttrib WsAttrib MaAttrib "
-              "PaAttrib AeAttrib AwAttrib SpAttrib BaseOvlAttrib SecOvlAttrib IchOvlAttrib "
-              "PeAttrib PsAttrib ScAttrib ExtOvlAttrib ");
+    test::RecordingStore again;
+    ASSERT_TRUE(SaveAppSettings(again, loaded.settings, loaded.selection));
+    EXPECT_EQ(again.written, store.written);
+    test::ExpectSameAsFile(store.written, "app-settings.txt");
 }
 
 TEST(AppSettings, MalformedValuesFallBack) {
