@@ -26,23 +26,16 @@ ForecastSettings Changed() {
     return s;
 }
 
+// Never written, the key gives the defaults: show all, level items 0, 20 results or 12
+// months, all stressful days.
 TEST(ForecastSettings, DefaultsWhenTheKeyWasNeverWritten) {
     MemorySettingsStore store;
-    const ForecastSettings s = LoadForecastSettings(store);
-    EXPECT_EQ(s, DefaultForecastSettings());
-    EXPECT_TRUE(s.sunny.showAll);
-    EXPECT_TRUE(s.rainy.showAll);
-    EXPECT_TRUE(s.criticalShowAll);
-    EXPECT_EQ(s.sunny.rhythm, (std::array<bool, 4>{}));
-    EXPECT_EQ(s.sunny.level, (std::array<int, 4>{}));
-    EXPECT_FALSE(s.sunny.useAnd);
-    EXPECT_EQ(s.resultsAmount, "20");
-    EXPECT_EQ(s.monthsAmount, "12");
-    EXPECT_EQ(s.stressMode, StressMode::All);
+    EXPECT_EQ(LoadForecastSettings(store), DefaultForecastSettings());
+    test::RecordingStore defaults;
+    ASSERT_TRUE(SaveForecastSettings(defaults, DefaultForecastSettings()));
+    test::ExpectSameAsFile(defaults.written, "forecast-defaults.txt");
 }
 
-// Under the names and in the forms older settings files hold: numbers, and the amounts as
-// typed.
 TEST(ForecastSettings, RoundTripUnderTheirNames) {
     test::RecordingStore store;
     ForecastSettings saved = Changed();

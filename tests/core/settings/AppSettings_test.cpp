@@ -36,16 +36,9 @@ TEST(AppSettings, FirstStartDefaults) {
     MemorySettingsStore store;
     const LoadedSettings loaded = LoadAppSettings(store);
     EXPECT_TRUE(loaded.firstStart);
-    const AppSettings& s = loaded.settings;
-    EXPECT_FALSE(s.showDetails);
-    EXPECT_TRUE(s.showPrompt);
-    EXPECT_TRUE(s.showPointer);
-    EXPECT_FALSE(s.showTips);
-    EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{2, 0}));
-    EXPECT_EQ(s.Graph(GraphPage::Extra), (GraphSetting{0, 0}));
-    EXPECT_EQ(s.pens, DefaultChartAttribs());
-    EXPECT_EQ(loaded.selection, StoredSelection{});
-    EXPECT_EQ(s.textSearchUrl, kDefaultTextSearchUrl);
+    test::RecordingStore defaults;
+    ASSERT_TRUE(SaveAppSettings(defaults, loaded.settings, loaded.selection));
+    test::ExpectSameAsFile(defaults.written, "app-defaults.txt");
 }
 
 TEST(AppSettings, KeyWithoutTipsValueTurnsTipsOn) {
