@@ -1,12 +1,15 @@
 // Loading, saving and merging database files.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <sstream>
 
 #include "DbTestSupport.h"
 #include "core/db/NamesDatabase.h"
+#include "support/ExpectedFile.h"
+#include "support/TestFiles.h"
 
 namespace vitalune {
 namespace {
@@ -38,104 +41,78 @@ class DatabaseFile : public ::testing::Test {
     NamesDatabase m_db{TestClock()};
 };
 
-TEST_F(DatabaseFile, WorkedExamplesOfLoading) {
-    EXPECT_EQ(Load("#Friends\r\nBob|01.02.1990|M\r\n").outcome, Outcome::Loaded);
-    EXPECT_EQ(m_db.Groups(), Strings{"Friends|2"});
-    EXPECT_EQ(Lines(m_db.Persons(0)), Strings{"Bob|01.02.1990|M"});
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), "#Friends|2\r\nBob|01.02.1990|M\r\n");
-
-    Load("#My profiles\n#Celebrities\n#Work|99\n#Work|x\n#Other|-4\n#Big|47\n");
-    EXPECT_EQ(m_db.Groups(),
-              (Strings{"My profiles|0", "Celebrities|1", "Work|2", "Other|-4", "Big|47"}));
-
-    Load("#A\nA1|01.01.1990|M\n#B\nB1|01.01.1990|M\n#A|7\nA2|01.01.1990|F\n");
-    EXPECT_EQ(m_db.Groups(), (Strings{"A|2", "B|2"}));  // the first header of a name counts
-    EXPECT_EQ(m_db.Persons(0).size(), 2u);
-    EXPECT_EQ(m_db.Persons(1).size(), 1u);
+// Bytes as load.txt writes them: "\r", "\n", "\\" and "\xNN" for the bytes not printable.
+std::string Escaped(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\r' || c == '\n' || c == '\\') {
+            text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\\\";
+        } else if (u < 0x20 || u >= 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            text += hex;
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
-TEST_F(DatabaseFile, InvalidAndStrayLinesAreDropped) {
-    std::vector<DroppedLine> dropped;
-    LoadOptions options;
-    options.dropped = &dropped;
-    Load(
-        "stray|01.01.1990|M\n; comment\n\n#Friends\nEve|31.04.1990|F\nEve|01.AB.1990|F\n"
-        "Eve|30.12.1899|F\nEve|01.04.1990|X\nEve|01.04.1990\nEve|01.04.1990|Fx\n"
-        "Ann|05.01.1980|F\nann|05.01.1980|F\n#Empty\nbad\n",
-        options);
-    EXPECT_EQ(Lines(m_db.Persons(0)), (Strings{"Ann|05.01.1980|F", "Eve|01.04.1990|Fx"}));
-    EXPECT_EQ(Lines(m_db.Persons(1)), Strings{kPlaceholder});  // all invalid: the placeholder
-    ASSERT_EQ(dropped.size(), 8u);
-    EXPECT_EQ(dropped[0].lineNumber, 1u);
-    EXPECT_EQ(dropped[0].reason, "before the first group header");
-    EXPECT_EQ(dropped[1].lineNumber, 5u);
-    EXPECT_EQ(dropped[1].reason, "no valid date of birth");
-    EXPECT_EQ(dropped[4].reason, "sex is not M or F");
-    EXPECT_EQ(dropped[5].reason, "fewer than two \"|\"");
-    EXPECT_EQ(dropped[6].lineNumber, 12u);
-    EXPECT_EQ(dropped[6].text, "ann|05.01.1980|F");
-    EXPECT_EQ(dropped[6].reason, "same person as line 11");
-    EXPECT_EQ(dropped[7].lineNumber, 14u);
+std::string Unescaped(std::string_view text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+        } else if (text[++i] == 'x') {
+            bytes += static_cast<char>(std::stoi(std::string{text.substr(i + 1, 2)}, nullptr, 16));
+            i += 2;
+        } else {
+            bytes += text[i] == 'r' ? '\r' : text[i] == 'n' ? '\n' : text[i];
+        }
+    }
+    return bytes;
 }
 
-TEST_F(DatabaseFile, LongLinesStayWhole) {
-    // Cut after 254 characters, this line would leave "Bob|01.01.1990|M" as a person.
-    const std::string cut = "a|b|c" + std::string(249, 'y') + "Bob|01.01.1990|M";
-    const std::string name(300, 'n');
-    Load("#Long\n" + cut + "\n" + name + "|01.01.1990|F\n");
-    EXPECT_EQ(Lines(m_db.Persons(0)), Strings{name + "|01.01.1990|F"});
-}
-
-TEST_F(DatabaseFile, LineEndsAndEncodings) {
-    // Mixed line ends, no line end at the end of the file.
-    Load("#A|1\r\nX|01.01.1990|M\nY|01.01.1990|F\r\n\r\n#B|2\nZ|01.01.1990|M");
-    EXPECT_EQ(m_db.Groups(), (Strings{"A|1", "B|2"}));
-    EXPECT_EQ(m_db.PersonCount(), 3u);
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")),
-              "#A|1\r\nX|01.01.1990|M\r\nY|01.01.1990|F\r\n#B|2\r\nZ|01.01.1990|M\r\n");
-
-    // An old windows-1252 file survives load and save byte for byte.
-    const std::string old = "#Fr\xE9res|3\r\nJos\xE9|01.01.1990|M\r\nZo\xEB \x80|02.02.1990|F\r\n";
-    Load(old);
-    EXPECT_EQ(m_db.GroupEntry(0), "Fr\xC3\xA9res|3");
-    EXPECT_EQ(m_db.Persons(0)[0], "Jos\xC3\xA9|01.01.1990|M");
-    EXPECT_EQ(m_db.Persons(0)[1], "Zo\xC3\xAB \xE2\x82\xAC|02.02.1990|F");
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), old);
-
-    // UTF-8 with a byte order mark: characters that fit go back as windows-1252...
-    Load("\xEF\xBB\xBF#Fr\xC3\xA9res|3\nJos\xC3\xA9|01.01.1990|M\n");
-    EXPECT_EQ(m_db.GroupEntry(0), "Fr\xC3\xA9res|3");
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), "#Fr\xE9res|3\r\nJos\xE9|01.01.1990|M\r\n");
-    // ...and a file with one character outside it stays UTF-8.
-    const std::string cyrillic = "#Friends|2\r\n\xD0\x96\xD0\xB5\xD0\xBD\xD1\x8F|01.01.1990|M\r\n";
-    Load(cyrillic);
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), cyrillic);
-    // A name with "Ã©" (C3 83 C2 A9 in UTF-8) fits windows-1252 as C3 A9, but those bytes
-    // would read back as UTF-8 "é" and change the name: such a file stays UTF-8.
-    const std::string lookalike = "#Friends|2\r\nJos\xC3\x83\xC2\xA9|01.01.1990|M\r\n";
-    Load(lookalike);
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), lookalike);
-}
-
-TEST_F(DatabaseFile, RoundTripGivesTheSameDatabaseAndBytes) {
-    Load(
-        "#Zeta|4\nb|01.01.1990|M\nA|02.02.1980|F\na|02.02.1980|F\n#Alpha|7\n; x\n"
-        "\xC9mile|03.03.1970|M\nEmile|03.03.1970|M\n");
-    const NamesDatabase first = m_db;
-    ASSERT_TRUE(m_db.SaveToFile(File("db.rec")));
-    const std::string bytes = ReadBytes(File("db.rec"));
-    NamesDatabase again(TestClock());
-    EXPECT_EQ(again.LoadFromFile(File("db.rec")).outcome, Outcome::Loaded);
-    EXPECT_TRUE(again == first);
-    ASSERT_TRUE(again.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), bytes);
-    EXPECT_EQ(again.FileContent(), bytes);
+// Loads each file of expected/load.txt and writes down what loading and saving make of it;
+// what is saved must load to the same database and save to the same bytes again.
+TEST(DatabaseFileLoad, EachFileOfTheTranscript) {
+    std::istringstream expected(test::ReadTestFile(fs::path{VITALUNE_EXPECTED_DIR} / "load.txt"));
+    std::string transcript;
+    for (std::string line; std::getline(expected, line);) {
+        if (line.empty() || line.starts_with("#")) {
+            transcript += line + "\n";
+        }
+        if (!line.starts_with("<")) {
+            continue;
+        }
+        transcript += line + "\n";
+        std::vector<DroppedLine> dropped;
+        LoadOptions options;
+        options.dropped = &dropped;
+        NamesDatabase db(TestClock());
+        const std::string bytes = Unescaped(line.substr(std::min<std::size_t>(line.size(), 2)));
+        if (db.LoadFromBytes(bytes, options).outcome != Outcome::Loaded) {
+            transcript += "  no groups\n";
+        }
+        for (std::size_t g = 0; g < db.GroupCount(); ++g) {
+            transcript += "  #" + Escaped(db.GroupEntry(g)) + "\n";
+            for (const std::string_view person : db.Persons(g)) {
+                transcript += "    " + Escaped(person) + "\n";
+            }
+        }
+        for (const DroppedLine& d : dropped) {
+            transcript += "- line " + std::to_string(d.lineNumber) + ": " + d.reason + ": " +
+                          Escaped(d.text) + "\n";
+        }
+        const std::string saved = db.FileContent();
+        transcript += "> " + Escaped(saved) + "\n";
+        NamesDatabase again(TestClock());
+        again.LoadFromBytes(saved);
+        EXPECT_TRUE(again == db) << line;
+        EXPECT_EQ(again.FileContent(), saved) << line;
+    }
+    test::ExpectSameAsFile(transcript, "load.txt");
 }
 
 TEST_F(DatabaseFile, AMissingFileIsCreatedEmpty) {
@@ -296,17 +273,6 @@ TEST_F(DatabaseFile, AFailingSaveLeavesFileAndBackupAsTheyWere) {
     EXPECT_EQ(ReadBytes(File("db.bak")), file);
     EXPECT_EQ(ReadBytes(File("db.rec")), m_db.FileContent());
     EXPECT_EQ(FilesInFolder(), 2u);
-}
-
-TEST_F(DatabaseFile, ARealReadOnlyFolderReportsTheFailure) {
-    WriteBytes(File("db.rec"), "#Current|2\r\nA|01.01.1990|M\r\n");
-    Load(ReadBytes(File("db.rec")));
-    ::chmod(m_folder.path().c_str(), 0555);
-    if (::access(m_folder.path().c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "running as root: the failing OS layer above covers this";
-    }
-    EXPECT_FALSE(m_db.SaveToFile(File("db.rec")));
-    EXPECT_EQ(ReadBytes(File("db.rec")), "#Current|2\r\nA|01.01.1990|M\r\n");
 }
 
 TEST_F(DatabaseFile, MergeAddsGroupsAndValidPersons) {

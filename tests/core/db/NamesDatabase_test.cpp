@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "DbTestSupport.h"
 
 namespace vitalune {
@@ -135,34 +137,27 @@ TEST(NamesDatabase, GroupOperations) {
 
 TEST(NamesDatabase, RevisionChangesWithEveryModification) {
     NamesDatabase db = TwoGroups();
-    auto last = db.Revision();
-    auto changed = [&] {
-        const bool differs = db.Revision() != last;
-        last = db.Revision();
-        return differs;
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[&] { db.AddPerson(0, "Cid|01.01.1990|M"); }, true},
+        {[&] { db.AddPerson(0, "cid|01.01.1990|M"); }, false},  // nothing added
+        {[&] { db.RemovePerson(0, 0); }, true},
+        {[&] { db.ReplacePerson(0, 0, "Dan|01.01.1990|M"); }, true},
+        {[&] { db.AddGroup("New", 3); }, true},
+        {[&] { db.EditGroup(2, "Newer", 3); }, true},
+        {[&] { db.MoveGroup(0, 1); }, true},
+        {[&] { db.DeleteGroup(2); }, true},
+        {[&] { db.MakeEmpty(); }, true},
     };
-    db.AddPerson(0, "Cid|01.01.1990|M");
-    EXPECT_TRUE(changed());
-    db.AddPerson(0, "cid|01.01.1990|M");  // nothing added
-    EXPECT_FALSE(changed());
-    db.RemovePerson(0, 0);
-    EXPECT_TRUE(changed());
-    db.ReplacePerson(0, 0, "Dan|01.01.1990|M");
-    EXPECT_TRUE(changed());
-    db.AddGroup("New", 3);
-    EXPECT_TRUE(changed());
-    db.EditGroup(2, "Newer", 3);
-    EXPECT_TRUE(changed());
-    db.MoveGroup(0, 1);
-    EXPECT_TRUE(changed());
-    db.DeleteGroup(2);
-    EXPECT_TRUE(changed());
-    db.MakeEmpty();
-    EXPECT_TRUE(changed());
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto before = db.Revision();
+        steps[i].first();
+        EXPECT_EQ(db.Revision() != before, steps[i].second) << "step " << i;
+    }
     // Putting a snapshot back (the editor's Cancel) is a change too.
     const NamesDatabase snapshot = TwoGroups();
+    const auto before = db.Revision();
     db = snapshot;
-    EXPECT_TRUE(changed());
+    EXPECT_NE(db.Revision(), before);
     EXPECT_TRUE(db == snapshot);
     EXPECT_NE(db.Revision(), snapshot.Revision());
 }

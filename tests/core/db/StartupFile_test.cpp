@@ -1,11 +1,9 @@
 #include "core/db/StartupFile.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "DbTestSupport.h"
+#include "support/FileOpsFakes.h"
 
 namespace vitalune {
 namespace {
@@ -99,20 +97,8 @@ TEST_F(StartupFileTest, ADatabaseAlreadyHomeIsNotCopiedOntoItself) {
     }
 }
 
-// Creating files fails as on a read-only mount.
-class NoNewFiles : public FileOps {
-  public:
-    int Open(const char* path, int flags, mode_t mode) override {
-        if (flags & O_CREAT) {
-            errno = EROFS;
-            return -1;
-        }
-        return FileOps::Open(path, flags, mode);
-    }
-};
-
 TEST_F(StartupFileTest, FailedCopiesLoseNothing) {
-    NoNewFiles ops;
+    test::ReadOnlyMount ops;
     StartupOptions options;
     options.ops = &ops;
     WriteBytes(Program("empty.rec"), kTemplate);

@@ -51,17 +51,5 @@ TEST(DayTable, PhaseCursorFollowsTheSignedRemainder) {
     }
 }
 
-TEST(DayTable, RecipeFirstDayExample) {
-    // sin(2*pi/23) / 2 = 0.1349..., mapped to 56.745 and rounded up.
-    const PhaseResult physical = ComputePhaseDirect(0, 23);
-    EXPECT_NEAR(physical.mean, 0.13490, 1e-5);
-    EXPECT_EQ(physical.percent, 57);
-    EXPECT_TRUE(physical.critical);
-    // Half of an even period: the sine at the start rounds to a tiny positive number.
-    EXPECT_TRUE(ComputePhaseDirect(14, 28).critical);
-    EXPECT_FALSE(ComputePhaseDirect(15, 28).critical);
-    EXPECT_TRUE(ComputePhaseDirect(19, 38).critical);
-}
-
 }  // namespace
 }  // namespace vitalune

@@ -5,9 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <fstream>
-
+#include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -23,19 +21,31 @@ std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
-// Writes only part of the data and then fails, like a disk that fills up.
-class FullDisk : public FileOps {
+// Notes each call, so that the order of the steps can be checked.
+class RecordingOps : public FileOps {
   public:
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
-        if (m_left == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const std::size_t n = std::min(size, m_left);
-        m_left -= n;
-        return FileOps::Write(fd, data, n);
+    int Open(const char* path, int flags, mode_t mode) override {
+        Note((flags & O_DIRECTORY) ? "open-folder" : "open");
+        return FileOps::Open(path, flags, mode);
     }
-    std::size_t m_left = 5;
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        Note("write");
+        return FileOps::Write(fd, data, size);
+    }
+    int Fsync(int fd) override {
+        Note("fsync");
+        return FileOps::Fsync(fd);
+    }
+    int Close(int fd) override {
+        Note("close");
+        return FileOps::Close(fd);
+    }
+    int Rename(const char* from, const char* to) override {
+        Note("rename");
+        return FileOps::Rename(from, to);
+    }
+    void Note(const char* call) { calls += calls.empty() ? call : std::string{" "} + call; }
+    std::string calls;
 };
 
 class FailingRename : public FileOps {
@@ -46,7 +56,7 @@ class FailingRename : public FileOps {
     }
 };
 
-TEST(AtomicFile, WritesAndReplaces) {
+TEST(AtomicFile, WritesAndReplacesKeepingPermissions) {
     TempFolder folder;
     const fs::path target = folder.path() / "db.rec";
     ASSERT_TRUE(WriteFileAtomically(target, "first"));
@@ -56,105 +66,72 @@ TEST(AtomicFile, WritesAndReplaces) {
     EXPECT_EQ(Slurp(target).size(), 200000u);
     struct stat info {};
     ::stat(target.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);  // permissions kept
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(FilesIn(folder.path()), 1u);  // no temporary left behind
 }
 
-class CountingSyncs : public FileOps {
-  public:
-    int Fsync(int fd) override {
-        ++m_syncs;
-        return FileOps::Fsync(fd);
-    }
-    int m_syncs = 0;
-};
-
-TEST(AtomicFile, SyncingCanBeLeftOut) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "forecast.htm";
-    CountingSyncs ops;
-    ASSERT_TRUE(WriteFileAtomically(target, "first", {&ops, {}}));
-    EXPECT_EQ(ops.m_syncs, 2);  // the file and its folder
-    AtomicWriteOptions options;
-    options.ops = &ops;
-    options.sync = false;
-    ASSERT_TRUE(WriteFileAtomically(target, "second", options));
-    EXPECT_EQ(ops.m_syncs, 2);
-    EXPECT_EQ(Slurp(target), "second");
-    EXPECT_EQ(FilesIn(folder.path()), 1u);
-}
-
-TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "db.rec";
-    ASSERT_TRUE(WriteFileAtomically(target, "old content"));
-    FullDisk disk;
-    const FileResult result =
-        WriteFileAtomically(target, "new content that does not fit", {&disk, {}});
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.error.find("cannot write " + target.string()), std::string::npos);
-    EXPECT_NE(result.error.find("No space left"), std::string::npos) << result.error;
-    EXPECT_EQ(Slurp(target), "old content");
-    EXPECT_EQ(FilesIn(folder.path()), 1u);
-}
-
-TEST(AtomicFile, FailedRenameAndFailedPreparationLeaveTheOldFile) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "report.htm";
-    ASSERT_TRUE(WriteFileAtomically(target, "old"));
-    FailingRename rename;
-    EXPECT_FALSE(WriteFileAtomically(target, "new", {&rename, {}}));
-    EXPECT_EQ(Slurp(target), "old");
-
-    bool ran = false;
-    AtomicWriteOptions options;
-    options.beforeReplace = [&] {
-        ran = true;
-        EXPECT_EQ(FilesIn(folder.path()), 2u);  // the synced temporary is there already
-        return FileResult::Failure("backup failed");
+// The content must be on disk before the rename makes it the file, or a crash could leave
+// an empty file under the old name.
+TEST(AtomicFile, StepsComeInOrder) {
+    struct Case {
+        bool sync;
+        std::string calls;
     };
-    const FileResult result = WriteFileAtomically(target, "new", options);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(result.error, "backup failed");
-    EXPECT_EQ(Slurp(target), "old");
-    EXPECT_EQ(FilesIn(folder.path()), 1u);
+    const Case cases[] = {
+        {true, "open write fsync close prepare rename open-folder fsync close"},
+        {false, "open write close prepare rename"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        RecordingOps ops;
+        AtomicWriteOptions options;
+        options.ops = &ops;
+        options.sync = c.sync;
+        options.beforeReplace = [&] {
+            ops.Note("prepare");
+            EXPECT_EQ(FilesIn(folder.path()), 1u);  // the temporary, already closed
+            return FileResult{};
+        };
+        ASSERT_TRUE(WriteFileAtomically(folder.path() / "db.rec", "content", options));
+        EXPECT_EQ(ops.calls, c.calls) << "sync " << c.sync;
+        EXPECT_EQ(Slurp(folder.path() / "db.rec"), "content");
+    }
 }
 
-// What a read-only mount answers; root runs cannot make a folder read-only for themselves.
-class ReadOnlyMount : public FileOps {
-  public:
-    int Open(const char* path, int flags, mode_t mode) override {
-        if (flags & O_CREAT) {
-            errno = EROFS;
-            return -1;
+TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
+    test::FullDisk fullDisk(5);
+    FailingRename failingRename;
+    test::ReadOnlyMount readOnly;
+    struct Case {
+        FileOps* ops;
+        bool preparationFails;
+        std::string error;  // % stands for the path
+    };
+    const Case cases[] = {
+        {&fullDisk, false, "cannot write %: No space left on device"},
+        {&failingRename, false, "cannot replace %: Invalid cross-device link"},
+        {&readOnly, false, "cannot write %: Read-only file system"},
+        {nullptr, true, "backup failed"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const fs::path target = folder.path() / "db.rec";
+        ASSERT_TRUE(WriteFileAtomically(target, "old content"));
+        AtomicWriteOptions options;
+        options.ops = c.ops;
+        if (c.preparationFails) {
+            options.beforeReplace = [] { return FileResult::Failure("backup failed"); };
         }
-        return FileOps::Open(path, flags, mode);
+        const FileResult result = WriteFileAtomically(target, "new content, longer", options);
+        EXPECT_FALSE(result);
+        std::string error = c.error;
+        if (const auto at = error.find('%'); at != std::string::npos) {
+            error.replace(at, 1, target.string());
+        }
+        EXPECT_EQ(result.error, error);
+        EXPECT_EQ(Slurp(target), "old content");
+        EXPECT_EQ(FilesIn(folder.path()), 1u) << result.error;
     }
-};
-
-TEST(AtomicFile, ReadOnlyMount) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "db.rec";
-    ASSERT_TRUE(WriteFileAtomically(target, "kept"));
-    ReadOnlyMount mount;
-    const FileResult result = WriteFileAtomically(target, "lost", {&mount, {}});
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.error, "cannot write " + target.string() + ": Read-only file system");
-    EXPECT_EQ(Slurp(target), "kept");
-}
-
-TEST(AtomicFile, ReadOnlyFolder) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root may write into read-only folders";
-    }
-    TempFolder folder;
-    const fs::path target = folder.path() / "db.rec";
-    ASSERT_TRUE(WriteFileAtomically(target, "kept"));
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const FileResult result = WriteFileAtomically(target, "lost");
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.error.find("Permission denied"), std::string::npos);
-    EXPECT_EQ(Slurp(target), "kept");
 }
 
 TEST(AtomicFile, ReadErrors) {

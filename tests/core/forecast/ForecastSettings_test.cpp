@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/MemorySettingsStore.h"
+#include "support/ExpectedFile.h"
+#include "support/RecordingStore.h"
 
 namespace vitalune {
 namespace {
@@ -24,64 +26,25 @@ ForecastSettings Changed() {
     return s;
 }
 
+// Never written, the key gives the defaults: show all, level items 0, 20 results or 12
+// months, all stressful days.
 TEST(ForecastSettings, DefaultsWhenTheKeyWasNeverWritten) {
     MemorySettingsStore store;
-    const ForecastSettings s = LoadForecastSettings(store);
-    EXPECT_EQ(s, DefaultForecastSettings());
-    EXPECT_TRUE(s.sunny.showAll);
-    EXPECT_TRUE(s.rainy.showAll);
-    EXPECT_TRUE(s.criticalShowAll);
-    EXPECT_EQ(s.sunny.rhythm, (std::array<bool, 4>{}));
-    EXPECT_EQ(s.sunny.level, (std::array<int, 4>{}));
-    EXPECT_FALSE(s.sunny.useAnd);
-    EXPECT_EQ(s.resultsAmount, "20");
-    EXPECT_EQ(s.monthsAmount, "12");
-    EXPECT_EQ(s.stressMode, StressMode::All);
+    EXPECT_EQ(LoadForecastSettings(store), DefaultForecastSettings());
+    test::RecordingStore defaults;
+    ASSERT_TRUE(SaveForecastSettings(defaults, DefaultForecastSettings()));
+    test::ExpectSameAsFile(defaults.written, "forecast-defaults.txt");
 }
 
 TEST(ForecastSettings, RoundTripUnderTheirNames) {
-    MemorySettingsStore store;
+    test::RecordingStore store;
     ForecastSettings saved = Changed();
     saved.sunny.useAnd = true;  // not kept: the window always starts with OR
     ASSERT_TRUE(SaveForecastSettings(store, saved));
     ForecastSettings expected = saved;
     expected.sunny.useAnd = false;
     EXPECT_EQ(LoadForecastSettings(store), expected);
-
-    const std::pair<std::string_view, SettingsValue> values[] = {
-        {"Showallsunny", 0},
-        {"Sphcheck", 1},
-        {"Semcheck", 0},
-        {"Sinlcheck", 0},
-        {"Sinvcheck", 1},
-        {"Sday", 1},
-        {"Sphday", 2},
-        {"Semday", 0},
-        {"Sinlday", 1},
-        {"Sinvday", 1},
-        {"Showallrainy", 1},
-        {"Rphcheck", 0},
-        {"Remcheck", 0},
-        {"Rinlcheck", 0},
-        {"Rinvcheck", 0},
-        {"Rday", 2},
-        {"Rphday", 0},
-        {"Remday", 0},
-        {"Rinlday", 0},
-        {"Rinvday", 0},
-        {"Showallcritical", 0},
-        {"Cphcheck", 0},
-        {"Cemcheck", 1},
-        {"Cinlcheck", 1},
-        {"Cinvcheck", 0},
-        {"ResultsAmnt", std::string{"7"}},
-        {"MonthsAmnt", std::string{"150"}},
-        {"Str_mode", 2},
-    };
-    for (const auto& [name, value] : values) {
-        EXPECT_EQ(store.Read(kKey, name), value) << name;
-    }
-    EXPECT_EQ(store.WriteCount(), 28);
+    test::ExpectSameAsFile(store.written, "forecast-settings.txt");
 }
 
 TEST(ForecastSettings, StressModeNumbers) {

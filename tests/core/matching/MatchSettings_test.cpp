@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/MemorySettingsStore.h"
+#include "support/ExpectedFile.h"
+#include "support/RecordingStore.h"
 
 namespace vitalune {
 namespace {
@@ -43,15 +45,9 @@ void ExpectDefaults(const MatchCriteria& c) {
 }
 
 TEST(MatchSettings, RoundTripUnderItsKey) {
-    MemorySettingsStore store;
+    test::RecordingStore store;
     ASSERT_TRUE(SaveMatchSettings(store, Changed()));
-    EXPECT_EQ(ReadInt(store, "BioMatch", "Group2"), 2);
-    EXPECT_EQ(ReadInt(store, "BioMatch", "Sex"), 2);
-    EXPECT_EQ(ReadInt(store, "BioMatch", "OvBox"), 3);
-    EXPECT_EQ(ReadInt(store, "BioMatch", "InBox"), 3);
-    EXPECT_EQ(ReadInt(store, "BioMatch", "SortBy"), 1);
-    EXPECT_EQ(ReadBool(store, "BioMatch", "ExactSearch"), true);
-    EXPECT_EQ(ReadBool(store, "BioMatch", "AgeCheck"), true);
+    test::ExpectSameAsFile(store.written, "match-settings.txt");
     MatchCriteria loaded;
     loaded.baseGroup = 3;
     loaded.basePerson = 7;

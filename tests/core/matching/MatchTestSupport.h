@@ -39,26 +39,16 @@ inline const std::string kPairs =
     "Jo|22.12.1999|F\r\n"    // 10: 13 29 39
     "Kim|02.01.2000|F\r\n";  // 1: 91 93 94
 
-// "[Friends] Ada Bea / [Work] Gus /", or "Nobody found"; a person of another kind than its
-// sex, or markers out of place, show up as such.
+// "[Friends] Ada Bea / [Work] Gus /", or "Nobody found".
 inline std::string Layout(const MatchResult& result) {
     std::string text;
     for (const MatchEntry& entry : result.entries) {
-        if (!text.empty() && entry.Kind() != MatchKind::Separator) {
-            text += ' ';
-        }
-        switch (entry.Kind()) {
-            case MatchKind::GroupHeader:
-                text += "[" + ParseGroupEntry(entry.name).name + "]";
-                break;
-            case MatchKind::Separator:
-                text += " /";
-                break;
-            case MatchKind::NobodyFound:
-                text += entry.name;
-                break;
-            default:
-                text += entry.name;
+        const MatchKind kind = entry.Kind();
+        text += kind == MatchKind::Separator ? " /" : text.empty() ? "" : " ";
+        if (kind == MatchKind::GroupHeader) {
+            text += "[" + ParseGroupEntry(entry.name).name + "]";
+        } else if (kind != MatchKind::Separator) {
+            text += entry.name;
         }
     }
     return text;

@@ -1,12 +1,8 @@
 #include "core/reports/HtmlWriter.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <fstream>
-
-#include "core/files/AtomicFile.h"
+#include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -53,12 +49,6 @@ TEST(HtmlWriter, PicturePathsUnderTheDataFolder) {
               (fs::current_path() / "rel/Pict/up.gif").lexically_normal().generic_string());
 }
 
-TEST(HtmlWriter, SiteLinkParagraph) {
-    EXPECT_EQ(SiteLinkParagraph(),
-              "<p><font face=\"Arial\"><b><a href=\"https://vitalune.example.org/\">"
-              "vitalune.example.org</a></b></font></p>");
-}
-
 TEST(HtmlWriter, WritesTheFileAndCreatesItsFolder) {
     TempFolder folder;
     HtmlWriter page;
@@ -73,39 +63,19 @@ TEST(HtmlWriter, WritesTheFileAndCreatesItsFolder) {
     EXPECT_EQ(Slurp(file), "second");
 }
 
-// The folder cannot take a new file, as on a read-only mount.
-class ReadOnlyMount : public FileOps {
-  public:
-    int Open(const char* path, int flags, mode_t mode) override {
-        if (flags & O_CREAT) {
-            errno = EROFS;
-            return -1;
-        }
-        return FileOps::Open(path, flags, mode);
-    }
-};
-
-class FullDisk : public FileOps {
-  public:
-    ssize_t Write(int, const void*, std::size_t) override {
-        errno = ENOSPC;
-        return -1;
-    }
-};
-
 TEST(HtmlWriter, AFailedWriteIsReportedWithThePathAndKeepsTheOldFile) {
     TempFolder folder;
     const fs::path file = folder.path() / "forecast.htm";
     ASSERT_TRUE(WriteReportFile(file, HtmlWriter{}.Raw("old")));
 
-    ReadOnlyMount readOnly;
+    test::ReadOnlyMount readOnly;
     ReportResult result = WriteReportFile(file, HtmlWriter{}.Raw("new"), &readOnly);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, "Unable to create a file" + file.string());
     EXPECT_NE(result.reason.find("Read-only file system"), std::string::npos) << result.reason;
     EXPECT_EQ(Slurp(file), "old");
 
-    FullDisk full;
+    test::FullDisk full;
     result = WriteReportFile(file, HtmlWriter{}.Raw("new"), &full);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, "Unable to create a file" + file.string());

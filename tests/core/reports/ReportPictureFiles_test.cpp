@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <set>
 
 #include "core/engine/Compatibility.h"
-#include "core/files/AtomicFile.h"
+#include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -110,13 +109,7 @@ TEST(ReportPictures, ProblemsAreReportedAndTheRestIsCopied) {
     EXPECT_NE(result.problems[0].find("cannot create"), std::string::npos);
 
     // A disk that fills up leaves no half-written picture.
-    class FullDisk : public FileOps {
-      public:
-        ssize_t Write(int, const void*, std::size_t) override {
-            errno = ENOSPC;
-            return -1;
-        }
-    } full;
+    test::FullDisk full;
     TempFolder other;
     result = CopyMissingReportPictures(other.path(), installed.Finder(), &full);
     EXPECT_EQ(result.copied, 0);

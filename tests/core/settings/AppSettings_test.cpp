@@ -2,33 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "core/settings/MemorySettingsStore.h"
-#include "core/settings/SettingsStore.h"
+#include "support/ExpectedFile.h"
+#include "support/RecordingStore.h"
 
 namespace vitalune {
 namespace {
-
-// Remembers the order of the value names written to the main key.
-class RecordingStore final : public SettingsStore {
-  public:
-    bool HasKey(std::string_view key) const override { return m_inner.HasKey(key); }
-    std::optional<SettingsValue> Read(std::string_view key, std::string_view name) const override {
-        return m_inner.Read(key, name);
-    }
-    bool Write(std::string_view key, std::string_view name, const SettingsValue& value) override {
-        if (key.empty()) {
-            names.emplace_back(name);
-        }
-        return m_inner.Write(key, name, value);
-    }
-    bool Flush() override { return m_inner.Flush(); }
-    std::vector<std::string> names;
-
-  private:
-    MemorySettingsStore m_inner;
-};
 
 TEST(GraphSetting, ParsesOnlyValidPairs) {
     EXPECT_EQ(ParseGraphSetting("2,0"), (GraphSetting{2, 0}));
@@ -53,36 +32,13 @@ TEST(BarColours, FadeTowardWhite) {
     EXPECT_EQ(ComputeBarColours(128)[1], 0x007FBF7Fu);
 }
 
-TEST(BarColours, BandsOfDayValues) {
-    EXPECT_EQ(BarColourIndex(100), 0);
-    EXPECT_EQ(BarColourIndex(75), 0);
-    EXPECT_EQ(BarColourIndex(74), 1);
-    EXPECT_EQ(BarColourIndex(50), 1);
-    EXPECT_EQ(BarColourIndex(49), 2);
-    EXPECT_EQ(BarColourIndex(25), 2);
-    EXPECT_EQ(BarColourIndex(24), 3);
-    EXPECT_EQ(BarColourIndex(0), 3);
-}
-
 TEST(AppSettings, FirstStartDefaults) {
     MemorySettingsStore store;
     const LoadedSettings loaded = LoadAppSettings(store);
     EXPECT_TRUE(loaded.firstStart);
-    const AppSettings& s = loaded.settings;
-    EXPECT_FALSE(s.showDetails);
-    EXPECT_TRUE(s.showPrompt);
-    EXPECT_TRUE(s.showPointer);
-    EXPECT_FALSE(s.showTips);
-    EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{2, 0}));
-    for (GraphPage p : {GraphPage::Sec, GraphPage::Ich, GraphPage::Comp, GraphPage::Extra}) {
-        EXPECT_EQ(s.Graph(p), (GraphSetting{0, 0}));
-    }
-    EXPECT_EQ(s.pointerColour, 0x00FFE1E1u);
-    EXPECT_EQ(s.transparency, 0);
-    EXPECT_EQ(s.pens, DefaultChartAttribs());
-    EXPECT_EQ(loaded.selection, StoredSelection{});
-    EXPECT_TRUE(s.textSearchUrl.ends_with("hl=en&lr=&q="));
-    EXPECT_TRUE(s.imageSearchUrl.ends_with("hl=en&lr=&q="));
+    test::RecordingStore defaults;
+    ASSERT_TRUE(SaveAppSettings(defaults, loaded.settings, loaded.selection));
+    test::ExpectSameAsFile(defaults.written, "app-defaults.txt");
 }
 
 TEST(AppSettings, KeyWithoutTipsValueTurnsTipsOn) {
@@ -110,33 +66,15 @@ TEST(AppSettings, RoundTrip) {
     s.pens[3] = {0x00ABCDEF, 2, 3};
     const StoredSelection sel{3, 1, 7, 2, "/home/u/names.rec"};
 
-    RecordingStore store;
+    // Saved, loaded and saved again: the same values under the names and in the order older
+    // settings files hold.
+    test::RecordingStore store;
     ASSERT_TRUE(SaveAppSettings(store, s, sel));
     const LoadedSettings loaded = LoadAppSettings(store);
-    EXPECT_EQ(loaded.selection, sel);
-    const AppSettings& r = loaded.settings;
-    EXPECT_TRUE(r.showDetails);
-    EXPECT_FALSE(r.showPrompt);
-    EXPECT_FALSE(r.showPointer);
-    EXPECT_TRUE(r.showTips);
-    EXPECT_EQ(r.textSearchUrl, s.textSearchUrl);
-    EXPECT_EQ(r.imageSearchUrl, s.imageSearchUrl);
-    EXPECT_EQ(r.transparency, 200);
-    EXPECT_EQ(r.pointerColour, 0x00123456u);
-    EXPECT_EQ(r.matchingPictureScheme, 1);
-    EXPECT_EQ(r.graph, s.graph);
-    EXPECT_EQ(r.pens, s.pens);
-
-    const std::vector<std::string> head(store.names.begin(), store.names.begin() + 19);
-    EXPECT_EQ(head, (std::vector<std::string>{
-                        "Main_ShowDetails", "Main_ShowPrompt", "Main_ShowPointer", "Main_ShowTips",
-                        "Main_TSearchURL", "Main_ISearchURL", "Person_Index", "Person_Group",
-                        "Person_Index2", "Person_Group2", "DB_Name", "Transparency", "PointerColor",
-                        "Base_Graph", "Sec_Graph", "Ich_Graph", "Comp_Graph", "Extra_Graph",
-                        "MatchingPictureScheme"}));
-    ASSERT_EQ(store.names.size(), 19u + 17u);
-    EXPECT_EQ(store.names[19], "PhAttrib");
-    EXPECT_EQ(store.names.back(), "ExtOvlAttrib");
+    test::RecordingStore again;
+    ASSERT_TRUE(SaveAppSettings(again, loaded.settings, loaded.selection));
+    EXPECT_EQ(again.written, store.written);
+    test::ExpectSameAsFile(store.written, "app-settings.txt");
 }
 
 TEST(AppSettings, MalformedValuesFallBack) {

@@ -19,9 +19,6 @@ ChartAttrib Loaded(std::string_view text, RhythmId slot = RhythmId::Emotional) {
 TEST(ChartAttrib, Defaults) {
     const ChartAttribTable table = DefaultChartAttribs();
     EXPECT_EQ(table[0], (ChartAttrib{0x0000FF, 0, 1}));
-    EXPECT_EQ(table[3].colour, 0xFF00FFu);
-    EXPECT_EQ(table[9].colour, 0x808000u);
-    EXPECT_EQ(table[13].colour, 0x800000u);
     for (int i : {10, 11, 12, 16}) {
         EXPECT_EQ(table[static_cast<std::size_t>(i)].colour, 0u);
     }
@@ -31,16 +28,20 @@ TEST(ChartAttrib, Defaults) {
     }
 }
 
-TEST(ChartAttrib, ParseCompleteAndClampedValues) {
-    ChartAttrib a;
-    EXPECT_TRUE(ParseChartAttrib("255,0,1", a));
-    EXPECT_EQ(a, (ChartAttrib{255, 0, 1}));
-    EXPECT_TRUE(ParseChartAttrib("255,7,9", a));
-    EXPECT_EQ(a, (ChartAttrib{255, 0, 1}));
-    EXPECT_TRUE(ParseChartAttrib("65280,-1,0", a));
-    EXPECT_EQ(a, (ChartAttrib{65280, 0, 1}));
-    EXPECT_TRUE(ParseChartAttrib("0,4,3", a));
-    EXPECT_EQ(a, (ChartAttrib{0, 4, 3}));
+// Styles beyond 0..4 (5 included, which the chart has no pen for) and widths beyond 1..3 are
+// read as solid and 1, and written back so.
+TEST(ChartAttrib, ParseClampsStyleAndWidth) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"255,0,1", "255,0,1"},           {"0,4,3", "0,4,3"},     {"255,5,1", "255,0,1"},
+        {"255,5,3", "255,0,3"},           {"255,7,9", "255,0,1"}, {"65280,-1,0", "65280,0,1"},
+        {"16777215,3,2", "16777215,3,2"},
+    };
+    for (const auto& [text, stored] : cases) {
+        ChartAttrib a;
+        EXPECT_TRUE(ParseChartAttrib(text, a)) << text;
+        EXPECT_EQ(FormatChartAttrib(a), stored) << text;
+    }
+    EXPECT_EQ(Loaded("255,5,2"), (ChartAttrib{255, 0, 2}));
 }
 
 TEST(ChartAttrib, IncompleteValuesApplyTheColourButReportMissing) {
@@ -69,10 +70,7 @@ TEST(ChartAttrib, LoadFallsBackToTheSlotDefault) {
 }
 
 TEST(ChartAttrib, FormatAndRoundTripUnderTheValueNames) {
-    EXPECT_EQ(FormatChartAttrib({255, 0, 1}), "255,0,1");
-    EXPECT_EQ(FormatChartAttrib({0, 0, 2}), "0,0,2");
     EXPECT_EQ(FormatChartAttrib({0x123456, 1, 2}), "1193046,1,2");
-
     ChartAttribTable table = DefaultChartAttribs();
     for (int i = 0; i < kRhythmCount; ++i) {
         table[static_cast<std::size_t>(i)] = {static_cast<Colour>(i * 4097), i % 5, 1 + i % 3};
@@ -93,6 +91,7 @@ TEST(ChartAttrib, WidePensAreDrawnSolid) {
     EXPECT_EQ(EffectivePenStyle({0, 1, 1}), PenStyle::Dash);
     EXPECT_EQ(EffectivePenStyle({0, 1, 2}), PenStyle::Solid);
     EXPECT_EQ(EffectivePenStyle({0, 4, 1}), PenStyle::DashDotDot);
+    EXPECT_EQ(EffectivePenStyle({0, 5, 1}), PenStyle::Solid);
     EXPECT_EQ(FormatChartAttrib({0, 1, 2}), "0,1,2");  // the stored style stays dash
 }
 

@@ -30,16 +30,5 @@ TEST(SearchAddress, LettersBeyondAsciiAreUtf8Bytes) {
     EXPECT_EQ(QuotedSearchTerm("\xE6\x9D\x8E \xE7\x99\xBD"), "%22%E6%9D%8E+%E7%99%BD%22");
 }
 
-TEST(SearchAddress, DefaultAddressesAskTextAndImageSearch) {
-    for (const std::string_view address : {kDefaultTextSearchUrl, kDefaultImageSearchUrl}) {
-        EXPECT_TRUE(address.starts_with("https://")) << address;
-        EXPECT_NE(address.find("hl=en"), std::string_view::npos) << address;
-        EXPECT_NE(address.find("&lr=&"), std::string_view::npos) << address;
-        EXPECT_TRUE(address.ends_with("&q=")) << address;
-    }
-    EXPECT_NE(kDefaultImageSearchUrl.find("images"), std::string_view::npos);
-    EXPECT_EQ(kDefaultTextSearchUrl.find("images"), std::string_view::npos);
-}
-
 }  // namespace
 }  // namespace vitalune

@@ -1,6 +1,7 @@
 #pragma once
-// Compares a report with its expected file under tests/core/reports/expected. Run the tests with
-// VITALUNE_UPDATE_EXPECTED=1 to write the files anew (then review them before committing).
+// Compares a text with its expected file in the folder VITALUNE_EXPECTED_DIR names. Run the
+// tests with VITALUNE_UPDATE_EXPECTED=1 to write the files anew (then review them before
+// committing).
 
 #include <gtest/gtest.h>
 
