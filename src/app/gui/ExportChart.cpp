@@ -124,8 +124,10 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
     const LoadedSettings loaded = LoadAppSettings(*context.store);
 
     NamesDatabase db(*context.clock);
-    const fs::path dbPath = ExportDatabasePath(context.programFolder, loaded.selection.databasePath,
-                                               context.executableFolder);
+    const fs::path dbPath = ExportDatabasePath(
+        context.programFolder,
+        context.programFolderGiven ? std::string{} : loaded.selection.databasePath,
+        context.executableFolder);
     LoadOptions options;
     options.createMissing = false;
     const LoadResult load = db.LoadFromFile(dbPath, options);

@@ -36,6 +36,7 @@ struct ExportContext {
     const Clock* clock = nullptr;
     std::filesystem::path programFolder;
     std::filesystem::path executableFolder;
+    bool programFolderGiven = false;  // its database wins over the one the settings remember
 };
 
 struct ExportResult {

@@ -1,10 +1,13 @@
 #include "app/gui/GuiOptions.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <cstring>
 #include <variant>
 
 #include "core/engine/DateInput.h"
+#include "gui/paint/art/Artwork.h"
 
 namespace vitalune::app {
 
@@ -31,8 +34,8 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
                        "Without options it opens the main window; with --export-chart it "
                        "writes a chart picture and ends without showing a window or changing "
                        "any setting."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const auto dataDir =
         Valued("data-dir", "Keep the names database and reports in FOLDER.", "FOLDER");
     const auto exportChart =
@@ -55,9 +58,28 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         QStringLiteral("Add the white margin and the line naming the person and the program, "
                        "as a saved or printed picture has them."));
     parser.addOptions({dataDir, exportChart, page, date, person, person2, size, stamp});
-    parser.process(arguments);
-
     GuiOptions options;
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText().toStdString();
+        return options;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // The usage line names the program, not the path it was started by.
+        QString text = parser.helpText();
+        const QString started = arguments.isEmpty() ? QString() : arguments.constFirst();
+        for (const QString& name : {started, QStringLiteral("<executable_name>")}) {
+            if (!name.isEmpty()) {
+                text.replace(QStringLiteral("Usage: ") + name + QLatin1Char(' '),
+                             QStringLiteral("Usage: vitalune "));
+            }
+        }
+        options.text = text.toStdString();
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.text = "vitalune " VITALUNE_VERSION "\n";
+        return options;
+    }
     if (parser.isSet(dataDir)) {
         options.dataDir = parser.value(dataDir).toStdString();
     }
@@ -111,6 +133,13 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
     request.stamp = parser.isSet(stamp);
     options.exportRequest = request;
     return options;
+}
+
+void SetProgramIdentity() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vitalune"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VITALUNE_VERSION));
+    QApplication::setWindowIcon(art::AppIcon());
 }
 
 }  // namespace vitalune::app

@@ -13,11 +13,16 @@ namespace vitalune::app {
 struct GuiOptions {
     std::optional<std::filesystem::path> dataDir;
     std::optional<ExportRequest> exportRequest;
-    std::string error;  // a usage error: print it and exit with 2
+    std::string error;  // a usage error: print it on stderr and exit with 2
+    std::string text;   // the answer to --help or --version: print it on stdout and exit
 };
 
-// Handles --help and --version itself (prints and exits, as Qt programs do).
+// Never exits the process, so that the caller decides the exit code.
 GuiOptions ParseGuiOptions(const QStringList& arguments);
+
+// Names the program (organisation, name, version, the settings' place) and gives every window
+// and message box its icon. Call once, right after the application object is made.
+void SetProgramIdentity();
 
 // Whether the arguments ask for an export (checked before the application object exists).
 bool WantsExport(int argc, char** argv);

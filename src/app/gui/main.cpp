@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/gui/ExportChart.h"
 #include "app/gui/GuiOptions.h"
@@ -30,9 +31,9 @@ int RunExport(const app::GuiOptions& options) {
     QtSettingsStore store;
     store.SetReadOnly(true);
     SystemClock clock;
-    const app::ExportContext context{&store, &clock,
-                                     ResolveDataFolder(ProcessDataFolderInputs(options.dataDir)),
-                                     ExecutableFolder()};
+    const DataFolderInputs folderInputs = ProcessDataFolderInputs(options.dataDir);
+    const app::ExportContext context{&store, &clock, ResolveDataFolder(folderInputs),
+                                     ExecutableFolder(), DataFolderGiven(folderInputs)};
     const app::ExportResult result = app::ExportChart(*options.exportRequest, context);
     if (!result.message.empty()) {
         std::fprintf(stderr, "vitalune: %s\n", result.message.c_str());
@@ -40,17 +41,37 @@ int RunExport(const app::GuiOptions& options) {
     return result.ExitCode();
 }
 
+// Where the running program keeps its data: two starts name the same folder however they
+// spell it.
+std::filesystem::path SameFolderForm(const std::filesystem::path& folder) {
+    std::error_code ec;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, ec);
+    return ec ? std::filesystem::absolute(folder, ec).lexically_normal() : canonical;
+}
+
 int RunWindow(const app::GuiOptions& options) {
+    const DataFolderInputs folderInputs = ProcessDataFolderInputs(options.dataDir);
+    const std::filesystem::path dataFolder = ResolveDataFolder(folderInputs);
     SingleInstance instance;
-    if (!instance.Acquire()) {
-        return 0;  // the running program has been asked to come forward
+    if (!instance.Acquire(QString::fromStdString(dataFolder.string()))) {
+        // The running program has been asked to come forward; it keeps its own folder.
+        const std::string running = instance.RunningFolder().toStdString();
+        if (!running.empty() && SameFolderForm(running) != SameFolderForm(dataFolder)) {
+            std::fprintf(stderr,
+                         "vitalune: already running with the data folder %s; close it to "
+                         "start with %s\n",
+                         running.c_str(), dataFolder.c_str());
+            return 1;
+        }
+        return 0;
     }
     QtSettingsStore store;
     SystemClock clock;
     ui::MainFormContext context;
     context.store = &store;
     context.clock = &clock;
-    context.programFolder = ResolveDataFolder(ProcessDataFolderInputs(options.dataDir));
+    context.programFolder = dataFolder;
+    context.programFolderGiven = DataFolderGiven(folderInputs);
     context.executableFolder = ExecutableFolder();
     context.showMessage = ShowMessage;
     DesktopShell shell;
@@ -73,22 +94,40 @@ int RunWindow(const app::GuiOptions& options) {
     return QApplication::exec();
 }
 
+// No display to show a window on: answering --help, --version or a bad option, or exporting,
+// still works, offscreen.
+bool NoDisplay() {
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // An export never shows a window, so it needs no display.
-    if (app::WantsExport(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const bool noDisplay = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && NoDisplay();
+    if (noDisplay ||
+        (app::WantsExport(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Qor"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vitalune"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VITALUNE_VERSION));
+    app::SetProgramIdentity();
 
     const app::GuiOptions options = app::ParseGuiOptions(QCoreApplication::arguments());
+    if (!options.text.empty()) {
+        std::fputs(options.text.c_str(), stdout);
+        return 0;
+    }
     if (!options.error.empty()) {
         std::fprintf(stderr, "vitalune: %s\n", options.error.c_str());
         return 2;
     }
-    return options.exportRequest ? RunExport(options) : RunWindow(options);
+    if (options.exportRequest) {
+        return RunExport(options);
+    }
+    if (noDisplay) {
+        std::fprintf(stderr,
+                     "vitalune: no display to open the window on (DISPLAY is not set); "
+                     "--export-chart writes a chart without one\n");
+        return 1;
+    }
+    return RunWindow(options);
 }

@@ -1,5 +1,7 @@
 #include "core/settings/FontText.h"
 
+#include <vector>
+
 #include "core/text/DecimalText.h"
 
 namespace vitalune {
@@ -27,16 +29,23 @@ std::optional<FontText> ParseFontText(std::string_view text) {
     const auto colour = ParseDecimal(text.substr(0, colourEnd));
     text.remove_prefix(colourEnd + 1);
 
-    // What remains is the four flags and their three commas: "1,0,0,0".
-    if (!colour || text.size() != 7) {
+    // What remains is the four flags and their three commas, "1,0,0,0": seven characters,
+    // counted as characters, not bytes, since any of them may be a letter of another script.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            starts.push_back(i);
+        }
+    }
+    if (!colour || starts.size() != 7) {
         return std::nullopt;
     }
     font.size = *size;
     font.colour = static_cast<Colour>(*colour);
-    font.bold = text[0] == '1';
-    font.italic = text[2] == '1';
-    font.underline = text[4] == '1';
-    font.strikeout = text[6] == '1';
+    font.bold = text[starts[0]] == '1';
+    font.italic = text[starts[2]] == '1';
+    font.underline = text[starts[4]] == '1';
+    font.strikeout = text[starts[6]] == '1';
     return font;
 }
 

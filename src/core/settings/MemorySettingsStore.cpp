@@ -3,7 +3,8 @@
 namespace vitalune {
 
 bool MemorySettingsStore::HasKey(std::string_view key) const {
-    return m_keys.find(key) != m_keys.end();
+    // The main key "" exists as soon as it or any subkey holds a value, as in the registry.
+    return key.empty() ? !m_keys.empty() : m_keys.find(key) != m_keys.end();
 }
 
 std::optional<SettingsValue> MemorySettingsStore::Read(std::string_view key,

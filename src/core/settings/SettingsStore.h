@@ -18,7 +18,8 @@ class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
 
-    // Whether the key has ever been written; "" is the main key.
+    // Whether the key has ever been written; "" is the main key, which holds the subkeys, so
+    // it exists once anything has been written.
     virtual bool HasKey(std::string_view key) const = 0;
     virtual std::optional<SettingsValue> Read(std::string_view key,
                                               std::string_view name) const = 0;

@@ -66,13 +66,16 @@ struct PageEntry {
     const char* tab;
     const char* caption;
     const char* box;
+    int picture;  // in the tab picture list
 };
 constexpr std::array<PageEntry, paint::kChartPageCount> kPageEntrys = {{
-    {ChartPage::Primary, "BasePage", "Primary rhythms", "Image1"},
-    {ChartPage::Secondary, "SecPage", "Secondary rhythms", "Image2"},
-    {ChartPage::Extra, "ExtraPage", "Extra rhythms", "ExtraImage"},
-    {ChartPage::IChing, "IchingPage", "I-Ching", "ImageIC"},
-    {ChartPage::Compatibility, "IntPage", "Compatibility", "ImageComp"},
+    {ChartPage::Primary, "BasePage", "Primary rhythms", "Image1", art::TabPictureIndex::Primary},
+    {ChartPage::Secondary, "SecPage", "Secondary rhythms", "Image2",
+     art::TabPictureIndex::Secondary},
+    {ChartPage::Extra, "ExtraPage", "Extra rhythms", "ExtraImage", art::TabPictureIndex::Extra},
+    {ChartPage::IChing, "IchingPage", "I-Ching", "ImageIC", art::TabPictureIndex::IChing},
+    {ChartPage::Compatibility, "IntPage", "Compatibility", "ImageComp",
+     art::TabPictureIndex::Compatibility},
 }};
 
 // The day a month away, or a day outside the calendar when that month does not exist.
@@ -145,7 +148,8 @@ void TMainForm::BuildControls() {
         });
         tabLayout->addWidget(box);
         m_boxes[static_cast<std::size_t>(entry.page)] = box;
-        m_pageControl->addTab(tab, QString::fromLatin1(entry.caption));
+        m_pageControl->addTab(tab, art::PictureIcon(art::ImageList::TabPictures, entry.picture),
+                              QString::fromLatin1(entry.caption));
     }
     connect(m_boxes[0], &ChartBox::resized, this, &TMainForm::FormResize);
     layout->addWidget(m_pageControl, 1);
@@ -274,7 +278,6 @@ QWidget* TMainForm::BuildDateBox() {
 void TMainForm::FormCreate() {
     m_pictureFont = font();
     setWindowTitle(QString::fromLatin1(kMainCaption));
-    setWindowIcon(art::AppIcon());
     m_programFolder = m_context.programFolder;
     m_defaultDbPath = m_programFolder / "db.rec";
     m_emptyDbPath = m_programFolder / "empty.rec";
@@ -292,7 +295,8 @@ void TMainForm::FormCreate() {
     }
     m_pageControl->setCurrentIndex(static_cast<int>(ChartPage::Primary));
 
-    OpenDatabase(stored.databasePath);
+    m_storedDbPath = stored.databasePath;
+    OpenDatabase(m_context.programFolderGiven ? std::string{} : stored.databasePath);
 
     FillGroupList(m_group1);
     const int group1 =
@@ -383,7 +387,7 @@ void TMainForm::FormClose() {
     selection.personGroup = m_group1->currentIndex();
     selection.personIndex2 = SelectedRow(m_pname2);
     selection.personGroup2 = m_group2->currentIndex();
-    selection.databasePath = m_db.FileName();
+    selection.databasePath = m_context.programFolderGiven ? m_storedDbPath : m_db.FileName();
     if (!SaveAppSettings(*m_context.store, m_settings, selection)) {
         Message(QString::fromLatin1(kSaveSettingsError));
     }
@@ -484,7 +488,9 @@ void TMainForm::DatabaseChanged() {
         m_group2->setCurrentIndex(valid(group2));
     }
     FillPersons(m_pname, m_model1, static_cast<std::size_t>(valid(group1)), row1);
-    FillPersons(m_pname2, m_model2, static_cast<std::size_t>(valid(group2)), row2);
+    // Person two keeps its place, or the last person when the group has become shorter.
+    FillPersons(m_pname2, m_model2, static_cast<std::size_t>(valid(group2)), row2,
+                PastTheEnd::LastPerson);
     SelectPersonOne();
     if (ActivePage() == ChartPage::Compatibility) {
         SelectPersonTwo();
@@ -505,14 +511,18 @@ void TMainForm::FillGroupList(QComboBox* combo) {
     }
 }
 
-void TMainForm::FillPersons(QListView* list, PersonListModel* model, std::size_t group, int index) {
+void TMainForm::FillPersons(QListView* list, PersonListModel* model, std::size_t group, int index,
+                            PastTheEnd pastTheEnd) {
     const QSignalBlocker block(list->selectionModel());
     model->SetGroup(group);
     const int count = model->rowCount();
     if (count == 0) {
         return;
     }
-    const int row = index >= 0 && index < count ? index : 0;
+    int row = index >= 0 && index < count ? index : 0;
+    if (index >= count && pastTheEnd == PastTheEnd::LastPerson) {
+        row = count - 1;
+    }
     list->setCurrentIndex(model->index(row));
     list->scrollTo(model->index(row), QAbstractItemView::PositionAtCenter);
 }

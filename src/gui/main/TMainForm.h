@@ -47,7 +47,10 @@ inline constexpr const char* kSaveSettingsError = "Error while saving settings t
 struct MainFormContext {
     SettingsStore* store = nullptr;
     const Clock* clock = nullptr;
-    std::filesystem::path programFolder;     // the data folder: db.rec, reports, Pict
+    std::filesystem::path programFolder;  // the data folder: db.rec, reports, Pict
+    // The user named the data folder: its db.rec is used, and the database file the settings
+    // remember is neither used nor replaced.
+    bool programFolderGiven = false;
     std::filesystem::path executableFolder;  // where the installed files are looked up
     // A message box with an OK button; tests record the texts instead.
     std::function<void(const QString&)> showMessage;
@@ -177,7 +180,11 @@ class TMainForm final : public QMainWindow {
     void OpenDatabase(const std::string& storedPath);
     void ApplyPlacement();
     void FillGroupList(QComboBox* combo);
-    void FillPersons(QListView* list, PersonListModel* model, std::size_t group, int index);
+    // What an index past the list's end selects: the first person (stored indexes) or the
+    // last (person two after the database changed).
+    enum class PastTheEnd { FirstPerson, LastPerson };
+    void FillPersons(QListView* list, PersonListModel* model, std::size_t group, int index,
+                     PastTheEnd pastTheEnd = PastTheEnd::FirstPerson);
     static int SelectedRow(const QListView* list);
     void SelectPersonOne();
     void SelectPersonTwo();
@@ -199,6 +206,7 @@ class TMainForm final : public QMainWindow {
     std::filesystem::path m_programFolder;
     std::filesystem::path m_defaultDbPath;
     std::filesystem::path m_emptyDbPath;
+    std::string m_storedDbPath;  // the settings' database file, as read at start-up
     CurrentPerson m_person1;
     CurrentPerson m_person2;
     bool m_promptShown = false;

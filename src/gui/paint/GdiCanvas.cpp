@@ -160,8 +160,15 @@ void StraightLine(QPainter& p, int x1, int y1, int x2, int y2) {
     }
     const qreal o = StrokeOffset(p);
     if (o == 0.0) {
-        // A flat-capped thin line stops before its end point, as wanted.
-        p.drawLine(x1, y1, x2, y2);
+        // A flat-capped thin line leaves out one end, but Qt picks the lower or right one
+        // whatever the direction; a line drawn up or to the left is drawn forward over the
+        // same pixels, so that its end point is the one left out.
+        if (x2 < x1 || y2 < y1) {
+            p.drawLine(x2 + (x2 < x1 ? 1 : 0), y2 + (y2 < y1 ? 1 : 0), x1 + (x2 < x1 ? 1 : 0),
+                       y1 + (y2 < y1 ? 1 : 0));
+        } else {
+            p.drawLine(x1, y1, x2, y2);
+        }
         return;
     }
     // The pixels x1 .. x2 - 1 (or x2 + 1 .. x1) span the interval between these edges.

@@ -50,7 +50,9 @@ QString QtSettingsStore::FileName() const {
 
 bool QtSettingsStore::HasKey(std::string_view key) const {
     if (key.empty()) {
-        return !m_settings->childKeys().isEmpty();
+        // The main key holds the subkeys too: a file with only window places means the
+        // program has run before.
+        return !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
     }
     return m_settings->childGroups().contains(Q(key));
 }

@@ -2,13 +2,16 @@
 
 #include <unistd.h>
 
+#include <QDir>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace vitalune {
 
 namespace {
 constexpr int kConnectMs = 1000;
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
+const QByteArray kFolder = QByteArrayLiteral("folder ");
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
@@ -17,15 +20,27 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 }
 
 QString SingleInstance::DefaultName() {
-    return QStringLiteral("Wavetides13_exists-%1").arg(::getuid());
+    const QString name = QStringLiteral("Wavetides13_exists-%1").arg(::getuid());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without a runtime folder Qt's own choice, the temporary folder, is all there is.
+    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
 }
 
-bool SingleInstance::Acquire() {
+bool SingleInstance::Acquire(const QString& dataFolder) {
+    m_dataFolder = dataFolder;
     QLocalSocket first;
     first.connectToServer(m_name);
     if (first.waitForConnected(kConnectMs)) {
         first.write(kRaise);
         first.waitForBytesWritten(kConnectMs);
+        // The first one tells its folder as soon as it sees the connection.
+        QByteArray answer;
+        while (!answer.contains('\n') && first.waitForReadyRead(kConnectMs)) {
+            answer += first.readAll();
+        }
+        if (answer.startsWith(kFolder)) {
+            m_runningFolder = QString::fromUtf8(answer.mid(kFolder.size()).trimmed());
+        }
         first.disconnectFromServer();
         return false;
     }
@@ -39,6 +54,7 @@ bool SingleInstance::Acquire() {
 
 void SingleInstance::OnConnection() {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        socket->write(kFolder + m_dataFolder.toUtf8() + '\n');
         const auto readRequest = [this, socket] {
             if (socket->readAll().contains("raise")) {
                 emit raiseRequested();

@@ -1,7 +1,8 @@
 #pragma once
-// One running program per user: the first process listens on a local socket; a later one
-// finds it, asks it to raise its window and ends. A socket left behind by a crashed run has
-// nobody listening and is taken over.
+// One running program per user: the first process listens on a local socket in the user's
+// runtime folder; a later one finds it, asks it to raise its window, learns which data folder
+// it runs with, and ends. A socket left behind by a crashed run has nobody listening and is
+// taken over.
 
 #include <QLocalServer>
 #include <QObject>
@@ -14,12 +15,16 @@ class SingleInstance final : public QObject {
   public:
     explicit SingleInstance(QString name = DefaultName(), QObject* parent = nullptr);
 
-    // "Wavetides13_exists-" plus the user, so users of one machine do not meet.
+    // "Wavetides13_exists-" plus the user, in the user's runtime folder ($XDG_RUNTIME_DIR),
+    // so that starts with different temporary folders still meet and users do not.
     static QString DefaultName();
 
-    // True when this process is the first. Otherwise the first one has been asked to raise
-    // its main window and this process should end without touching the settings.
-    bool Acquire();
+    // True when this process is the first; `dataFolder` is what later starts are told.
+    // Otherwise the first one has been asked to raise its main window, RunningFolder() says
+    // which data folder it runs with, and this process should end without touching the
+    // settings.
+    bool Acquire(const QString& dataFolder = {});
+    const QString& RunningFolder() const { return m_runningFolder; }
 
   signals:
     void raiseRequested();
@@ -28,6 +33,8 @@ class SingleInstance final : public QObject {
     void OnConnection();
 
     QString m_name;
+    QString m_dataFolder;
+    QString m_runningFolder;
     QLocalServer m_server;
 };
 

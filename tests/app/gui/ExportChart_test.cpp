@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,9 +31,12 @@ struct Exporter {
     FixedClock clock = FixedClock(EncodeDate(2026, 12, 7));
     QString data = dir.filePath(QStringLiteral("data"));
 
+    bool folderGiven = false;
+
     ExportResult Run(const ExportRequest& request) const {
         const ExportContext context{&store, &clock, data.toStdString(),
-                                    QCoreApplication::applicationDirPath().toStdString()};
+                                    QCoreApplication::applicationDirPath().toStdString(),
+                                    folderGiven};
         return ExportChart(request, context);
     }
     ExportRequest To(const char* name) const {
@@ -53,6 +57,9 @@ class ExportChartTest : public QObject {
     void formatFromSuffixAndStamp();
     void failuresAreReported();
     void programExportsFromTheCommandLine();
+    void programWithoutADisplay();
+    void secondStartTellsTheRunningFolder();
+    void everyWindowCarriesTheIcon();
 };
 
 void ExportChartTest::optionsAreChecked() {
@@ -97,6 +104,18 @@ void ExportChartTest::exportsWithoutChangingAnything() {
     }
     QCOMPARE(e.store.WriteCount(), writes);
     QCOMPARE(QDir(e.data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+
+    // A folder the user names wins over the database file the settings remember.
+    QFile other(e.dir.filePath(QStringLiteral("other.rec")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("#Others|1\r\nZoe|01.01.2000|F\r\n");
+    other.close();
+    WriteString(e.store, "", "DB_Name", other.fileName().toStdString());
+    QCOMPARE(e.Run(e.To("remembered.png")).ExitCode(), 2);  // no Alan Turing there
+    e.folderGiven = true;
+    QCOMPARE(e.Run(e.To("given.png")).ExitCode(), 0);
+    e.folderGiven = false;
+    e.store.Remove("", "DB_Name");
 
     // Without a person the stored one is used: "New person" of the template, born today.
     ExportRequest request = e.To("stored.png");
@@ -150,30 +169,39 @@ void ExportChartTest::failuresAreReported() {
     QVERIFY(result.message.find("cannot write") != std::string::npos);
 }
 
-void ExportChartTest::programExportsFromTheCommandLine() {
-    // The program with a home of its own, so the user's settings are never touched.
-    QTemporaryDir home;
-    const auto run = [&home](const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local")));
-        env.remove(QStringLiteral("VITALUNE_DATA_DIR"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VITALUNE_PROGRAM), args);
-        if (!p.waitForFinished(30000)) {
-            p.kill();
-            p.waitForFinished();
-        }
-        return std::pair{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                         p.readAllStandardOutput() + p.readAllStandardError()};
-    };
-    QCOMPARE(run({"--version"}).first, 0);
-    QVERIFY(run({"--version"}).second.contains("3.04"));
-    QVERIFY(run({"--help"}).second.contains("--export-chart"));
+// The program with a home of its own, so the user's settings are never touched; `env`
+// changes the environment further ("NAME=value", or "NAME=" to remove it).
+std::pair<int, QByteArray> RunProgram(const QTemporaryDir& home, const QStringList& args,
+                                      const QStringList& env = {}, QProcess* keep = nullptr) {
+    QProcess own;
+    QProcess& p = keep ? *keep : own;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QStringLiteral("HOME"), home.path());
+    e.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    e.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local")));
+    e.remove(QStringLiteral("VITALUNE_DATA_DIR"));
+    e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString& change : env) {
+        const QString name = change.section(QLatin1Char('='), 0, 0);
+        const QString value = change.section(QLatin1Char('='), 1);
+        value.isEmpty() ? e.remove(name) : e.insert(name, value);
+    }
+    p.setProcessEnvironment(e);
+    p.start(QStringLiteral(VITALUNE_PROGRAM), args);
+    if (keep) {
+        return {0, {}};
+    }
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return std::pair{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                     p.readAllStandardOutput() + p.readAllStandardError()};
+}
 
+void ExportChartTest::programExportsFromTheCommandLine() {
+    QTemporaryDir home;
+    const auto run = [&home](const QStringList& args) { return RunProgram(home, args); };
     const QString out = home.filePath(QStringLiteral("chart.png"));
     const QString data = home.filePath(QStringLiteral("data"));
     QCOMPARE(run({"--export-chart", out, "--page", "compatibility", "--date", "2026-12-07",
@@ -189,6 +217,59 @@ void ExportChartTest::programExportsFromTheCommandLine() {
     const auto bad = run({"--export-chart", out, "--page", "nope"});
     QCOMPARE(bad.first, 2);
     QVERIFY(bad.second.contains("unknown page"));
+}
+
+void ExportChartTest::programWithoutADisplay() {
+    // What needs no window works without a display; a window says why it cannot open.
+    QTemporaryDir home;
+    const QStringList noDisplay{"QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY="};
+    const auto version = RunProgram(home, {"--version"}, noDisplay);
+    const auto help = RunProgram(home, {"--help"}, noDisplay);
+    const auto unknown = RunProgram(home, {"--frobnicate"}, noDisplay);
+    const auto window = RunProgram(home, {}, noDisplay);
+    QCOMPARE((QList<int>{version.first, help.first, unknown.first, window.first}),
+             (QList<int>{0, 0, 2, 1}));
+    QVERIFY(version.second.contains("vitalune 3.04"));
+    QVERIFY(help.second.contains("Usage: vitalune [options]"));
+    QVERIFY(help.second.contains("--export-chart"));
+    QVERIFY(unknown.second.contains("vitalune: Unknown option 'frobnicate'"));
+    QVERIFY(window.second.contains("no display"));
+}
+
+void ExportChartTest::secondStartTellsTheRunningFolder() {
+    // Two starts with different temporary folders meet in the runtime folder; one that names
+    // another data folder hears which folder the running program keeps.
+    QTemporaryDir home;
+    const QString runtime = home.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString folderA = home.filePath(QStringLiteral("a"));
+    const QString folderB = home.filePath(QStringLiteral("b"));
+    const QString tmp1 = home.filePath(QStringLiteral("t1"));
+    const QString tmp2 = home.filePath(QStringLiteral("t2"));
+    QVERIFY(QDir().mkpath(tmp1) && QDir().mkpath(tmp2));
+    QProcess first;
+    RunProgram(home, {"--data-dir", folderA}, {"XDG_RUNTIME_DIR=" + runtime, "TMPDIR=" + tmp1},
+               &first);
+    QVERIFY(
+        QTest::qWaitFor([&] { return !QDir(runtime).entryList(QDir::System).isEmpty(); }, 20000));
+    const auto other =
+        RunProgram(home, {"--data-dir", folderB}, {"XDG_RUNTIME_DIR=" + runtime, "TMPDIR=" + tmp2});
+    const auto same = RunProgram(home, {"--data-dir", folderA + "/"},
+                                 {"XDG_RUNTIME_DIR=" + runtime, "TMPDIR=" + tmp2});
+    first.terminate();
+    first.waitForFinished(10000);
+    QCOMPARE(other.first, 1);
+    QVERIFY2(other.second.contains("already running with the data folder " + folderA.toUtf8()),
+             other.second.constData());
+    QCOMPARE(same, (std::pair<int, QByteArray>{0, {}}));
+}
+
+void ExportChartTest::everyWindowCarriesTheIcon() {
+    SetProgramIdentity();
+    const QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("x"));
+    QVERIFY(!box.windowIcon().availableSizes().isEmpty());
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vitalune"));
 }
 
 int main(int argc, char** argv) {

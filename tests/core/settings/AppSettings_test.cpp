@@ -117,7 +117,8 @@ TEST(FormPlacement, SizeOnlyForMainFormAndCalendar) {
     EXPECT_EQ(LoadFormPlacement(store, "MainForm"), (FormPlacement{10, 20, 579, 767}));
     EXPECT_EQ(LoadFormPlacement(store, "DayInfo"), (FormPlacement{30, 40, {}, {}}));
     EXPECT_EQ(ReadInt(store, "DayInfo", "Width"), std::nullopt);
-    EXPECT_FALSE(store.HasKey(""));  // placements live in their own subkeys
+    EXPECT_EQ(ReadInt(store, "", "Top"), std::nullopt);  // placements live in their own subkeys
+    EXPECT_FALSE(LoadAppSettings(store).firstStart);     // yet the program has run before
     store.SetFailWrites(true);
     EXPECT_FALSE(SaveFormPlacement(store, "Calendar", {1, 2, 3, 4}));
 }

@@ -26,6 +26,11 @@ TEST(FontText, FlagsByPosition) {
     EXPECT_FALSE(odd->italic);
     EXPECT_TRUE(odd->underline);
     EXPECT_FALSE(odd->strikeout);
+    // Seven characters, not bytes: a letter of two bytes counts once.
+    const auto accented = ParseFontText("Arial,10,0,1,0,0,\xC3\xA9");
+    ASSERT_TRUE(accented);
+    EXPECT_EQ(*accented, (FontText{"Arial", 10, 0, true, false, false, false}));
+    EXPECT_FALSE(ParseFontText("Arial,10,0,1,0,\xC3\xA9"));  // seven bytes, six characters
 }
 
 TEST(FontText, MalformedTextsGiveTheDefaultFont) {

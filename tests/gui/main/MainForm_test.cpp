@@ -27,6 +27,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <numeric>
 #include <tuple>
 
 #include "app/gui/ExportChart.h"
@@ -36,6 +37,7 @@
 #include "gui/main/ChartBox.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
+#include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
 #include "gui/widgets/KeyDispatcher.h"
 
@@ -70,6 +72,7 @@ class MainFormFixture {
         context.store = &store;
         context.clock = &m_clock;
         context.programFolder = DataFolder();
+        context.programFolderGiven = folderGiven;
         context.executableFolder = QCoreApplication::applicationDirPath().toStdString();
         context.showMessage = [this](const QString& text) { messages << text; };
         context.shell = &shell;
@@ -109,6 +112,7 @@ class MainFormFixture {
     }
 
     MemorySettingsStore store;
+    bool folderGiven = false;  // as by --data-dir
     RecordingShell shell;
     QStringList messages;
     QStringList opened;             // "calendar", "dayinfo 2026-06-15 show", "help 4", ...
@@ -260,6 +264,8 @@ class MainFormTest : public QObject {
   private slots:
     void firstStartAndGroups();
     void unusableStoredDatabase();
+    void givenDataFolderWinsOverTheStoredDatabase();
+    void personTwoStaysInAShorterGroup();
     void personsAndStatusBar();
     void closeWritesSettingsForTheNextRun();
     void firstActivationShowsSelectorOnce();
@@ -286,6 +292,17 @@ void MainFormTest::firstStartAndGroups() {
     QCOMPARE(form->Database().FileName(), (f.DataFolder() / "db.rec").string());
     QVERIFY(std::filesystem::exists(f.DataFolder() / "db.rec"));
     QCOMPARE(f.store.WriteCount(), 0);
+    // Each tab carries its picture; the Compatibility tab picture 3 of the tab list.
+    auto* pages = Child<QTabWidget>(*form, "PageControl");
+    const auto tabPicture = [pages](int tab) {
+        return pages->tabIcon(tab).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    for (int tab = 0; tab < 4; ++tab) {
+        QVERIFY(!tabPicture(tab).isNull());
+        QVERIFY(tabPicture(tab) != tabPicture(4));
+    }
+    QCOMPARE(tabPicture(4),
+             art::Picture(art::ImageList::TabPictures, 3).convertToFormat(QImage::Format_ARGB32));
 
     group1->setCurrentIndex(1);
     QCOMPARE(Child<QListView>(*form, "PName")->model()->rowCount(), 43);
@@ -313,6 +330,34 @@ void MainFormTest::unusableStoredDatabase() {
         QCOMPARE(form->PersonOne().name, std::string("New person"));
     }
     QCOMPARE(f.messages, QStringList{});
+}
+
+void MainFormTest::givenDataFolderWinsOverTheStoredDatabase() {
+    MainFormFixture f;
+    const std::filesystem::path other = f.FilePath("other.rec").toStdString();
+    WriteFile(other, "#Others|1\r\nZoe|01.01.2000|F\r\n");
+    WriteString(f.store, "", "DB_Name", other.string());
+    f.folderGiven = true;
+    auto form = f.Make();
+    QCOMPARE(form->Database().FileName(), (f.DataFolder() / "db.rec").string());
+    form->close();
+    // The database the settings remember stays theirs for runs without a folder given.
+    QCOMPARE(ReadString(f.store, "", "DB_Name").value_or(""), other.string());
+    f.folderGiven = false;
+    QCOMPARE(f.Make()->Database().FileName(), other.string());
+}
+
+void MainFormTest::personTwoStaysInAShorterGroup() {
+    MainFormFixture f;
+    auto form = f.MakeWithCelebrities();
+    SelectRow(*form, "PName2", 40);
+    // The editor removes all but the first twenty Celebrities: person two, past the end now,
+    // becomes the last of them; person one (index 4) keeps its place.
+    std::vector<std::size_t> gone(23);
+    std::iota(gone.begin(), gone.end(), std::size_t{20});
+    form->Database().RemovePersons(1, gone);
+    form->DatabaseChanged();
+    QCOMPARE((QList<int>{form->PersonOne().index, form->PersonTwo().index}), (QList<int>{4, 19}));
 }
 
 void MainFormTest::personsAndStatusBar() {

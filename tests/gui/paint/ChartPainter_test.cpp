@@ -136,8 +136,15 @@ void ChartPainterTest::gridAndPointerColumn() {
     // The pointer column filled and framed; the frame lines of the chart; nothing left of it.
     const QRgb grey = qRgb(128, 128, 128);
     QCOMPARE((QList<QRgb>{img.pixel(397, y), img.pixel(380, 24), img.pixel(80, 24),
-                          img.pixel(80, 328), img.pixel(743, 24), img.pixel(6, y)}),
-             (QList<QRgb>{Rgb(0x00FFE1E1), qRgb(0, 0, 0), grey, grey, grey, qRgb(255, 255, 255)}));
+                          img.pixel(80, 328), img.pixel(6, y)}),
+             (QList<QRgb>{Rgb(0x00FFE1E1), qRgb(0, 0, 0), grey, grey, qRgb(255, 255, 255)}));
+    // Day lines run from the bottom line up and stop before the top one, so the right-hand
+    // line's bottom pixel is drawn and its top one is not, on every page.
+    for (int page = 0; page < kChartPageCount; ++page) {
+        const QImage p = Render(MakeScene(static_cast<ChartPage>(page)));
+        QCOMPARE((QList<QRgb>{p.pixel(743, 328), p.pixel(743, 24), p.pixel(742, 24)}),
+                 (QList<QRgb>{grey, qRgb(255, 255, 255), grey}));
+    }
     s.showPointer = false;
     img = Render(s);
     QCOMPARE((QList<QRgb>{img.pixel(380, y), img.pixel(375, y)}),

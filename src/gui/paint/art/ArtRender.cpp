@@ -24,6 +24,8 @@ constexpr std::array<const char*, 17> kSmallNames = {
 };
 constexpr std::array<const char*, 4> kBigNames = {"sun", "suncloud", "clouds", "rain"};
 constexpr std::array<const char*, 2> kSideMarkNames = {"upper", "lower"};
+constexpr std::array<const char*, 5> kTabNames = {"primary", "secondary", "extra", "compatibility",
+                                                  "iching"};
 
 constexpr int kDotsCount = 4;
 constexpr int kRatingsPerScheme = 5;
@@ -120,6 +122,8 @@ QString PictureSource(ImageList list, int index) {
             return SourceOf("big", kBigNames, index);
         case ImageList::SideMarks:
             return SourceOf("sidemarks", kSideMarkNames, index);
+        case ImageList::TabPictures:
+            return SourceOf("tabs", kTabNames, index);
         case ImageList::Dots:
         case ImageList::CompatPict:
             break;
@@ -154,6 +158,7 @@ QSize ImageSize(ImageList list) {
     switch (list) {
         case ImageList::GroupIcons:
         case ImageList::SmallWeather:
+        case ImageList::TabPictures:
             return {16, 16};
         case ImageList::BigWeather:
             return {40, 40};
@@ -182,6 +187,8 @@ int ImageCount(ImageList list) {
             return static_cast<int>(kSideMarkNames.size());
         case ImageList::CompatPict:
             return kRatingsPerScheme * kSchemeCount;
+        case ImageList::TabPictures:
+            return static_cast<int>(kTabNames.size());
     }
     return 0;
 }

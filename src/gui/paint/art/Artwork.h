@@ -22,7 +22,17 @@ enum class ImageList {
     Dots,          // 21 x 6: one to four critical dots (index = count - 1)
     SideMarks,     // 17 x 80: marks of the chart's upper (0) and lower (1) half
     CompatPict,    // 39 x 16: five rating pictures per scheme (see CompatPictureIndex)
+    TabPictures,   // 16 x 16: the chart pages' tabs (see TabPictureIndex)
 };
+
+// Pictures of the TabPictures list; the Compatibility page's is 3.
+namespace TabPictureIndex {
+inline constexpr int Primary = 0;
+inline constexpr int Secondary = 1;
+inline constexpr int Extra = 2;
+inline constexpr int Compatibility = 3;
+inline constexpr int IChing = 4;
+}  // namespace TabPictureIndex
 
 // Pictures of the SmallWeather list. 0..3 are also the DayWeather bands.
 namespace SmallWeatherIndex {

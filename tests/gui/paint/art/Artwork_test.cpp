@@ -17,9 +17,9 @@ using test::Blobs;
 using test::FullyTransparent;
 using test::OpaquePixels;
 
-const std::vector<ImageList> kLists = {ImageList::GroupIcons, ImageList::SmallWeather,
-                                       ImageList::BigWeather, ImageList::Dots,
-                                       ImageList::SideMarks,  ImageList::CompatPict};
+const std::vector<ImageList> kLists = {
+    ImageList::GroupIcons, ImageList::SmallWeather, ImageList::BigWeather, ImageList::Dots,
+    ImageList::SideMarks,  ImageList::CompatPict,   ImageList::TabPictures};
 
 bool IsNonePicture(ImageList list, int index) {
     return list == ImageList::CompatPict && index % 5 == 4;

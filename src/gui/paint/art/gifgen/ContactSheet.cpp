@@ -16,9 +16,10 @@ struct Section {
 };
 
 constexpr Section kSections[] = {
-    {"GroupIcons", ImageList::GroupIcons}, {"SmallWeather", ImageList::SmallWeather},
-    {"BigWeather", ImageList::BigWeather}, {"Dots", ImageList::Dots},
-    {"SideMarks", ImageList::SideMarks},   {"CompatPict", ImageList::CompatPict},
+    {"GroupIcons", ImageList::GroupIcons},   {"SmallWeather", ImageList::SmallWeather},
+    {"BigWeather", ImageList::BigWeather},   {"Dots", ImageList::Dots},
+    {"SideMarks", ImageList::SideMarks},     {"CompatPict", ImageList::CompatPict},
+    {"TabPictures", ImageList::TabPictures},
 };
 
 constexpr int kMargin = 8;
