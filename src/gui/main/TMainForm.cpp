@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,6 +36,7 @@
 #include "gui/platform/Shell.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
+#include "gui/widgets/WindowPlacement.h"
 
 namespace vitalune::ui {
 
@@ -283,7 +283,7 @@ void TMainForm::FormCreate() {
     m_emptyDbPath = m_programFolder / "empty.rec";
     setMinimumSize(722, 463);
     resize(kInitialWidth, kInitialHeight);
-    ApplyPlacement();
+    RestorePlacement(*this, *m_context.store, kFormName);
 
     const LoadedSettings loaded = LoadAppSettings(*m_context.store);
     m_settings = loaded.settings;
@@ -351,22 +351,6 @@ void TMainForm::OpenDatabase(const std::string& storedPath) {
     }
 }
 
-void TMainForm::ApplyPlacement() {
-    const auto placement = LoadFormPlacement(*m_context.store, kFormName);
-    if (!placement) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
-        return;
-    }
-    if (placement->width && placement->height) {
-        resize(std::max(*placement->width, minimumWidth()),
-               std::max(*placement->height, minimumHeight()));
-    }
-    move(placement->left, placement->top);
-}
-
 void TMainForm::FormActivate() {
     FormResize();
     if (m_showPersonSelector && m_settings.showPrompt && !m_promptShown) {
@@ -394,7 +378,7 @@ void TMainForm::FormClose() {
     if (m_closeHelp) {
         m_closeHelp();
     }
-    SaveFormPlacement(*m_context.store, kFormName, {y(), x(), height(), width()});
+    KeepPlacement(*this, *m_context.store, kFormName);
 }
 
 void TMainForm::FormResize() {

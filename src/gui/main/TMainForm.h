@@ -178,7 +178,6 @@ class TMainForm final : public QMainWindow {
     void FormClose();
     void FormResize();
     void OpenDatabase(const std::string& storedPath);
-    void ApplyPlacement();
     void FillGroupList(QComboBox* combo);
     // What an index past the list's end selects: the first person (stored indexes) or the
     // last (person two after the database changed).

@@ -191,10 +191,12 @@ void PictureOutputTest::printKeepsProportionsOnPortraitPages() {
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
 }
 
+int RunWindowPlacementTests(int argc, char** argv);
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PictureOutputTest test;
-    return QTest::qExec(&test, argc, argv);
+    return QTest::qExec(&test, argc, argv) + RunWindowPlacementTests(argc, argv);
 }
 
 #include "PictureOutput_test.moc"
