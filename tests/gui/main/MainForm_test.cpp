@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
@@ -18,7 +17,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QPrinter>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -514,17 +512,6 @@ void MainFormTest::menus() {
              (QStringList{"help 0", "help 10", "help 4", "help 1", "about", "names", "options",
                           "print dialog", "save dialog", "clipboard"}));
 
-    // The help button opens its menu just below itself.
-    QVERIFY(MainFormFixture::Activate(*form));
-    Click(*form, "ToolButton9");
-    QMenu* menu = form->Menus().helpMenu;
-    QTRY_VERIFY(menu->isVisible());
-    const QToolButton* button = form->Menus().helpButton;
-    QCOMPARE(menu->pos().x(), button->mapToGlobal(QPoint(0, 0)).x());
-    QVERIFY(menu->pos().y() >= button->mapToGlobal(QPoint(0, button->height())).y());
-    QVERIFY(menu->pos().y() <= button->mapToGlobal(QPoint(0, button->height() + 5)).y());
-    menu->close();
-
     // While a window's hook is empty, its entries do nothing.
     f.opened.clear();
     form->SetCalendarWindow({});
@@ -566,18 +553,6 @@ void MainFormTest::chartClickOpensTheDayOfItsColumn() {
     press(box->width() - 1);
     press(0);
     QCOMPARE(f.opened, (QStringList{"dayinfo 9999-12-31 show", "dayinfo 9999-12-15 show"}));
-
-    // Every page has the pop-up menu.
-    QMenu* menu = form->Menus().popup;
-    for (int page = 0; page < paint::kChartPageCount; ++page) {
-        form->SetActivePage(static_cast<ChartPage>(page));
-        ChartBox* chart = form->PaintBox(static_cast<ChartPage>(page));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, {50, 60},
-                                chart->mapToGlobal(QPoint(50, 60)));
-        QApplication::sendEvent(chart, &event);
-        QTRY_VERIFY(menu->isVisible());
-        menu->close();
-    }
 }
 
 void MainFormTest::wheelAndPanel() {
@@ -601,16 +576,6 @@ void MainFormTest::wheelAndPanel() {
     QCOMPARE(dates, (QStringList{"2026-06-16", "2026-06-14", "2026-06-14", "2026-06-15",
                                  "2026-06-14", "2026-06-14"}));
     QCOMPARE(form->ActivePage(), ChartPage::Primary);
-
-    // A press on the panel itself, between the person box and the date box, focuses the
-    // day-forward button.
-    auto* panel = Child<QWidget>(*form, "Panel1");
-    const QPoint gap(Child<QGroupBox>(*form, "PersonBox")->geometry().right() + 2,
-                     panel->height() / 2);
-    QCOMPARE(panel->childAt(gap), nullptr);
-    Child<QDateEdit>(*form, "CDate")->setFocus();
-    QTest::mouseClick(panel, Qt::LeftButton, {}, gap);
-    QTRY_VERIFY(Child<QPushButton>(*form, "DayPlus")->hasFocus());
 
     QWidget other;
     QVERIFY(MainFormFixture::Activate(other));
@@ -644,15 +609,6 @@ void MainFormTest::webLookUps() {
     Click(*form, "GetInfo1Btn");
     QCOMPARE(f.messages, QStringList{"Unable to open the web address https://duckduckgo.com/html/"
                                      "?hl=en&lr=&q=%22Albert+Einstein%22"});
-
-    // Characters of the address's own syntax and beyond ASCII go escaped into the query.
-    MainFormFixture odd;
-    WriteFile(odd.DataFolder() / "db.rec",
-              "#Odd names|0\r\nTom & Jerry #1 + 100%|01.02.1990|M\r\n");
-    WriteString(odd.store, "", "Main_TSearchURL", "https://example.org/find?q=");
-    Click(*odd.Make(), "GetInfo1Btn");
-    QCOMPARE(opened(odd),
-             QStringList{"https://example.org/find?q=%22Tom+%26+Jerry+%231+%2B+100%25%22"});
 }
 
 void MainFormTest::paintBoxShowsTheChartAsExported() {

@@ -58,29 +58,6 @@ TEST(GifEncoder, FewColoursRoundTripExactly) {
     EXPECT_TRUE(test::FullyTransparent(clearBack));
 }
 
-TEST(GifEncoder, ManyColoursAreReducedClosely) {
-    QImage image(64, 64, QImage::Format_ARGB32);
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            image.setPixel(x, y, x + y < 8 ? qRgba(0, 0, 0, 0) : qRgb(x * 4, y * 4, (x ^ y) * 4));
-        }
-    }
-    const QImage back = RoundTrip(image);
-    ASSERT_EQ(back.size(), image.size());
-    EXPECT_EQ(qAlpha(back.pixel(0, 0)), 0);
-    int worst = 0;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 8 - std::min(y, 8); x < 64; ++x) {
-            const QRgb a = image.pixel(x, y);
-            const QRgb b = back.pixel(x, y);
-            ASSERT_EQ(qAlpha(b), 255);
-            worst = std::max(worst, std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                                        std::abs(qBlue(a) - qBlue(b)));
-        }
-    }
-    EXPECT_LT(worst, 120);
-}
-
 TEST(GifEncoder, FailuresAreReported) {
     EXPECT_FALSE(EncodeGif(QImage(), kMatte).ok);
     EXPECT_FALSE(EncodeGif(QImage(), kMatte).error.empty());
