@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "core/engine/DayTable.h"
 
@@ -135,10 +134,6 @@ std::int32_t OverallPercent(double mP, double mE, double mI) {
 
 std::int32_t DaysLived(DateTime birth, DateTime date) {
     return WholeDay(date) - WholeDay(birth);
-}
-
-double RhythmValue(int period, double t) {
-    return std::sin(2.0 * std::numbers::pi * t / period);
 }
 
 void ComputeDayRhythms(DateTime birth, DateTime date, DayRhythms& out, bool withIChing) {

@@ -1,6 +1,6 @@
 #pragma once
 // The seventeen rhythm slots, how each is built, and the day record of one person on one day.
-// Pure arithmetic on whole days; the charts' continuous curves use RhythmValue.
+// Pure arithmetic on whole days; the charts compute their continuous curves pixel by pixel.
 
 #include <array>
 #include <cstdint>
@@ -73,7 +73,6 @@ std::int32_t OverallPercent(double meanPhysical, double meanEmotional, double me
 
 std::int32_t DaysLived(DateTime birth, DateTime date);
 // sin(2*pi*t / period), t in days lived with a fraction.
-double RhythmValue(int period, double t);
 
 // Fills `out` for the day of `date`; the I-Ching fields only when `withIChing`.
 void ComputeDayRhythms(DateTime birth, DateTime date, DayRhythms& out, bool withIChing);

@@ -122,19 +122,6 @@ BarColours ComputeBarColours(std::int32_t transparency) {
     return colours;
 }
 
-int BarColourIndex(std::int32_t percent) {
-    if (percent >= 75) {
-        return 0;
-    }
-    if (percent >= 50) {
-        return 1;
-    }
-    if (percent >= 25) {
-        return 2;
-    }
-    return 3;
-}
-
 bool KeepsSize(std::string_view windowName) {
     return windowName == "MainForm" || windowName == "Calendar";
 }

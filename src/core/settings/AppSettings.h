@@ -85,8 +85,6 @@ bool SaveAppSettings(SettingsStore& store, const AppSettings& settings,
 // bands 75 and above, 50..74, 25..49 and below 25.
 using BarColours = std::array<Colour, 4>;
 BarColours ComputeBarColours(std::int32_t transparency);
-// Index into BarColours of a day value.
-int BarColourIndex(std::int32_t percent);
 
 struct FormPlacement {
     std::int32_t top = 0;

@@ -6,6 +6,7 @@
 
 #include "core/engine/DateText.h"
 #include "core/engine/DayTable.h"
+#include "core/engine/DayWeather.h"
 #include "core/engine/Rhythm.h"
 #include "gui/paint/CompatPainter.h"
 #include "gui/paint/GdiCanvas.h"
@@ -184,7 +185,7 @@ void DrawChartBackground(QPainter& p, const ChartScene& s, std::int32_t startDay
 
 void DrawDailyBar(QPainter& p, const ChartScene& s, int k, std::int32_t value) {
     const ChartGeometry& g = s.geometry;
-    p.setBrush(ToQColor(s.barColours[static_cast<std::size_t>(BarColourIndex(value))]));
+    p.setBrush(ToQColor(s.barColours[static_cast<std::size_t>(WeatherBand(value))]));
     const int h = static_cast<int>((value * 0.02 - 1) * g.barScale);
     Rectangle(p, g.ColumnX(k), g.midY, g.ColumnX(k + 1) + 1, g.midY - h);
 }

@@ -7,7 +7,6 @@
 
 #include "core/engine/DayTable.h"
 #include "core/engine/DayWeather.h"
-#include "core/settings/AppSettings.h"
 
 namespace vitalune {
 namespace {
@@ -145,22 +144,14 @@ TEST(ComputeDayRhythms, ExtremeDatesStayFinite) {
     }
 }
 
-// The weather pictures and the chart's bar colours share the four bands.
+// The weather pictures and the chart's bar colours share these four bands.
 TEST(DayWeather, FourBandsForPicturesAndBars) {
     const std::pair<std::int32_t, int> bands[] = {{100, 0}, {75, 0}, {74, 1}, {50, 1},
                                                   {49, 2},  {25, 2}, {24, 3}, {0, 3}};
     for (const auto& [percent, band] : bands) {
         EXPECT_EQ(WeatherBand(percent), band) << percent;
-        EXPECT_EQ(BarColourIndex(percent), band) << percent;
     }
     EXPECT_EQ(WeatherOf(60), DayWeather::SunCloud);
-}
-
-TEST(RhythmValue, ContinuousCurve) {
-    EXPECT_DOUBLE_EQ(RhythmValue(23, 0), 0.0);
-    EXPECT_NEAR(RhythmValue(28, 7), 1.0, 1e-15);
-    EXPECT_NEAR(RhythmValue(28, 21), -1.0, 1e-15);
-    EXPECT_NEAR(RhythmValue(23, 1), std::sin(2 * std::numbers::pi / 23), 1e-15);
 }
 
 TEST(RhythmCatalogue, CompositesHaveNoPeriodOfTheirOwn) {
