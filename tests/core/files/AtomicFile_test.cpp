@@ -48,14 +48,6 @@ class RecordingOps : public FileOps {
     std::string calls;
 };
 
-class FailingRename : public FileOps {
-  public:
-    int Rename(const char*, const char*) override {
-        errno = EXDEV;
-        return -1;
-    }
-};
-
 TEST(AtomicFile, WritesAndReplacesKeepingPermissions) {
     TempFolder folder;
     const fs::path target = folder.path() / "db.rec";
@@ -100,7 +92,7 @@ TEST(AtomicFile, StepsComeInOrder) {
 
 TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
     test::FullDisk fullDisk(5);
-    FailingRename failingRename;
+    test::FailingRename failingRename;
     test::ReadOnlyMount readOnly;
     struct Case {
         FileOps* ops;
