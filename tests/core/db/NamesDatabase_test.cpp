@@ -26,14 +26,6 @@ NamesDatabase TwoGroups() {
     return db;
 }
 
-TEST(NamesDatabase, MakeEmptyHoldsThePlaceholder) {
-    NamesDatabase db(TestClock());
-    EXPECT_EQ(db.GroupCount(), 0u);
-    db.MakeEmpty();
-    EXPECT_EQ(db.Groups(), Strings{"My profiles|2"});
-    EXPECT_EQ(Lines(db.Persons(0)), Strings{kPlaceholder});
-}
-
 TEST(NamesDatabase, AddingPersons) {
     NamesDatabase db = TwoGroups();
     EXPECT_EQ(Lines(db.Persons(0)), (Strings{"Ann|05.01.1980|F", "Bob|01.02.1990|M"}));
