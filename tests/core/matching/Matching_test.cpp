@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "MatchTestSupport.h"
+#include "support/Transcript.h"
 
 namespace vitalune {
 namespace {
@@ -29,76 +32,35 @@ const MatchEntry* FindPerson(const MatchResult& result, std::string_view name) {
     return nullptr;
 }
 
-// Searches among kPairs, by default from Base in Friends, each with the list it gives.
+// The searches of expected/searches.txt, each with the list it gives.
 TEST(Matching, SearchesGiveTheirLists) {
-    struct Search {
-        int pattern;
-        bool exact = false;
-        int searchItem = 0;  // 0 all groups, else group + 1
-        std::size_t baseGroup = 0;
-        std::size_t basePerson = 1;
-        SexFilter sex = SexFilter::Any;
-        MatchSort sort = MatchSort::Name;
-    };
-    using S = SexFilter;
-    const std::string ideal = "[Friends] Ada Hal / [Work] Base Gus Kim /";
-    const std::string atLeastGood = "[Friends] Ada Bea Eve Hal / [Work] Base Gus Kim /";
-    const std::string all = "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /";
-    const std::pair<Search, std::string> cases[] = {
-        {{0}, ideal},
-        {{0, true}, ideal},
-        {{1}, "[Friends] Ada Bea Hal / [Work] Base Gus Kim /"},
-        {{1, true}, "[Friends] Bea /"},
-        {{2}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {{2, true}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {{3}, atLeastGood},
-        {{3, true}, "[Friends] Bea /"},
-        {{4}, atLeastGood},
-        {{4, true}, "[Friends] Bea /"},
-        {{5}, atLeastGood},
-        {{5, true}, "[Friends] Bea Eve /"},
-        {{6}, "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /"},
-        {{6, true}, "[Friends] Bea Fay /"},
-        {{7}, "[Friends] Cid /"},
-        {{7, true}, "[Friends] Cid /"},
-        {{8}, all},
-        {{8, true}, all},
-        // The base person is skipped, its namesake in another group kept.
-        {{8, false, 1}, "[Friends] Ada Bea Cid Dan Eve Fay Hal /"},
-        {{8, false, 2}, "[Work] Base Gus Ian Jo Kim /"},
-        {{8, false, 0, 1, 0},
-         "[Friends] Ada Base Bea Cid Dan Eve Fay Hal / [Work] Gus Ian Jo Kim /"},
-        {{8, false, 3}, all},  // a group item past the groups searches all of them
-        {{8, false, 0, 0, 1, S::Male}, "[Friends] Cid Dan Hal / [Work] Base Gus Ian /"},
-        {{8, false, 0, 0, 1, S::Female}, "[Friends] Ada Bea Eve Fay / [Work] Jo Kim /"},
-        {{6, true, 0, 0, 1, S::Male}, "Nobody found"},  // only women are compatible so
-        // Overall: Ada 93 Hal 93 (a tie keeps the database order), Eve 76, Bea 71, Fay 68, Dan
-        // 27, Cid 7; Work: Base 100, Kim 93, Gus 86, Ian 27 and Jo 27 (a tie after a higher
-        // value, which a plain exchange sort would turn round).
-        {{8, false, 0, 0, 1, S::Any, MatchSort::Compatibility},
-         "[Friends] Ada Hal Eve Bea Fay Dan Cid / [Work] Base Kim Gus Ian Jo /"},
-    };
     const NamesDatabase db = DatabaseOf(kPairs);
-    for (const auto& [search, layout] : cases) {
+    test::ExpectTranscript("searches.txt", [&](const std::string& words) {
         MatchCriteria c = BaseCriteria();
-        ApplyPattern(c, search.pattern);
-        c.exact = search.exact;
-        c.searchItem = search.searchItem;
-        c.baseGroup = search.baseGroup;
-        c.basePerson = search.basePerson;
-        c.sex = search.sex;
-        c.sort = search.sort;
-        EXPECT_EQ(Layout(RunMatching(c, db)), layout)
-            << PatternCaption(search.pattern) << (search.exact ? ", exact" : "");
-    }
-    // The Weak band through the boxes directly: Eve's Physical 57 is Weak exactly; 65 and up
-    // are Weak only "at least"; 13 never.
-    MatchCriteria weak = BaseCriteria();
-    weak.ratings = {W::Weak, W::Any, W::Any};
-    EXPECT_EQ(Layout(RunMatching(weak, db)),
-              "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /");
-    weak.exact = true;
-    EXPECT_EQ(Layout(RunMatching(weak, db)), "[Friends] Eve /");
+        std::istringstream in(words);
+        for (std::string word; in >> word;) {
+            int a = 0, b = 0, d = 0;
+            if (word == "pattern" && in >> a) {
+                ApplyPattern(c, a);
+            } else if (word == "boxes" && in >> a >> b >> d) {
+                c.ratings = {W{a}, W{b}, W{d}};
+            } else if (word == "among" && in >> a) {
+                c.searchItem = a;
+            } else if (word == "base" && in >> a >> b) {
+                c.baseGroup = static_cast<std::size_t>(a);
+                c.basePerson = static_cast<std::size_t>(b);
+            } else if (word == "men" || word == "women") {
+                c.sex = word == "men" ? SexFilter::Male : SexFilter::Female;
+            } else if (word == "exact") {
+                c.exact = true;
+            } else if (word == "by-compatibility") {
+                c.sort = MatchSort::Compatibility;
+            } else {
+                ADD_FAILURE() << "unknown word " << word;
+            }
+        }
+        return "  " + Layout(RunMatching(c, db)) + "\n";
+    });
 }
 
 TEST(Matching, BandsAtTheirLimits) {
@@ -203,15 +165,9 @@ TEST(Matching, NobodyFoundIsOneLine) {
     EXPECT_EQ(result.found, 0u);
     EXPECT_EQ(result.shown, 1u);
     EXPECT_EQ(ResultListHint(result), kNoGroupReportHint);
-    // A base person that does not exist finds nobody rather than reading past the list; nor
-    // does one who is alone in the database.
+    // Nor does a base person who is alone in the database.
     ApplyPattern(c, kSpecialSearchPattern);
-    c.basePerson = 8;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
-    c.baseGroup = 2;
     c.basePerson = 0;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
-    c.baseGroup = 0;
     EXPECT_EQ(Layout(RunMatching(c, DatabaseOf("#Solo|1\r\nMe|01.01.2000|M\r\n"))), "Nobody found");
 }
 
@@ -229,13 +185,14 @@ TEST(Matching, LinesThatAreNoPersonsAreLeftOut) {
     EXPECT_EQ(Layout(RunMatching(c, db)), "[G] Ok /");
 }
 
-TEST(Matching, PatternsPresetTheBoxes) {
-    EXPECT_EQ(PatternRatings(5), (std::array<W, 3>{W::Any, W::Any, W::Good}));
+TEST(Matching, ChoicesOutOfRange) {
     EXPECT_EQ(PatternCaption(4), "Secretary, business partner");
     EXPECT_EQ(PatternCaption(9), "");
     MatchCriteria c;
     ApplyPattern(c, 42);
     EXPECT_EQ(c.pattern, kIdealMatchPattern);
+    c.searchItem = 3;
+    EXPECT_EQ(SearchAmongCaption(c, DatabaseOf(kPairs)), "All groups");
 }
 
 TEST(Matching, CacheFollowsTheDatabase) {
@@ -322,7 +279,8 @@ TEST(Matching, AgeDifferenceText) {
 }
 
 TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {
-    // Births spread over the whole valid range, so that distances of every size occur.
+    // Births spread over the whole valid range, so that distances of every size occur; the base
+    // person first born 2000, then one of them.
     std::string text = "#All|2\r\nBase|01.01.2000|M\r\n";
     std::uint32_t seed = 12345;
     for (int i = 0; i < 3000; ++i) {
@@ -332,27 +290,20 @@ TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {
     }
     text += "Last|31.12.9999|F\r\nFirst|01.01.0001|M\r\n";
     const NamesDatabase db = DatabaseOf(text);
-    MatchCriteria c;
-    c.basePerson = 0;
     ASSERT_EQ(db.Persons(0)[0], "Base|01.01.2000|M");
-    ApplyPattern(c, kSpecialSearchPattern);
-    const MatchResult result = RunMatching(c, db);
-    ASSERT_EQ(result.found, 3002u);
-    const DateTime base = EncodeDate(2000, 1, 1);
-    for (const MatchEntry& entry : result.entries) {
-        if (entry.IsPerson()) {
-            ASSERT_EQ(entry.compat, ComputeCompatibility(base, ParseDob(entry.dateOfBirthText)))
-                << entry.name << " " << entry.dateOfBirthText;
-        }
-    }
-    // From the other end of the range too.
-    c.basePerson = db.Persons(0).size() - 1;
-    const MatchResult far = RunMatching(c, db);
-    const Person farBase = SplitPersonLine(db.Persons(0)[c.basePerson]);
-    for (const MatchEntry& entry : far.entries) {
-        if (entry.IsPerson()) {
-            ASSERT_EQ(entry.compat, ComputeCompatibility(ParseDob(farBase.dateText),
-                                                         ParseDob(entry.dateOfBirthText)));
+    for (const std::size_t base : {std::size_t{0}, db.Persons(0).size() - 1}) {
+        MatchCriteria c;
+        c.basePerson = base;
+        ApplyPattern(c, kSpecialSearchPattern);
+        const MatchResult result = RunMatching(c, db);
+        ASSERT_EQ(result.found, 3002u);
+        const DateTime birth = ParseDob(SplitPersonLine(db.Persons(0)[base]).dateText);
+        for (const MatchEntry& entry : result.entries) {
+            if (entry.IsPerson()) {
+                ASSERT_EQ(entry.compat,
+                          ComputeCompatibility(birth, ParseDob(entry.dateOfBirthText)))
+                    << entry.name << " " << entry.dateOfBirthText;
+            }
         }
     }
 }
@@ -379,16 +330,6 @@ TEST(Matching, AKeptResultListIsOverwrittenWhole) {
     RunMatching(c, db, cache, kept);
     EXPECT_EQ(Layout(kept), "Nobody found");
     EXPECT_EQ(kept.entries[0].compat, CompatibilityResult{});
-}
-
-TEST(Matching, SearchAmongCaption) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    MatchCriteria c;
-    EXPECT_EQ(SearchAmongCaption(c, db), "All groups");
-    c.searchItem = 2;
-    EXPECT_EQ(SearchAmongCaption(c, db), "Work");
-    c.searchItem = 3;
-    EXPECT_EQ(SearchAmongCaption(c, db), "All groups");
 }
 
 }  // namespace
