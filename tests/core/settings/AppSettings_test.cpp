@@ -9,17 +9,6 @@
 namespace vitalune {
 namespace {
 
-TEST(GraphSetting, ParsesOnlyValidPairs) {
-    EXPECT_EQ(ParseGraphSetting("2,0"), (GraphSetting{2, 0}));
-    EXPECT_EQ(ParseGraphSetting("1,1"), (GraphSetting{1, 1}));
-    EXPECT_EQ(ParseGraphSetting("0,1"), (GraphSetting{0, 1}));
-    for (const char* bad : {"3,0", "1,2", "x", "12", "", ",", "-1,0", "1,-1", "1,x", "a,1"}) {
-        EXPECT_EQ(ParseGraphSetting(bad), (GraphSetting{0, 0})) << bad;
-    }
-    EXPECT_EQ(FormatGraphSetting({2, 0}), "2,0");
-    EXPECT_EQ(ParseGraphSetting(FormatGraphSetting({1, 1})), (GraphSetting{1, 1}));
-}
-
 TEST(BarColours, FadeTowardWhite) {
     const BarColours none = ComputeBarColours(0);
     EXPECT_EQ(none, (BarColours{0x0000FF00, 0x00008000, 0x00000080, 0x000000FF}));
