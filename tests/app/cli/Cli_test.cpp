@@ -56,27 +56,6 @@ TEST(Cli, TranscriptOfCommands) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
 }
 
-// The AND of two rhythms finds fewer days than their OR.
-TEST(Cli, ForecastOptionsReachTheSearch) {
-    const auto hits = [](std::vector<std::string> more) {
-        std::vector<std::string> args{"forecast",   "--birth",  "1980-01-05", "--start",
-                                      "2024-01-01", "--json",   "--kind",     "sunny",
-                                      "--rhythm",   "physical", "--rhythm",   "emotional:1"};
-        args.insert(args.end(), more.begin(), more.end());
-        const auto run = RunCliCaptured(args);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        std::size_t n = 0;
-        for (auto at = run.out.find("\"date\""); at != std::string::npos;
-             at = run.out.find("\"date\"", at + 1)) {
-            ++n;
-        }
-        return n;
-    };
-    EXPECT_GT(hits({"--months", "6"}), hits({"--months", "6", "--and"}));
-    EXPECT_GT(hits({"--months", "6", "--and"}), 0u);
-    EXPECT_EQ(hits({"--results", "5"}), 5u);
-}
-
 TEST(Json, StringsStayValid) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"a\"b\\c", "\"a\\\"b\\\\c\""},

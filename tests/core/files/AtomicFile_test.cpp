@@ -126,14 +126,5 @@ TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
     }
 }
 
-TEST(AtomicFile, ReadErrors) {
-    TempFolder folder;
-    std::string content = "unchanged?";
-    EXPECT_FALSE(ReadWholeFile(folder.path() / "missing", content));
-    const FileResult folderRead = ReadWholeFile(folder.path(), content);
-    EXPECT_FALSE(folderRead);
-    EXPECT_NE(folderRead.error.find("Is a directory"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace vitalune
