@@ -53,14 +53,17 @@ inline void ExpectTranscript(const std::string& name,
                              std::string_view mark = "<") {
     std::istringstream file(ReadTestFile(std::filesystem::path{VITALUNE_EXPECTED_DIR} / name));
     std::string transcript;
+    int inputs = 0;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line.starts_with("#")) {
             transcript += line + "\n";
         } else if (line.starts_with(mark)) {
             const std::size_t from = std::min(line.size(), mark.size() + 1);
+            ++inputs;
             transcript += line + "\n" + answer(Unescaped(std::string_view{line}.substr(from)));
         }
     }
+    EXPECT_GT(inputs, 0) << name << " holds no inputs";
     ExpectSameAsFile(transcript, name);
 }
 

@@ -152,20 +152,6 @@ TEST(ForecastSearch, ListsExactlyTheDaysThatPass) {
     }
 }
 
-TEST(ForecastSearch, CriticalDaysAfterBirth) {
-    // All four start at their zero line on the day of birth; then Physical crosses on day 11
-    // and Emotional on day 14 (day 13 is not critical).
-    const ForecastResult result = RunForecast(Results(ForecastKind::Critical, kBirth, 3), kBirth);
-    ASSERT_EQ(result.hits.size(), 3u);
-    EXPECT_EQ(result.hits[0].date, kBirth);
-    EXPECT_EQ(result.hits[0].day.criticalCount, 4);
-    EXPECT_EQ(result.hits[1].date, kBirth + 11);
-    EXPECT_EQ(result.hits[1].day.critical, (std::array<bool, 4>{true, false, false, false}));
-    EXPECT_EQ(result.hits[2].date, kBirth + 14);
-    EXPECT_EQ(result.endDate, kBirth + 14);  // the list filled up
-    EXPECT_FALSE(result.stoppedAtLastDay);
-}
-
 TEST(ForecastSearch, AMonthsSearchListsItsMonthsOnly) {
     // One month from 1 January examines 1 February too but lists January only. The birth is
     // chosen so that 1 February would pass.
