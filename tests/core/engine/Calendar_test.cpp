@@ -1,10 +1,9 @@
 // Age differences and month and day steps, as expected/calendar.txt has them.
-#include "core/engine/AgeDifference.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "core/engine/AgeDifference.h"
 #include "core/engine/Date.h"
 #include "core/engine/DateInput.h"
 #include "support/Transcript.h"
