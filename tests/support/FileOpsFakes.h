@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 #include "core/files/AtomicFile.h"
 
@@ -38,6 +39,31 @@ class FullDisk : public FileOps {
 
   private:
     std::size_t m_room;
+};
+
+// Renames fail as across devices: all of them, or only those onto `onto`.
+class FailingRename : public FileOps {
+  public:
+    explicit FailingRename(std::filesystem::path onto = {}) : m_onto(std::move(onto)) {}
+    int Rename(const char* from, const char* to) override {
+        if (!m_onto.empty() && m_onto != to) {
+            return FileOps::Rename(from, to);
+        }
+        errno = EXDEV;
+        return -1;
+    }
+
+  private:
+    std::filesystem::path m_onto;
+};
+
+// The file system cannot link.
+class NoLinks : public FileOps {
+  public:
+    int Link(const char*, const char*) override {
+        errno = EPERM;
+        return -1;
+    }
 };
 
 }  // namespace vitalune::test

@@ -5,9 +5,8 @@
 #include "CliTestSupport.h"
 #include "app/cli/Json.h"
 #include "core/files/AtomicFile.h"
-#include "support/ExpectedFile.h"
 #include "support/TempFolder.h"
-#include "support/TestFiles.h"
+#include "support/Transcript.h"
 
 namespace vitalune::cli {
 namespace {
@@ -41,63 +40,20 @@ TEST(Cli, TranscriptOfCommands) {
     ASSERT_TRUE(WriteFileAtomically(dir + "/file", "x"));
     ASSERT_TRUE(WriteFileAtomically(dir + "/bad.rec",
                                     "stray\n#Friends\nEve|31.04.1990|F\nAnn|05.01.1980|F\n"));
-    std::istringstream expected(
-        vitalune::test::ReadTestFile(std::filesystem::path{VITALUNE_EXPECTED_DIR} / "cli.txt"));
-    std::string transcript;
-    for (std::string line; std::getline(expected, line);) {
-        if (line.empty() || line.starts_with("#")) {
-            transcript += line + "\n";
-            continue;
-        }
-        if (!line.starts_with("$")) {
-            continue;
-        }
-        transcript += line + "\n";
-        std::string command = line.substr(std::min<std::size_t>(line.size(), 2));
-        std::string input;
-        if (const auto at = command.find(" <<< "); at != std::string::npos) {
-            for (std::size_t i = at + 5; i < command.size(); ++i) {
-                const bool escape = command[i] == '\\' && i + 1 < command.size();
-                input += !escape ? command[i] : command[++i] == 'n' ? '\n' : '\r';
-            }
-            command.resize(at);
-        }
+    const auto answer = [&](const std::string& line) {
+        const auto at = line.find(" <<< ");
         std::vector<std::string> args;
-        std::istringstream words(command);
+        std::istringstream words(line.substr(0, at));
         for (std::string word; words >> word;) {
-            if (word.starts_with("%dir")) {
-                word.replace(0, 4, dir);
-            }
-            args.push_back(word);
+            args.push_back(word.starts_with("%dir") ? dir + word.substr(4) : word);
         }
-        const auto run = RunCliCaptured(args, input);
-        transcript += Shown(run.out, "  ", dir) + Shown(run.err, "! ", dir) + "-> " +
-                      std::to_string(run.exitCode) + "\n";
-    }
-    vitalune::test::ExpectSameAsFile(transcript, "cli.txt");
+        const auto run = RunCliCaptured(args, at == std::string::npos ? "" : line.substr(at + 5));
+        return Shown(run.out, "  ", dir) + Shown(run.err, "! ", dir) + "-> " +
+               std::to_string(run.exitCode) + "\n";
+    };
+    vitalune::test::ExpectTranscript("cli.txt", answer, "$");
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
-}
-
-// The AND of two rhythms finds fewer days than their OR.
-TEST(Cli, ForecastOptionsReachTheSearch) {
-    const auto hits = [](std::vector<std::string> more) {
-        std::vector<std::string> args{"forecast",   "--birth",  "1980-01-05", "--start",
-                                      "2024-01-01", "--json",   "--kind",     "sunny",
-                                      "--rhythm",   "physical", "--rhythm",   "emotional:1"};
-        args.insert(args.end(), more.begin(), more.end());
-        const auto run = RunCliCaptured(args);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        std::size_t n = 0;
-        for (auto at = run.out.find("\"date\""); at != std::string::npos;
-             at = run.out.find("\"date\"", at + 1)) {
-            ++n;
-        }
-        return n;
-    };
-    EXPECT_GT(hits({"--months", "6"}), hits({"--months", "6", "--and"}));
-    EXPECT_GT(hits({"--months", "6", "--and"}), 0u);
-    EXPECT_EQ(hits({"--results", "5"}), 5u);
 }
 
 TEST(Json, StringsStayValid) {

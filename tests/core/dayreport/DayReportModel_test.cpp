@@ -44,8 +44,6 @@ TEST(DayReportModel, DayOfCycleCarriesTheRemaindersSign) {
     EXPECT_EQ(CycleDayOf(0, 23).Text(), "1/23");
     EXPECT_EQ(CycleDayOf(22, 23).Text(), "23/23");
     EXPECT_EQ(CycleDayOf(23, 23).Text(), "1/23");
-    EXPECT_EQ(CycleDayOf(5, 23).tide, TideDirection::Rising);  // day 6
-    EXPECT_EQ(CycleDayOf(6, 23).tide, TideDirection::Falling);
     EXPECT_EQ(CycleDayOf(-1, 23).Text(), "0/23");
     EXPECT_EQ(CycleDayOf(-5, 28).Text(), "-4/28");
 }

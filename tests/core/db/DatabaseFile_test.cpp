@@ -1,20 +1,16 @@
 // Loading, saving and merging database files.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <sstream>
 
 #include "DbTestSupport.h"
 #include "core/db/NamesDatabase.h"
-#include "support/ExpectedFile.h"
-#include "support/TestFiles.h"
+#include "support/FileOpsFakes.h"
+#include "support/Transcript.h"
 
 namespace vitalune {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Escaped;
 using test::kPlaceholder;
 using test::Lines;
 using test::ReadBytes;
@@ -41,78 +37,35 @@ class DatabaseFile : public ::testing::Test {
     NamesDatabase m_db{TestClock()};
 };
 
-// Bytes as load.txt writes them: "\r", "\n", "\\" and "\xNN" for the bytes not printable.
-std::string Escaped(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\r' || c == '\n' || c == '\\') {
-            text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\\\";
-        } else if (u < 0x20 || u >= 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            text += hex;
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
-
-std::string Unescaped(std::string_view text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            bytes += text[i];
-        } else if (text[++i] == 'x') {
-            bytes += static_cast<char>(std::stoi(std::string{text.substr(i + 1, 2)}, nullptr, 16));
-            i += 2;
-        } else {
-            bytes += text[i] == 'r' ? '\r' : text[i] == 'n' ? '\n' : text[i];
-        }
-    }
-    return bytes;
-}
-
 // Loads each file of expected/load.txt and writes down what loading and saving make of it;
 // what is saved must load to the same database and save to the same bytes again.
 TEST(DatabaseFileLoad, EachFileOfTheTranscript) {
-    std::istringstream expected(test::ReadTestFile(fs::path{VITALUNE_EXPECTED_DIR} / "load.txt"));
-    std::string transcript;
-    for (std::string line; std::getline(expected, line);) {
-        if (line.empty() || line.starts_with("#")) {
-            transcript += line + "\n";
-        }
-        if (!line.starts_with("<")) {
-            continue;
-        }
-        transcript += line + "\n";
+    test::ExpectTranscript("load.txt", [](const std::string& bytes) {
+        std::string answer;
         std::vector<DroppedLine> dropped;
         LoadOptions options;
         options.dropped = &dropped;
         NamesDatabase db(TestClock());
-        const std::string bytes = Unescaped(line.substr(std::min<std::size_t>(line.size(), 2)));
         if (db.LoadFromBytes(bytes, options).outcome != Outcome::Loaded) {
-            transcript += "  no groups\n";
+            answer += "  no groups\n";
         }
         for (std::size_t g = 0; g < db.GroupCount(); ++g) {
-            transcript += "  #" + Escaped(db.GroupEntry(g)) + "\n";
+            answer += "  #" + Escaped(db.GroupEntry(g)) + "\n";
             for (const std::string_view person : db.Persons(g)) {
-                transcript += "    " + Escaped(person) + "\n";
+                answer += "    " + Escaped(person) + "\n";
             }
         }
         for (const DroppedLine& d : dropped) {
-            transcript += "- line " + std::to_string(d.lineNumber) + ": " + d.reason + ": " +
-                          Escaped(d.text) + "\n";
+            answer += "- line " + std::to_string(d.lineNumber) + ": " + d.reason + ": " +
+                      Escaped(d.text) + "\n";
         }
         const std::string saved = db.FileContent();
-        transcript += "> " + Escaped(saved) + "\n";
         NamesDatabase again(TestClock());
         again.LoadFromBytes(saved);
-        EXPECT_TRUE(again == db) << line;
-        EXPECT_EQ(again.FileContent(), saved) << line;
-    }
-    test::ExpectSameAsFile(transcript, "load.txt");
+        EXPECT_TRUE(again == db) << Escaped(bytes);
+        EXPECT_EQ(again.FileContent(), saved) << Escaped(bytes);
+        return answer + "> " + Escaped(saved) + "\n";
+    });
 }
 
 TEST_F(DatabaseFile, AMissingFileIsCreatedEmpty) {
@@ -180,57 +133,6 @@ TEST_F(DatabaseFile, BackupNames) {
     EXPECT_EQ(FilesInFolder(), 3u);  // names, names.bak, x.bak: no temporary left
 }
 
-// OS layers that fail at a chosen step.
-class FailingOps : public FileOps {
-  public:
-    int m_writesLeft = -1;       // writes that succeed before the disk is full (-1: all)
-    int m_renamesLeft = -1;      // renames that succeed before one fails
-    bool m_readOnly = false;     // every change fails as on a read-only mount
-    bool m_noLinks = false;      // the file system cannot link
-    std::string m_failRenameTo;  // a rename onto this path fails
-    int Open(const char* path, int flags, mode_t mode) override {
-        if (m_readOnly && (flags & O_CREAT)) {
-            errno = EROFS;
-            return -1;
-        }
-        return FileOps::Open(path, flags, mode);
-    }
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
-        if (m_writesLeft == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        if (m_writesLeft > 0) {
-            --m_writesLeft;
-        }
-        return FileOps::Write(fd, data, std::min<std::size_t>(size, 7));
-    }
-    int Rename(const char* from, const char* to) override {
-        if (m_readOnly || m_renamesLeft == 0 || m_failRenameTo == to) {
-            errno = m_readOnly ? EROFS : EIO;
-            return -1;
-        }
-        if (m_renamesLeft > 0) {
-            --m_renamesLeft;
-        }
-        return FileOps::Rename(from, to);
-    }
-    int Link(const char* from, const char* to) override {
-        if (m_readOnly || m_noLinks) {
-            errno = m_readOnly ? EROFS : EPERM;
-            return -1;
-        }
-        return FileOps::Link(from, to);
-    }
-    int Unlink(const char* path) override {
-        if (m_readOnly) {
-            errno = EROFS;
-            return -1;
-        }
-        return FileOps::Unlink(path);
-    }
-};
-
 TEST_F(DatabaseFile, AFailingSaveLeavesFileAndBackupAsTheyWere) {
     WriteBytes(File("db.rec"), "#Current|2\r\nA|01.01.1990|M\r\n");
     WriteBytes(File("db.bak"), "#Older|2\r\nB|01.01.1990|M\r\n");
@@ -238,37 +140,20 @@ TEST_F(DatabaseFile, AFailingSaveLeavesFileAndBackupAsTheyWere) {
     m_db.AddPerson(0, "C|01.01.1990|M");
     const std::string file = ReadBytes(File("db.rec"));
     const std::string backup = ReadBytes(File("db.bak"));
-    auto unchanged = [&](const char* what) {
-        EXPECT_EQ(ReadBytes(File("db.rec")), file) << what;
-        EXPECT_EQ(ReadBytes(File("db.bak")), backup) << what;
-        EXPECT_EQ(FilesInFolder(), 2u) << what;
-    };
-
-    FailingOps fullDisk;
-    fullDisk.m_writesLeft = 3;  // part of the new content, then no room
-    FileResult result = m_db.SaveToFile(File("db.rec"), &fullDisk);
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.error.find("No space left"), std::string::npos) << result.error;
-    unchanged("full disk");
-
-    FailingOps readOnly;
-    readOnly.m_readOnly = true;
-    EXPECT_FALSE(m_db.SaveToFile(File("db.rec"), &readOnly));
-    unchanged("read-only");
-
-    FailingOps noBackup;  // the new backup cannot be put in place
-    noBackup.m_renamesLeft = 0;
-    EXPECT_FALSE(m_db.SaveToFile(File("db.rec"), &noBackup));
-    unchanged("backup rename");
-
-    FailingOps noReplace;  // the backup is made, then the new file cannot replace the old
-    noReplace.m_failRenameTo = File("db.rec").string();
-    EXPECT_FALSE(m_db.SaveToFile(File("db.rec"), &noReplace));
-    unchanged("replacing rename");
-
+    test::FullDisk fullDisk(20);  // part of the new content, then no room
+    test::ReadOnlyMount readOnly;
+    test::FailingRename noBackup;                   // the new backup cannot be put in place
+    test::FailingRename noReplace(File("db.rec"));  // the backup is made, not the new file
+    for (FileOps* ops :
+         std::initializer_list<FileOps*>{&fullDisk, &readOnly, &noBackup, &noReplace}) {
+        const FileResult result = m_db.SaveToFile(File("db.rec"), ops);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(ReadBytes(File("db.rec")), file) << result.error;
+        EXPECT_EQ(ReadBytes(File("db.bak")), backup) << result.error;
+        EXPECT_EQ(FilesInFolder(), 2u) << result.error;
+    }
     // Without links the backup is a copy; the save still works.
-    FailingOps noLinks;
-    noLinks.m_noLinks = true;
+    test::NoLinks noLinks;
     ASSERT_TRUE(m_db.SaveToFile(File("db.rec"), &noLinks));
     EXPECT_EQ(ReadBytes(File("db.bak")), file);
     EXPECT_EQ(ReadBytes(File("db.rec")), m_db.FileContent());

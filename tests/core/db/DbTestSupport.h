@@ -11,6 +11,7 @@
 #include "core/engine/Clock.h"
 #include "core/files/AtomicFile.h"
 #include "support/TempFolder.h"
+#include "support/TestFiles.h"
 
 namespace vitalune::test {
 
@@ -26,9 +27,7 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 }
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::string content;
-    EXPECT_TRUE(ReadWholeFile(path, content)) << path;
-    return content;
+    return ReadTestFile(path);
 }
 
 inline std::vector<std::string> Lines(const PersonList& list) {

@@ -15,6 +15,7 @@ TEST(Date, KnownDayNumbers) {
     EXPECT_EQ(EncodeDate(9999, 12, 31), kMaxDay);
     EXPECT_EQ(DecodeDate(kMinDay), (CivilDate{1, 1, 1}));
     EXPECT_EQ(DecodeDate(kMaxDay), (CivilDate{9999, 12, 31}));
+    EXPECT_FALSE(TryEncodeDate(10000, 1, 1));
 }
 
 TEST(Date, EveryValidDayRoundTrips) {
@@ -30,16 +31,6 @@ TEST(Date, EveryValidDayRoundTrips) {
             }
         }
     }
-}
-
-TEST(Date, ImpossibleDatesAreRejected) {
-    EXPECT_FALSE(TryEncodeDate(1990, 4, 31));
-    EXPECT_FALSE(TryEncodeDate(1990, 13, 1));
-    EXPECT_FALSE(TryEncodeDate(1990, 0, 1));
-    EXPECT_FALSE(TryEncodeDate(1900, 2, 29));  // not a leap year
-    EXPECT_TRUE(TryEncodeDate(2000, 2, 29));
-    EXPECT_FALSE(TryEncodeDate(0, 12, 31));
-    EXPECT_FALSE(TryEncodeDate(10000, 1, 1));
 }
 
 TEST(Date, WholeDayTruncatesTowardZeroAndClamps) {
@@ -59,33 +50,6 @@ TEST(Date, DayOfWeekCountsFromSunday) {
     EXPECT_EQ(kWeekdayAbbrev[static_cast<std::size_t>(DayOfWeek(EncodeDate(2026, 12, 9)))], "Wd");
 }
 
-// Month steps (a year is twelve) keep the day where it exists, else take the month's last
-// day, and stop at the ends of the calendar.
-TEST(Date, MonthSteps) {
-    struct Case {
-        CivilDate from;
-        std::int64_t months;
-        CivilDate to;
-    };
-    const Case cases[] = {
-        {{2024, 1, 31}, 1, {2024, 2, 29}},    {{2023, 1, 31}, 1, {2023, 2, 28}},
-        {{2024, 3, 31}, -1, {2024, 2, 29}},   {{2024, 5, 31}, 1, {2024, 6, 30}},
-        {{2023, 12, 31}, 2, {2024, 2, 29}},   {{2024, 12, 15}, 1, {2025, 1, 15}},
-        {{2024, 1, 15}, -13, {2022, 12, 15}}, {{9999, 12, 15}, 1, {9999, 12, 31}},
-        {{1, 1, 15}, -1, {1, 1, 1}},          {{2024, 2, 29}, 12, {2025, 2, 28}},
-        {{2024, 2, 29}, 48, {2028, 2, 29}},   {{9999, 1, 1}, 12, {9999, 12, 31}},
-        {{1, 6, 1}, -12, {1, 1, 1}},          {{2000, 1, 1}, 12'000'000'000, {9999, 12, 31}},
-    };
-    for (const Case& c : cases) {
-        const std::int32_t from = EncodeDate(c.from.year, c.from.month, c.from.day);
-        EXPECT_EQ(DecodeDate(AddMonths(from, c.months)), c.to) << DateText(from) << " " << c.months;
-    }
-    EXPECT_EQ(AddDays(kMaxDay, 1), kMaxDay);
-    EXPECT_EQ(AddDays(kMinDay, -1), kMinDay);
-    EXPECT_EQ(AddDays(kMaxDay, -1), kMaxDay - 1);
-    EXPECT_EQ(AddDays(0, std::numeric_limits<std::int64_t>::min() / 2), kMinDay);
-}
-
 TEST(DateText, ShortDateAndMonthLabel) {
     EXPECT_EQ(DateText(EncodeDate(2008, 1, 5)), "05 Jan 2008");
     EXPECT_EQ(DateText(EncodeDate(2008, 12, 25) + 0.75), "25 Dec 2008");
@@ -94,9 +58,7 @@ TEST(DateText, ShortDateAndMonthLabel) {
     EXPECT_EQ(MonthYearText(9, 1999), "September, 1999");
 }
 
-TEST(DateText, NameTablesAndMonthLengths) {
-    EXPECT_EQ(kMonthNames[12], "December");
-    EXPECT_EQ(kShortMonthNames[9], "Sep");
+TEST(DateText, MonthLengths) {
     EXPECT_EQ(DaysInMonth(2023, 4), 30);
     EXPECT_EQ(DaysInMonth(2024, 2), 29);
     EXPECT_EQ(DaysInMonth(2000, 2), 29);

@@ -129,18 +129,17 @@ TEST(ComputeDayRhythms, SpanMatchesSingleDays) {
     }
 }
 
-TEST(ComputeDayRhythms, ExtremeDatesStayFinite) {
-    DayRhythms day;
-    ComputeDayRhythms(kMinDay, kMaxDay, day, true);
-    DayRhythms direct;
-    ComputeDayRhythmsDirect(kMinDay, kMaxDay, direct, true);
-    EXPECT_EQ(day, direct);
-    ComputeDayRhythms(kMaxDay, kMinDay, day, true);
-    ComputeDayRhythmsDirect(kMaxDay, kMinDay, direct, true);
-    EXPECT_EQ(day, direct);
-    for (auto p : day.percent) {
-        EXPECT_GE(p, 0);
-        EXPECT_LE(p, 100);
+TEST(ComputeDayRhythms, ExtremeDatesAgreeWithTheDirectRecipe) {
+    for (const auto& [birth, date] : {std::pair{kMinDay, kMaxDay}, std::pair{kMaxDay, kMinDay}}) {
+        DayRhythms day;
+        DayRhythms direct;
+        ComputeDayRhythms(birth, date, day, true);
+        ComputeDayRhythmsDirect(birth, date, direct, true);
+        EXPECT_EQ(day, direct);
+        for (auto p : day.percent) {
+            EXPECT_GE(p, 0);
+            EXPECT_LE(p, 100);
+        }
     }
 }
 
@@ -167,8 +166,6 @@ TEST(RhythmCatalogue, CompositesHaveNoPeriodOfTheirOwn) {
     EXPECT_EQ(overall.componentCount, 3);
     EXPECT_NE(overall.components[2], R::Intuitive);  // Intuitive is not part of the overall
     EXPECT_EQ(RhythmCatalogue(R::ExtraOverall).components[0], R::Perception);
-    EXPECT_EQ(FamilyCaption(RhythmFamily::IChing), "I-Ching");
-    EXPECT_EQ(FamilyText(RhythmFamily::Extra), "Extra rhythms");
 }
 
 }  // namespace

@@ -48,14 +48,6 @@ class RecordingOps : public FileOps {
     std::string calls;
 };
 
-class FailingRename : public FileOps {
-  public:
-    int Rename(const char*, const char*) override {
-        errno = EXDEV;
-        return -1;
-    }
-};
-
 TEST(AtomicFile, WritesAndReplacesKeepingPermissions) {
     TempFolder folder;
     const fs::path target = folder.path() / "db.rec";
@@ -100,7 +92,7 @@ TEST(AtomicFile, StepsComeInOrder) {
 
 TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
     test::FullDisk fullDisk(5);
-    FailingRename failingRename;
+    test::FailingRename failingRename;
     test::ReadOnlyMount readOnly;
     struct Case {
         FileOps* ops;
@@ -132,15 +124,6 @@ TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
         EXPECT_EQ(Slurp(target), "old content");
         EXPECT_EQ(FilesIn(folder.path()), 1u) << result.error;
     }
-}
-
-TEST(AtomicFile, ReadErrors) {
-    TempFolder folder;
-    std::string content = "unchanged?";
-    EXPECT_FALSE(ReadWholeFile(folder.path() / "missing", content));
-    const FileResult folderRead = ReadWholeFile(folder.path(), content);
-    EXPECT_FALSE(folderRead);
-    EXPECT_NE(folderRead.error.find("Is a directory"), std::string::npos);
 }
 
 }  // namespace

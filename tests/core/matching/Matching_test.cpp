@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "MatchTestSupport.h"
+#include "support/Transcript.h"
 
 namespace vitalune {
 namespace {
@@ -20,85 +23,45 @@ MatchCriteria BaseCriteria() {
     return c;
 }
 
-const MatchEntry* FindPerson(const MatchResult& result, std::string_view name) {
-    for (const MatchEntry& entry : result.entries) {
-        if (entry.IsPerson() && entry.name == name) {
-            return &entry;
-        }
+// The first listed person of that name (the size of the list when there is none).
+std::size_t IndexOf(const MatchResult& result, std::string_view name) {
+    std::size_t i = 0;
+    while (i < result.entries.size() &&
+           !(result.entries[i].IsPerson() && result.entries[i].name == name)) {
+        ++i;
     }
-    return nullptr;
+    return i;
 }
 
-// Searches among kPairs, by default from Base in Friends, each with the list it gives.
+// The searches of expected/searches.txt, each with the list it gives.
 TEST(Matching, SearchesGiveTheirLists) {
-    struct Search {
-        int pattern;
-        bool exact = false;
-        int searchItem = 0;  // 0 all groups, else group + 1
-        std::size_t baseGroup = 0;
-        std::size_t basePerson = 1;
-        SexFilter sex = SexFilter::Any;
-        MatchSort sort = MatchSort::Name;
-    };
-    using S = SexFilter;
-    const std::string ideal = "[Friends] Ada Hal / [Work] Base Gus Kim /";
-    const std::string atLeastGood = "[Friends] Ada Bea Eve Hal / [Work] Base Gus Kim /";
-    const std::string all = "[Friends] Ada Bea Cid Dan Eve Fay Hal / [Work] Base Gus Ian Jo Kim /";
-    const std::pair<Search, std::string> cases[] = {
-        {{0}, ideal},
-        {{0, true}, ideal},
-        {{1}, "[Friends] Ada Bea Hal / [Work] Base Gus Kim /"},
-        {{1, true}, "[Friends] Bea /"},
-        {{2}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {{2, true}, "[Friends] Ada Fay Hal / [Work] Base Gus Kim /"},
-        {{3}, atLeastGood},
-        {{3, true}, "[Friends] Bea /"},
-        {{4}, atLeastGood},
-        {{4, true}, "[Friends] Bea /"},
-        {{5}, atLeastGood},
-        {{5, true}, "[Friends] Bea Eve /"},
-        {{6}, "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /"},
-        {{6, true}, "[Friends] Bea Fay /"},
-        {{7}, "[Friends] Cid /"},
-        {{7, true}, "[Friends] Cid /"},
-        {{8}, all},
-        {{8, true}, all},
-        // The base person is skipped, its namesake in another group kept.
-        {{8, false, 1}, "[Friends] Ada Bea Cid Dan Eve Fay Hal /"},
-        {{8, false, 2}, "[Work] Base Gus Ian Jo Kim /"},
-        {{8, false, 0, 1, 0},
-         "[Friends] Ada Base Bea Cid Dan Eve Fay Hal / [Work] Gus Ian Jo Kim /"},
-        {{8, false, 3}, all},  // a group item past the groups searches all of them
-        {{8, false, 0, 0, 1, S::Male}, "[Friends] Cid Dan Hal / [Work] Base Gus Ian /"},
-        {{8, false, 0, 0, 1, S::Female}, "[Friends] Ada Bea Eve Fay / [Work] Jo Kim /"},
-        {{6, true, 0, 0, 1, S::Male}, "Nobody found"},  // only women are compatible so
-        // Overall: Ada 93 Hal 93 (a tie keeps the database order), Eve 76, Bea 71, Fay 68, Dan
-        // 27, Cid 7; Work: Base 100, Kim 93, Gus 86, Ian 27 and Jo 27 (a tie after a higher
-        // value, which a plain exchange sort would turn round).
-        {{8, false, 0, 0, 1, S::Any, MatchSort::Compatibility},
-         "[Friends] Ada Hal Eve Bea Fay Dan Cid / [Work] Base Kim Gus Ian Jo /"},
-    };
     const NamesDatabase db = DatabaseOf(kPairs);
-    for (const auto& [search, layout] : cases) {
+    test::ExpectTranscript("searches.txt", [&](const std::string& words) {
         MatchCriteria c = BaseCriteria();
-        ApplyPattern(c, search.pattern);
-        c.exact = search.exact;
-        c.searchItem = search.searchItem;
-        c.baseGroup = search.baseGroup;
-        c.basePerson = search.basePerson;
-        c.sex = search.sex;
-        c.sort = search.sort;
-        EXPECT_EQ(Layout(RunMatching(c, db)), layout)
-            << PatternCaption(search.pattern) << (search.exact ? ", exact" : "");
-    }
-    // The Weak band through the boxes directly: Eve's Physical 57 is Weak exactly; 65 and up
-    // are Weak only "at least"; 13 never.
-    MatchCriteria weak = BaseCriteria();
-    weak.ratings = {W::Weak, W::Any, W::Any};
-    EXPECT_EQ(Layout(RunMatching(weak, db)),
-              "[Friends] Ada Bea Eve Fay Hal / [Work] Base Gus Kim /");
-    weak.exact = true;
-    EXPECT_EQ(Layout(RunMatching(weak, db)), "[Friends] Eve /");
+        std::istringstream in(words);
+        for (std::string word; in >> word;) {
+            int a = 0, b = 0, d = 0;
+            if (word == "pattern" && in >> a) {
+                ApplyPattern(c, a);
+            } else if (word == "boxes" && in >> a >> b >> d) {
+                c.ratings = {W{a}, W{b}, W{d}};
+            } else if (word == "among" && in >> a) {
+                c.searchItem = a;
+            } else if (word == "base" && in >> a >> b) {
+                c.baseGroup = static_cast<std::size_t>(a);
+                c.basePerson = static_cast<std::size_t>(b);
+            } else if (word == "men" || word == "women") {
+                c.sex = word == "men" ? SexFilter::Male : SexFilter::Female;
+            } else if (word == "exact") {
+                c.exact = true;
+            } else if (word == "by-compatibility") {
+                c.sort = MatchSort::Compatibility;
+            } else {
+                ADD_FAILURE() << "unknown word " << word;
+            }
+        }
+        return "  " + Layout(RunMatching(c, db)) + "\n";
+    });
 }
 
 TEST(Matching, BandsAtTheirLimits) {
@@ -135,11 +98,10 @@ TEST(Matching, EntriesCarryTheLineAndAllEightValues) {
     EXPECT_EQ(result.entries[0].name, "Friends|3");
     EXPECT_EQ(result.entries[0].kind, "0");
     EXPECT_EQ(result.entries[8].kind, "1");
-    const MatchEntry* eve = FindPerson(result, "Eve");
-    ASSERT_NE(eve, nullptr);
-    EXPECT_EQ(eve->dateOfBirthText, "29.01.2000");
-    EXPECT_EQ(eve->kind, "F");
-    EXPECT_EQ(eve->compat.values, (std::array<std::int32_t, 8>{57, 100, 70, 47, 76, 30, 17, 6}));
+    const MatchEntry& eve = result.entries.at(IndexOf(result, "Eve"));
+    EXPECT_EQ(eve.dateOfBirthText, "29.01.2000");
+    EXPECT_EQ(eve.kind, "F");
+    EXPECT_EQ(eve.compat.values, (std::array<std::int32_t, 8>{57, 100, 70, 47, 76, 30, 17, 6}));
     EXPECT_EQ(ResultsLabel(result.found), "Found 12 results");
     EXPECT_EQ(ResultListHint(result), kGroupReportHint);
     EXPECT_EQ(ResultsLabel(1), "Found 1 result");
@@ -162,8 +124,6 @@ TEST(Matching, AgeFilterCountsCalendarYearsAtItsLimits) {
     c.ageCheck = true;
     c.ageBegin = 4;  // 20 years
     c.ageEnd = 5;    // 30 years
-    ASSERT_EQ(AgeBeginYears(c.ageBegin), 20);
-    ASSERT_EQ(AgeEndYears(c.ageEnd), 30);
     EXPECT_EQ(Layout(RunMatching(c, db)), "[Ages] B20a B20b B30a B30b /");
     // Unchecked, the boxes do not count.
     c.ageCheck = false;
@@ -179,17 +139,15 @@ TEST(Matching, AgeFilterCountsCalendarYearsAtItsLimits) {
 
 TEST(Matching, AgeBoxesKeepBeginAtOrBelowEnd) {
     MatchCriteria c;
+    const auto boxes = [&] { return std::pair{c.ageBegin, c.ageEnd}; };
     ChooseAgeEnd(c, 3);
-    EXPECT_EQ(c.ageBegin, 0);
+    EXPECT_EQ(boxes(), std::pair(0, 3));
     ChooseAgeBegin(c, 7);
-    EXPECT_EQ(c.ageBegin, 7);
-    EXPECT_EQ(c.ageEnd, 7);
+    EXPECT_EQ(boxes(), std::pair(7, 7));
     ChooseAgeEnd(c, 2);
-    EXPECT_EQ(c.ageBegin, 2);
-    EXPECT_EQ(c.ageEnd, 2);
+    EXPECT_EQ(boxes(), std::pair(2, 2));
     ChooseAgeBegin(c, 99);
-    EXPECT_EQ(c.ageBegin, kAgeItemCount - 1);
-    EXPECT_EQ(c.ageEnd, kAgeItemCount - 1);
+    EXPECT_EQ(boxes(), std::pair(kAgeItemCount - 1, kAgeItemCount - 1));
 }
 
 TEST(Matching, NobodyFoundIsOneLine) {
@@ -203,15 +161,9 @@ TEST(Matching, NobodyFoundIsOneLine) {
     EXPECT_EQ(result.found, 0u);
     EXPECT_EQ(result.shown, 1u);
     EXPECT_EQ(ResultListHint(result), kNoGroupReportHint);
-    // A base person that does not exist finds nobody rather than reading past the list; nor
-    // does one who is alone in the database.
+    // Nor does a base person who is alone in the database.
     ApplyPattern(c, kSpecialSearchPattern);
-    c.basePerson = 8;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
-    c.baseGroup = 2;
     c.basePerson = 0;
-    EXPECT_EQ(Layout(RunMatching(c, db)), "Nobody found");
-    c.baseGroup = 0;
     EXPECT_EQ(Layout(RunMatching(c, DatabaseOf("#Solo|1\r\nMe|01.01.2000|M\r\n"))), "Nobody found");
 }
 
@@ -229,13 +181,14 @@ TEST(Matching, LinesThatAreNoPersonsAreLeftOut) {
     EXPECT_EQ(Layout(RunMatching(c, db)), "[G] Ok /");
 }
 
-TEST(Matching, PatternsPresetTheBoxes) {
-    EXPECT_EQ(PatternRatings(5), (std::array<W, 3>{W::Any, W::Any, W::Good}));
+TEST(Matching, ChoicesOutOfRange) {
     EXPECT_EQ(PatternCaption(4), "Secretary, business partner");
     EXPECT_EQ(PatternCaption(9), "");
     MatchCriteria c;
     ApplyPattern(c, 42);
     EXPECT_EQ(c.pattern, kIdealMatchPattern);
+    c.searchItem = 3;
+    EXPECT_EQ(SearchAmongCaption(c, DatabaseOf(kPairs)), "All groups");
 }
 
 TEST(Matching, CacheFollowsTheDatabase) {
@@ -280,28 +233,15 @@ TEST(Matching, LocateEntryFindsThePersonForTheCharts) {
     ApplyPattern(c, kSpecialSearchPattern);
     c.sort = MatchSort::Compatibility;
     const MatchResult result = RunMatching(c, db);
-    const auto at = [&](std::string_view name) {
-        for (std::size_t i = 0; i < result.entries.size(); ++i) {
-            if (result.entries[i].name == name && result.entries[i].IsPerson()) {
-                return i;
-            }
-        }
-        return result.entries.size();
-    };
+    const auto at = [&](std::string_view name) { return IndexOf(result, name); };
     const auto place = [&](std::size_t entry) {
         const PersonPlace p = LocateEntry(result, entry, db);
         return std::pair{p.group, p.person};
     };
     EXPECT_EQ(place(at("Hal")), (std::pair<std::size_t, std::size_t>{0, 7}));
     EXPECT_EQ(place(at("Jo")), (std::pair<std::size_t, std::size_t>{1, 3}));
-    // The namesake of the base person in Work, not the base person.
-    const std::size_t lastBase = [&] {
-        std::size_t i = result.entries.size();
-        while (result.entries[--i].name != "Base") {
-        }
-        return i;
-    }();
-    EXPECT_EQ(place(lastBase), (std::pair<std::size_t, std::size_t>{1, 0}));
+    // The namesake of the base person in Work (the base person is not listed).
+    EXPECT_EQ(place(at("Base")), (std::pair<std::size_t, std::size_t>{1, 0}));
     // A line with more after the sex letter is found by its fields.
     EXPECT_EQ(place(at("Lou")), (std::pair<std::size_t, std::size_t>{1, 5}));
     EXPECT_EQ(place(0), (std::pair<std::size_t, std::size_t>{0, 0}));  // a header
@@ -322,7 +262,8 @@ TEST(Matching, AgeDifferenceText) {
 }
 
 TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {
-    // Births spread over the whole valid range, so that distances of every size occur.
+    // Births spread over the whole valid range, so that distances of every size occur; the base
+    // person first born 2000, then one of them.
     std::string text = "#All|2\r\nBase|01.01.2000|M\r\n";
     std::uint32_t seed = 12345;
     for (int i = 0; i < 3000; ++i) {
@@ -332,27 +273,20 @@ TEST(Matching, ValuesAgreeWithTheEngineOverTheWholeDateRange) {
     }
     text += "Last|31.12.9999|F\r\nFirst|01.01.0001|M\r\n";
     const NamesDatabase db = DatabaseOf(text);
-    MatchCriteria c;
-    c.basePerson = 0;
     ASSERT_EQ(db.Persons(0)[0], "Base|01.01.2000|M");
-    ApplyPattern(c, kSpecialSearchPattern);
-    const MatchResult result = RunMatching(c, db);
-    ASSERT_EQ(result.found, 3002u);
-    const DateTime base = EncodeDate(2000, 1, 1);
-    for (const MatchEntry& entry : result.entries) {
-        if (entry.IsPerson()) {
-            ASSERT_EQ(entry.compat, ComputeCompatibility(base, ParseDob(entry.dateOfBirthText)))
-                << entry.name << " " << entry.dateOfBirthText;
-        }
-    }
-    // From the other end of the range too.
-    c.basePerson = db.Persons(0).size() - 1;
-    const MatchResult far = RunMatching(c, db);
-    const Person farBase = SplitPersonLine(db.Persons(0)[c.basePerson]);
-    for (const MatchEntry& entry : far.entries) {
-        if (entry.IsPerson()) {
-            ASSERT_EQ(entry.compat, ComputeCompatibility(ParseDob(farBase.dateText),
-                                                         ParseDob(entry.dateOfBirthText)));
+    for (const std::size_t base : {std::size_t{0}, db.Persons(0).size() - 1}) {
+        MatchCriteria c;
+        c.basePerson = base;
+        ApplyPattern(c, kSpecialSearchPattern);
+        const MatchResult result = RunMatching(c, db);
+        ASSERT_EQ(result.found, 3002u);
+        const DateTime birth = ParseDob(SplitPersonLine(db.Persons(0)[base]).dateText);
+        for (const MatchEntry& entry : result.entries) {
+            if (entry.IsPerson()) {
+                ASSERT_EQ(entry.compat,
+                          ComputeCompatibility(birth, ParseDob(entry.dateOfBirthText)))
+                    << entry.name << " " << entry.dateOfBirthText;
+            }
         }
     }
 }
@@ -379,16 +313,6 @@ TEST(Matching, AKeptResultListIsOverwrittenWhole) {
     RunMatching(c, db, cache, kept);
     EXPECT_EQ(Layout(kept), "Nobody found");
     EXPECT_EQ(kept.entries[0].compat, CompatibilityResult{});
-}
-
-TEST(Matching, SearchAmongCaption) {
-    const NamesDatabase db = DatabaseOf(kPairs);
-    MatchCriteria c;
-    EXPECT_EQ(SearchAmongCaption(c, db), "All groups");
-    c.searchItem = 2;
-    EXPECT_EQ(SearchAmongCaption(c, db), "Work");
-    c.searchItem = 3;
-    EXPECT_EQ(SearchAmongCaption(c, db), "All groups");
 }
 
 }  // namespace

@@ -78,18 +78,7 @@ TEST(ForecastReport, SearchOptionsInWords) {
         c.stressMode = mode;
         words();
     }
-    EXPECT_EQ(lines,
-              "Show days when overall state is 75% or higher\n"
-              "Show days when Physical rhythm is 50% or higher\n"
-              "Show days when Intellectual rhythm is 25% or higher\n"
-              "Show days when overall state is less than 50%\n"
-              "Show days when Emotional rhythm is less than 75%\n"
-              "Show days when Intuitive rhythm is less than 25%\n"
-              "Show all critical days\n"
-              "Show days when Intellectual abilities are unstable\n"
-              "Show all stressful days\n"
-              "Show days, stressful for women (Intellectual maximum and Emotional minimum)\n"
-              "Show days, stressful for men (Emotional maximum and Intellectual minimum)\n");
+    test::ExpectSameAsFile(lines, "search-options.txt");
 }
 
 TEST(ForecastReport, SearchModeOnlyWhereRhythmsAreChosen) {
@@ -121,8 +110,6 @@ TEST(ForecastReport, NothingFoundWritesNothing) {
     EXPECT_NE(test::ReadTestFile(file).find("<td width=\"24\">&nbsp;</td><td width=\"109\">60%</td>"
                                             "<td width=\"108\"></td></tr>"),
               std::string::npos);
-    const ReportResult failed = WriteForecastReport(input, file / "x.htm");
-    EXPECT_EQ(failed.message, "Unable to create a file" + (file / "x.htm").string());
 }
 
 }  // namespace

@@ -9,17 +9,6 @@
 namespace vitalune {
 namespace {
 
-TEST(GraphSetting, ParsesOnlyValidPairs) {
-    EXPECT_EQ(ParseGraphSetting("2,0"), (GraphSetting{2, 0}));
-    EXPECT_EQ(ParseGraphSetting("1,1"), (GraphSetting{1, 1}));
-    EXPECT_EQ(ParseGraphSetting("0,1"), (GraphSetting{0, 1}));
-    for (const char* bad : {"3,0", "1,2", "x", "12", "", ",", "-1,0", "1,-1", "1,x", "a,1"}) {
-        EXPECT_EQ(ParseGraphSetting(bad), (GraphSetting{0, 0})) << bad;
-    }
-    EXPECT_EQ(FormatGraphSetting({2, 0}), "2,0");
-    EXPECT_EQ(ParseGraphSetting(FormatGraphSetting({1, 1})), (GraphSetting{1, 1}));
-}
-
 TEST(BarColours, FadeTowardWhite) {
     const BarColours none = ComputeBarColours(0);
     EXPECT_EQ(none, (BarColours{0x0000FF00, 0x00008000, 0x00000080, 0x000000FF}));
@@ -82,22 +71,16 @@ TEST(AppSettings, MalformedValuesFallBack) {
     WriteString(store, "", "Main_ShowDetails", "yes");
     WriteInt(store, "", "Transparency", 256);
     WriteString(store, "", "PointerColor", "pink");
-    WriteString(store, "", "Base_Graph", "3,0");
     WriteString(store, "", "Sec_Graph", "1,1");
     WriteInt(store, "", "Ich_Graph", 12);  // a number where a text belongs
     WriteString(store, "", "Main_TSearchURL", "");
-    WriteString(store, "", "PhAttrib", "255");
-    WriteString(store, "", "EmAttrib", "255,7,9");
     const AppSettings s = LoadAppSettings(store).settings;
     EXPECT_FALSE(s.showDetails);
     EXPECT_EQ(s.transparency, 0);
     EXPECT_EQ(s.pointerColour, kDefaultPointerColour);
-    EXPECT_EQ(s.Graph(GraphPage::Base), (GraphSetting{0, 0}));
     EXPECT_EQ(s.Graph(GraphPage::Sec), (GraphSetting{1, 1}));
     EXPECT_EQ(s.Graph(GraphPage::Ich), (GraphSetting{0, 0}));
     EXPECT_EQ(s.textSearchUrl, kDefaultTextSearchUrl);
-    EXPECT_EQ(s.pens[0], DefaultChartAttrib(RhythmId::Physical));
-    EXPECT_EQ(s.pens[1], (ChartAttrib{255, 0, 1}));
     WriteInt(store, "", "Transparency", -1);
     EXPECT_EQ(LoadAppSettings(store).settings.transparency, 0);
 }

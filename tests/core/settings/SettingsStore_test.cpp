@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/MemorySettingsStore.h"
-#include "core/text/DecimalText.h"
 
 namespace vitalune {
 namespace {
@@ -47,23 +46,6 @@ TEST(SettingsStore, FailingWritesChangeNothing) {
     EXPECT_FALSE(WriteInt(store, "", "PointerColor", 2));
     EXPECT_FALSE(store.Flush());
     EXPECT_EQ(ReadInt(store, "", "PointerColor"), 1);
-}
-
-TEST(DecimalText, SignedIntegersOnly) {
-    EXPECT_EQ(ParseDecimal("0"), 0);
-    EXPECT_EQ(ParseDecimal("-12"), -12);
-    EXPECT_EQ(ParseDecimal("+12"), 12);
-    EXPECT_EQ(ParseDecimal(" 7 "), 7);
-    EXPECT_EQ(ParseDecimal("2147483647"), 2147483647);
-    EXPECT_EQ(ParseDecimal("-2147483648"), std::numeric_limits<std::int32_t>::min());
-    EXPECT_FALSE(ParseDecimal("2147483648"));
-    EXPECT_FALSE(ParseDecimal(""));
-    EXPECT_FALSE(ParseDecimal(" "));
-    EXPECT_FALSE(ParseDecimal("+"));
-    EXPECT_FALSE(ParseDecimal("+-1"));
-    EXPECT_FALSE(ParseDecimal("1.5"));
-    EXPECT_FALSE(ParseDecimal("0x10"));
-    EXPECT_FALSE(ParseDecimal("1 2"));
 }
 
 }  // namespace
