@@ -10,6 +10,9 @@ namespace vitalune {
 
 namespace {
 constexpr int kConnectMs = 1000;
+// The first program answers once its window is up, which on a large database or a busy
+// machine takes a while after it began to listen.
+constexpr int kAnswerMs = 10000;
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
 const QByteArray kFolder = QByteArrayLiteral("folder ");
 }  // namespace
@@ -35,7 +38,7 @@ bool SingleInstance::Acquire(const QString& dataFolder) {
         first.waitForBytesWritten(kConnectMs);
         // The first one tells its folder as soon as it sees the connection.
         QByteArray answer;
-        while (!answer.contains('\n') && first.waitForReadyRead(kConnectMs)) {
+        while (!answer.contains('\n') && first.waitForReadyRead(kAnswerMs)) {
             answer += first.readAll();
         }
         if (answer.startsWith(kFolder)) {
