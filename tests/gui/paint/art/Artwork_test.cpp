@@ -210,10 +210,8 @@ TEST(Artwork, SinglePicturesAndIcons) {
     test::EnsureGuiApplication();
     EXPECT_GE(AppIcon().availableSizes().size(), 6);
     EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(48, 48)));
-    const QIcon group = PictureIcon(ImageList::GroupIcons, 7);
-    EXPECT_EQ(group.pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
-    EXPECT_EQ(group.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
-              Picture(ImageList::GroupIcons, 7).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(PictureIcon(ImageList::GroupIcons, 7).pixmap(QSize(16, 16), 2.0).size(),
+              QSize(32, 32));  // sharp on a doubled screen; its pixels are the tabs' test
 }
 
 }  // namespace
