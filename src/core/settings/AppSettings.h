@@ -56,6 +56,7 @@ struct AppSettings {
     const GraphSetting& Graph(GraphPage page) const {
         return graph[static_cast<std::size_t>(page)];
     }
+    friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };
 
 // What the main window remembers of its persons and database between runs.

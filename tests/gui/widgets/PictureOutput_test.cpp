@@ -55,24 +55,12 @@ QByteArray ReadAll(const QString& path) {
 class PictureOutputTest : public QObject {
     Q_OBJECT
   private slots:
-    void stampTexts();
     void layoutAndPixels();
     void bareChart();
     void filesOfEveryFormat();
     void failedWriteLeavesTargetAlone();
     void printKeepsProportionsOnPortraitPages();
 };
-
-void PictureOutputTest::stampTexts() {
-    using paint::ChartPage;
-    const std::int32_t anna = EncodeDate(1980, 1, 5);
-    QCOMPARE(LeftStampText(ChartPage::IChing, "Anna", anna, "Ben"),
-             QStringLiteral("Created for Anna, 05 Jan 1980"));
-    QCOMPARE(LeftStampText(ChartPage::Compatibility, "Anna", anna, "Ben"),
-             QStringLiteral("Created for Anna and Ben"));
-    QCOMPARE(LeftStampText(ChartPage::Primary, "Zoë & Ålf", anna, ""),
-             QString::fromUtf8("Created for Zoë & Ålf, 05 Jan 1980"));
-}
 
 void PictureOutputTest::layoutAndPixels() {
     const Picture picture = RedPicture();

@@ -50,12 +50,6 @@ TEST(GifEncoder, FewColoursRoundTripExactly) {
     const std::vector<QRgb> actual = {at(0, 0), at(1, 0), at(2, 1), at(3, 1),
                                       at(1, 2), at(4, 2), at(4, 0)};
     EXPECT_EQ(actual, expected);
-
-    QImage clear(39, 16, QImage::Format_ARGB32_Premultiplied);
-    clear.fill(Qt::transparent);
-    const QImage clearBack = RoundTrip(clear);
-    EXPECT_EQ(clearBack.size(), QSize(39, 16));
-    EXPECT_TRUE(test::FullyTransparent(clearBack));
 }
 
 TEST(GifEncoder, FailuresAreReported) {
