@@ -50,14 +50,7 @@ class DayPage {
     void Percent(std::int32_t value) { m_html.Number(value).Raw("%"); }
 
     void Head() {
-        m_html
-            .Raw(
-                "<html><head><meta http-equiv=\"Content-Language\" content=\"en-us\"><meta "
-                "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                "<title>Vitalune: Day Info Report</title></head><body><center><p><font "
-                "face=\"Arial\" size=\"6\">Vitalune</font></p><p><font face=\"Arial\" "
-                "size=\"5\">Day info report</font></p>")
-            .Raw(SiteLinkParagraph())
+        m_html.Raw(ReportHead("Day Info Report", "Day info report"))
             .Raw(
                 "<table border=\"0\" width=\"700\" style=\"font-family: Arial; font-size: "
                 "12pt\"><tr><td><b>Report date: ")

@@ -63,14 +63,7 @@ class ForecastPage {
 
   private:
     void Head() {
-        m_html
-            .Raw(
-                "<html><head><meta http-equiv=\"Content-Language\" content=\"en-us\"><meta "
-                "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                "<title>Vitalune: Personal Forecast</title></head><body><center><p><font "
-                "face=\"Arial\" size=\"6\">Vitalune</font></p><p><font face=\"Arial\" "
-                "size=\"5\">&nbsp;Personal Forecast</font></p>")
-            .Raw(SiteLinkParagraph())
+        m_html.Raw(ReportHead("Personal Forecast", "&nbsp;Personal Forecast"))
             .Raw("<p style=\"margin-top: 5; margin-bottom: 5\">&nbsp;</p>");
     }
 

@@ -25,14 +25,7 @@ class GroupPage {
 
   private:
     void Head() {
-        m_html
-            .Raw(
-                "<html><head><meta http-equiv=\"Content-Language\" content=\"en-us\"><meta "
-                "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                "<title>Vitalune: Group Report</title></head><body><center><p><font "
-                "face=\"Arial\" size=\"6\">Vitalune</font></p><p><font face=\"Arial\" "
-                "size=\"5\">&nbsp;Group compatibility report</font></p>")
-            .Raw(SiteLinkParagraph())
+        m_html.Raw(ReportHead("Group Report", "&nbsp;Group compatibility report"))
             .Raw("<p style=\"margin-top: 5; margin-bottom: 5\">&nbsp;</p>");
     }
 

@@ -119,9 +119,18 @@ std::string DataFolderFileRef(const fs::path& dataFolder, std::string_view file)
     return NeedsUrlForm(path) ? FileUrl(path) : path;
 }
 
-std::string SiteLinkParagraph() {
+std::string ReportHead(std::string_view title, std::string_view heading) {
     HtmlWriter html;
-    html.Raw("<p><font face=\"Arial\"><b><a href=\"")
+    html.Raw(
+            "<html><head><meta http-equiv=\"Content-Language\" content=\"en-us\"><meta "
+            "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+            "<title>Vitalune: ")
+        .Raw(title)
+        .Raw(
+            "</title></head><body><center><p><font face=\"Arial\" size=\"6\">Vitalune</font>"
+            "</p><p><font face=\"Arial\" size=\"5\">")
+        .Raw(heading)
+        .Raw("</font></p><p><font face=\"Arial\"><b><a href=\"")
         .Text(kProductSiteUrl)
         .Raw("\">")
         .Text(kProductSiteText)

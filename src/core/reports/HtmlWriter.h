@@ -41,8 +41,9 @@ std::string DataFolderFileRef(const std::filesystem::path& dataFolder, std::stri
 // The product's web site, linked from the head of every report.
 inline constexpr std::string_view kProductSiteUrl = "https://vitalune.example.org/";
 inline constexpr std::string_view kProductSiteText = "vitalune.example.org";
-// "<p><font face="Arial"><b><a href=...>...</a></b></font></p>"
-std::string SiteLinkParagraph();
+// The start of every report page up to the link to the product's site: the head with the
+// title "Vitalune: TITLE", then, centred, the product's name and the heading (raw HTML).
+std::string ReportHead(std::string_view title, std::string_view heading);
 
 struct ReportResult {
     bool ok = true;

@@ -59,13 +59,7 @@ class PersonalPage {
   private:
     void Head() {
         m_html
-            .Raw(
-                "<html><head><meta http-equiv=\"Content-Language\" content=\"en-us\"><meta "
-                "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                "<title>Vitalune: Personal Compatibility Report</title></head><body><center><p>"
-                "<font face=\"Arial\" size=\"6\">Vitalune</font></p><p><font face=\"Arial\" "
-                "size=\"5\">&nbsp;Personal Compatibility report</font></p>")
-            .Raw(SiteLinkParagraph())
+            .Raw(ReportHead("Personal Compatibility Report", "&nbsp;Personal Compatibility report"))
             .Raw("</center>");
     }
 

@@ -235,20 +235,33 @@ QImage RenderChart(const ChartScene& scene, PaintBuffers& buffers, qreal deviceP
     return image;
 }
 
+bool BeginChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers,
+                    std::int32_t& startDay) {
+    const ChartGeometry& g = s.geometry;
+    if (g.dayW <= 0 || g.height <= 0) {
+        return false;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(s.font);
+    startDay = ChartStartDay(s.date);
+    DrawChartBackground(p, s, startDay);
+    if (buffers.sum.size() < static_cast<std::size_t>(g.right) + 1) {
+        buffers.sum.resize(static_cast<std::size_t>(g.right) + 1);
+    }
+    return true;
+}
+
 void PaintChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     if (s.page == ChartPage::Compatibility) {
         PaintCompatibilityPage(p, s, buffers);
         return;
     }
-    const ChartGeometry& g = s.geometry;
-    if (g.dayW <= 0 || g.height <= 0) {
+    std::int32_t start = 0;
+    if (!BeginChartPage(p, s, buffers, start)) {
         return;
     }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(s.font);
-    const std::int32_t start = ChartStartDay(s.date);
-    DrawChartBackground(p, s, start);
+    const ChartGeometry& g = s.geometry;
 
     const bool bars = s.graphMode == static_cast<int>(GraphMode::Histogram);
     if (bars || s.page == ChartPage::Primary) {
@@ -267,9 +280,6 @@ void PaintChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     }
     p.setBrush(Qt::NoBrush);
 
-    if (buffers.sum.size() < static_cast<std::size_t>(g.right) + 1) {
-        buffers.sum.resize(static_cast<std::size_t>(g.right) + 1);
-    }
     CurveValues values(g, DaysLived(s.birth1, start), buffers);
     DrawCurvesAndSum(p, s, values, buffers.sum, buffers.runs);
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {

@@ -31,6 +31,11 @@ void PaintChartPage(QPainter& p, const ChartScene& scene, PaintBuffers& buffers)
 QImage RenderChart(const ChartScene& scene, PaintBuffers& buffers, qreal devicePixelRatio = 1.0);
 
 // Shared steps of every page.
+// Starts a page: false when the box has no room for one; else the painter is saved and set
+// for pixel drawing, the background and date axis are drawn from `startDay`, and the sum
+// buffer holds a value for every pixel column.
+bool BeginChartPage(QPainter& p, const ChartScene& scene, PaintBuffers& buffers,
+                    std::int32_t& startDay);
 void DrawChartBackground(QPainter& p, const ChartScene& scene, std::int32_t startDay);
 void DrawLegend(QPainter& p, const ChartScene& scene);
 void DrawSideMarks(QPainter& p, const ChartScene& scene);

@@ -97,22 +97,15 @@ void DrawDetailLegend(QPainter& p, const ChartScene& s) {
 }  // namespace
 
 void PaintCompatibilityPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
-    const ChartGeometry& g = s.geometry;
-    if (g.dayW <= 0 || g.height <= 0) {
+    std::int32_t start = 0;
+    if (!BeginChartPage(p, s, buffers, start)) {
         return;
     }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(s.font);
-    const std::int32_t start = ChartStartDay(s.date);
-    DrawChartBackground(p, s, start);
+    const ChartGeometry& g = s.geometry;
     if (s.graphMode == static_cast<int>(GraphMode::Histogram)) {
         DrawBars(p, s, start);
     }
     p.setBrush(Qt::NoBrush);
-    if (buffers.sum.size() < static_cast<std::size_t>(g.right) + 1) {
-        buffers.sum.resize(static_cast<std::size_t>(g.right) + 1);
-    }
     ComputeBothPersons(s, start, buffers);
     if (s.showDetails) {
         DrawDetailCurves(p, s, buffers);
