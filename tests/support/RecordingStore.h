@@ -32,10 +32,25 @@ class RecordingStore final : public SettingsStore {
     MemorySettingsStore m_inner;
 };
 
-// A transcript of settings as a user's file may hold them. Each input writes values under
-// `key` over those of `base`: "Name=7" a number, "Name=\"7\"" a text, "Name=" none at all.
-// `reload` loads the store and saves what it loaded; the answer is each value saved otherwise
-// than from an empty store, or "defaults".
+// Writes the values that `words` name under `key`, as a user's settings file may hold them:
+// "Name=7" a number, "Name=\"7\"" a text, "Name=" none at all.
+inline void WriteValues(MemorySettingsStore& store, std::string_view key, std::istream& words) {
+    for (std::string word; words >> word;) {
+        const std::string valueName = word.substr(0, word.find('='));
+        const std::string value = word.substr(valueName.size() + 1);
+        if (value.empty()) {
+            store.Remove(key, valueName);
+        } else if (value.front() == '"') {
+            WriteString(store, key, valueName, value.substr(1, value.size() - 2));
+        } else {
+            WriteInt(store, key, valueName, std::stoi(value));
+        }
+    }
+}
+
+// A transcript whose inputs are values written over those of `base`. `reload` loads the store
+// and saves what it loaded; the answer is each value saved otherwise than from an empty store,
+// or "defaults".
 inline void ExpectSettingsTranscript(
     const std::string& name, std::string_view key, const MemorySettingsStore& base,
     const std::function<void(const SettingsStore&, SettingsStore&)>& reload) {
@@ -44,17 +59,7 @@ inline void ExpectSettingsTranscript(
     ExpectTranscript(name, [&](const std::string& line) {
         MemorySettingsStore store = base;
         std::istringstream words(line);
-        for (std::string word; words >> word;) {
-            const std::string valueName = word.substr(0, word.find('='));
-            const std::string value = word.substr(valueName.size() + 1);
-            if (value.empty()) {
-                store.Remove(key, valueName);
-            } else if (value.front() == '"') {
-                WriteString(store, key, valueName, value.substr(1, value.size() - 2));
-            } else {
-                WriteInt(store, key, valueName, std::stoi(value));
-            }
-        }
+        WriteValues(store, key, words);
         RecordingStore saved;
         reload(store, saved);
         std::istringstream got(saved.written);
