@@ -63,12 +63,8 @@ TEST(ForecastSettings, AFailingStoreIsReported) {
 }
 
 TEST(ForecastSettings, AmountsAndCriteria) {
-    EXPECT_EQ(ParseAmount("0"), 0);
-    EXPECT_EQ(ParseAmount("999"), 999);
+    // Which texts are amounts is in forecast-loads.txt.
     EXPECT_EQ(ParseAmount("042"), 42);
-    EXPECT_EQ(ParseAmount(""), std::nullopt);
-    EXPECT_EQ(ParseAmount("1000"), std::nullopt);
-    EXPECT_EQ(ParseAmount("-1"), std::nullopt);
     EXPECT_EQ(ParseAmount("1 "), std::nullopt);
 
     ForecastSettings s = Changed();
