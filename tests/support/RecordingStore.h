@@ -2,9 +2,12 @@
 // A settings store in memory that also writes down every value written, in order, as
 // "key/name = value" lines (text quoted), so that a test can compare them with a file.
 
+#include <functional>
+#include <sstream>
 #include <string>
 
 #include "core/settings/MemorySettingsStore.h"
+#include "support/Transcript.h"
 
 namespace vitalune::test {
 
@@ -28,5 +31,45 @@ class RecordingStore final : public SettingsStore {
   private:
     MemorySettingsStore m_inner;
 };
+
+// Writes the values that `words` name under `key`, as a user's settings file may hold them:
+// "Name=7" a number, "Name=\"7\"" a text, "Name=" none at all.
+inline void WriteValues(MemorySettingsStore& store, std::string_view key, std::istream& words) {
+    for (std::string word; words >> word;) {
+        const std::string valueName = word.substr(0, word.find('='));
+        const std::string value = word.substr(valueName.size() + 1);
+        if (value.empty()) {
+            store.Remove(key, valueName);
+        } else if (value.front() == '"') {
+            WriteString(store, key, valueName, value.substr(1, value.size() - 2));
+        } else {
+            WriteInt(store, key, valueName, std::stoi(value));
+        }
+    }
+}
+
+// A transcript whose inputs are values written over those of `base`. `reload` loads the store
+// and saves what it loaded; the answer is each value saved otherwise than from an empty store,
+// or "defaults".
+inline void ExpectSettingsTranscript(
+    const std::string& name, std::string_view key, const MemorySettingsStore& base,
+    const std::function<void(const SettingsStore&, SettingsStore&)>& reload) {
+    RecordingStore defaults;
+    reload(MemorySettingsStore{}, defaults);
+    ExpectTranscript(name, [&](const std::string& line) {
+        MemorySettingsStore store = base;
+        std::istringstream words(line);
+        WriteValues(store, key, words);
+        RecordingStore saved;
+        reload(store, saved);
+        std::istringstream got(saved.written);
+        std::istringstream usual(defaults.written);
+        std::string answer;
+        for (std::string a, b; std::getline(got, a) && std::getline(usual, b);) {
+            answer += a == b ? "" : "  " + a.substr(a.find('/') + 1) + "\n";
+        }
+        return answer.empty() ? "  defaults\n" : answer;
+    });
+}
 
 }  // namespace vitalune::test

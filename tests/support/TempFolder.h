@@ -26,6 +26,11 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return m_path; }
+    // What it holds: a file or folder more than expected may be a temporary left behind.
+    std::size_t Entries() const {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(m_path), {}));
+    }
 
   private:
     std::filesystem::path m_path;

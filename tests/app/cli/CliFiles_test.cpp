@@ -1,4 +1,4 @@
-// Commands that write files: where they go, and that a failure leaves what was there.
+// A merge saves with a backup or elsewhere, and a failure leaves what was there.
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
@@ -45,48 +45,6 @@ TEST_F(CliFiles, MergeSavesWithTheBackupOrElsewhere) {
     EXPECT_EQ(RunCliCaptured({"db", "merge", noGroups, other}).exitCode, 1);
     EXPECT_EQ(ReadTestFile(noGroups), "just text\n");  // never replaced
     EXPECT_EQ(RunCliCaptured({"db", "merge", m_names, Path("missing.rec")}).exitCode, 1);
-}
-
-TEST_F(CliFiles, ReportsGoToTheDataFolderOrElsewhere) {
-    const std::string data = Path("data");
-    const struct {
-        std::vector<std::string> args;
-        std::string file;
-        std::string_view holds;
-    } reports[] = {
-        {{"report", "dayinfo", "--birth", "1970-01-05", "--date", "2024-04-01", "--name",
-          "Anna <&>", "--data-dir", data},
-         data + "/dayinfo.htm",
-         "Created for: Anna &lt;&amp;&gt;, 05 Jan 1970"},
-        {{"report", "forecast", "--birth", "1970-01-05", "--start", "2024-01-01", "--kind",
-          "critical", "--results", "4", "--name", "Anna", "--data-dir", data, "-o", Path("f.htm")},
-         Path("f.htm"),
-         "Results shown:&nbsp;</b></td><td width=\"534\">4<"},
-        {{"report", "group", m_names, "--group", "0", "--person", "0", "--pattern", "8", "--age",
-          "20-35", "--today", "2030-01-01", "-o", Path("g.htm")},
-         Path("g.htm"),
-         "Limit age:&nbsp;</b></td><td width=\"534\">From 20 to 35 years<"},
-        {{"report", "personal", m_names, "--group", "0", "--person", "0", "--with-group", "1",
-          "--with-person", "0", "--scheme", "stars", "--data-dir", data, "-o", Path("p.htm")},
-         Path("p.htm"),
-         "and Jo, 22 Dec 1999"},
-        {{"report", "personal", "--name", "Ann", "--birth", "2000-01-01", "--name2", "Bo",
-          "--birth2", "11.01.2000", "--data-dir", data, "-o", Path("d.htm")},
-         Path("d.htm"),
-         "and Bo, 11 Jan 2000"},
-    };
-    for (const auto& report : reports) {
-        const auto run = RunCliCaptured(report.args);
-        ASSERT_EQ(run.exitCode, 0) << report.file << ": " << run.err;
-        EXPECT_EQ(run.out, report.file + "\n");
-        EXPECT_NE(ReadTestFile(report.file).find(report.holds), std::string::npos) << report.file;
-    }
-    // The pictures stay in the data folder, wherever the page goes.
-    EXPECT_NE(ReadTestFile(data + "/dayinfo.htm").find("src=\"" + data + "/Pict/"),
-              std::string::npos);
-    EXPECT_NE(ReadTestFile(Path("p.htm")).find(data + "/Pict/one_2.gif"), std::string::npos);
-    EXPECT_FALSE(fs::exists(data + "/forecast.htm"));
-    EXPECT_EQ(ReadTestFile(Path("g.htm")).find("Old"), std::string::npos);
 }
 
 }  // namespace

@@ -54,6 +54,21 @@ TEST(Cli, TranscriptOfCommands) {
     vitalune::test::ExpectTranscript("cli.txt", answer, "$");
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
+    EXPECT_FALSE(std::filesystem::exists(dir + "/data/forecast.htm"));
+    // The options reach the reports, whose pictures stay in the data folder wherever they go.
+    const std::pair<std::string, std::string> reports[] = {
+        {"/data/dayinfo.htm", "Created for: &lt;Anna&amp;&gt;, 05 Jan 1970"},
+        {"/data/dayinfo.htm", "src=\"" + dir + "/data/Pict/"},
+        {"/f.htm", "Results shown:&nbsp;</b></td><td width=\"534\">4<"},
+        {"/g.htm", "Limit age:&nbsp;</b></td><td width=\"534\">From 20 to 35 years<"},
+        {"/p.htm", "and Jo, 22 Dec 1999"},
+        {"/p.htm", dir + "/data/Pict/one_2.gif"},
+        {"/d.htm", "and Bo, 11 Jan 2000"},
+    };
+    for (const auto& [file, text] : reports) {
+        EXPECT_NE(vitalune::test::ReadTestFile(dir + file).find(text), std::string::npos) << file;
+    }
+    EXPECT_EQ(vitalune::test::ReadTestFile(dir + "/g.htm").find("Old"), std::string::npos);
 }
 
 TEST(Json, StringsStayValid) {

@@ -28,10 +28,6 @@ class DatabaseFile : public ::testing::Test {
         WriteBytes(File("db.rec"), bytes);
         return m_db.LoadFromFile(File("db.rec"), options);
     }
-    std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(m_folder.path()), fs::directory_iterator{}));
-    }
 
     TempFolder m_folder;
     NamesDatabase m_db{TestClock()};
@@ -130,7 +126,7 @@ TEST_F(DatabaseFile, BackupNames) {
     ASSERT_TRUE(m_db.SaveToFile(File("x.bak")));
     ASSERT_TRUE(m_db.SaveToFile(File("x.bak")));
     EXPECT_EQ(ReadBytes(File("x.bak")), m_db.FileContent());
-    EXPECT_EQ(FilesInFolder(), 3u);  // names, names.bak, x.bak: no temporary left
+    EXPECT_EQ(m_folder.Entries(), 3u);  // names, names.bak, x.bak: no temporary left
 }
 
 TEST_F(DatabaseFile, AFailingSaveLeavesFileAndBackupAsTheyWere) {
@@ -150,14 +146,14 @@ TEST_F(DatabaseFile, AFailingSaveLeavesFileAndBackupAsTheyWere) {
         EXPECT_FALSE(result);
         EXPECT_EQ(ReadBytes(File("db.rec")), file) << result.error;
         EXPECT_EQ(ReadBytes(File("db.bak")), backup) << result.error;
-        EXPECT_EQ(FilesInFolder(), 2u) << result.error;
+        EXPECT_EQ(m_folder.Entries(), 2u) << result.error;
     }
     // Without links the backup is a copy; the save still works.
     test::NoLinks noLinks;
     ASSERT_TRUE(m_db.SaveToFile(File("db.rec"), &noLinks));
     EXPECT_EQ(ReadBytes(File("db.bak")), file);
     EXPECT_EQ(ReadBytes(File("db.rec")), m_db.FileContent());
-    EXPECT_EQ(FilesInFolder(), 2u);
+    EXPECT_EQ(m_folder.Entries(), 2u);
 }
 
 TEST_F(DatabaseFile, MergeAddsGroupsAndValidPersons) {

@@ -8,16 +8,11 @@ namespace {
 using Values = std::array<std::int32_t, 8>;
 constexpr DateTime kA = 36526;  // 01 Jan 2000
 
-TEST(ComputeCompatibility, TenDaysApart) {
+TEST(ComputeCompatibility, WorkedExamples) {
     EXPECT_EQ(ComputeCompatibility(kA, kA + 10).values, (Values{13, 29, 39, 47, 27, 53, 58, 62}));
-}
-
-TEST(ComputeCompatibility, SameBirthdayIsAPerfectMatch) {
-    EXPECT_EQ(ComputeCompatibility(kA, kA).values,
+    EXPECT_EQ(ComputeCompatibility(kA, kA).values,  // the same birthday: a perfect match
               (Values{100, 100, 100, 100, 100, 100, 100, 100}));
-}
-
-TEST(ComputeCompatibility, HalfAndWholePeriods) {
+    // Half and whole periods.
     EXPECT_EQ(ComputeCompatibility(kA, kA + 11)[CompatField::Physical], 4);
     EXPECT_EQ(ComputeCompatibility(kA, kA + 14)[CompatField::Emotional], 0);
     EXPECT_EQ(ComputeCompatibility(kA, kA + 23)[CompatField::Physical], 100);

@@ -31,14 +31,19 @@ TEST(DayTable, EveryPhaseOfEveryPeriodMatchesTheRecipe) {
 }
 
 TEST(DayTable, ComputeDayRhythmsAgreesWithTheDirectRecipe) {
-    const DateTime birth = 29224;
-    for (std::int32_t d = -40000; d <= 40000; ++d) {
+    const auto same = [](DateTime birth, DateTime date) {
         DayRhythms fast;
         DayRhythms direct;
-        ComputeDayRhythms(birth, birth + d, fast, true);
-        ComputeDayRhythmsDirect(birth, birth + d, direct, true);
-        ASSERT_EQ(fast, direct) << d;
+        ComputeDayRhythms(birth, date, fast, true);
+        ComputeDayRhythmsDirect(birth, date, direct, true);
+        return fast == direct;
+    };
+    const DateTime birth = 29224;
+    for (std::int32_t d = -40000; d <= 40000; ++d) {
+        ASSERT_TRUE(same(birth, birth + d)) << d;
     }
+    EXPECT_TRUE(same(kMinDay, kMaxDay));  // the ends of the calendar, both ways round
+    EXPECT_TRUE(same(kMaxDay, kMinDay));
 }
 
 TEST(DayTable, PhaseCursorFollowsTheSignedRemainder) {

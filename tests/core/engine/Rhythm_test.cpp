@@ -49,24 +49,13 @@ TEST(ComputeDayRhythms, DayOfBirth) {
     EXPECT_EQ(day.ichingPercent, (std::array<std::int32_t, 3>{54, 53, 53}));
 }
 
-TEST(ComputeDayRhythms, CriticalDaysOfTheWorkedExamples) {
-    struct Case {
-        std::int32_t d;
-        int rhythm;
-        std::int32_t percent;
-        bool critical;
-    };
-    const Case cases[] = {
-        {11, 0, 50, true}, {12, 0, 37, false}, {14, 1, 44, true},  {13, 1, 56, false},
-        {16, 2, 50, true}, {19, 3, 46, true},  {18, 3, 54, false}, {22, 0, 0, false},
-    };
-    for (const Case& c : cases) {
-        const DayRhythms day = DayAt(c.d);
-        const auto k = static_cast<std::size_t>(c.rhythm);
-        EXPECT_EQ(day.critical[k], c.critical) << "d=" << c.d << " rhythm " << c.rhythm;
-        if (c.d != 22) {
-            EXPECT_EQ(day.percent[k], c.percent) << "d=" << c.d << " rhythm " << c.rhythm;
-        }
+// Which days are critical is checked for every day of many cycles below.
+TEST(ComputeDayRhythms, WorkedExamples) {
+    const std::array<std::int32_t, 3> cases[] = {
+        // days lived, rhythm, percent
+        {11, 0, 50}, {12, 0, 37}, {14, 1, 44}, {13, 1, 56}, {16, 2, 50}, {19, 3, 46}, {18, 3, 54}};
+    for (const auto& [d, rhythm, percent] : cases) {
+        EXPECT_EQ(DayAt(d).percent[static_cast<std::size_t>(rhythm)], percent) << "d=" << d;
     }
 }
 
@@ -126,20 +115,6 @@ TEST(ComputeDayRhythms, SpanMatchesSingleDays) {
         DayRhythms single;
         ComputeDayRhythms(kBirth, first + static_cast<std::int32_t>(i), single, true);
         ASSERT_EQ(days[i], single) << i;
-    }
-}
-
-TEST(ComputeDayRhythms, ExtremeDatesAgreeWithTheDirectRecipe) {
-    for (const auto& [birth, date] : {std::pair{kMinDay, kMaxDay}, std::pair{kMaxDay, kMinDay}}) {
-        DayRhythms day;
-        DayRhythms direct;
-        ComputeDayRhythms(birth, date, day, true);
-        ComputeDayRhythmsDirect(birth, date, direct, true);
-        EXPECT_EQ(day, direct);
-        for (auto p : day.percent) {
-            EXPECT_GE(p, 0);
-            EXPECT_LE(p, 100);
-        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <regex>
+
 #include "support/FileOpsFakes.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
@@ -16,10 +18,6 @@ namespace fs = std::filesystem;
 
 using test::TempFolder;
 const auto Slurp = test::ReadTestFile;
-
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
-}
 
 // Notes each call, so that the order of the steps can be checked.
 class RecordingOps : public FileOps {
@@ -59,7 +57,7 @@ TEST(AtomicFile, WritesAndReplacesKeepingPermissions) {
     struct stat info {};
     ::stat(target.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(FilesIn(folder.path()), 1u);  // no temporary left behind
+    EXPECT_EQ(folder.Entries(), 1u);  // no temporary left behind
 }
 
 // The content must be on disk before the rename makes it the file, or a crash could leave
@@ -81,7 +79,7 @@ TEST(AtomicFile, StepsComeInOrder) {
         options.sync = c.sync;
         options.beforeReplace = [&] {
             ops.Note("prepare");
-            EXPECT_EQ(FilesIn(folder.path()), 1u);  // the temporary, already closed
+            EXPECT_EQ(folder.Entries(), 1u);  // the temporary, already closed
             return FileResult{};
         };
         ASSERT_TRUE(WriteFileAtomically(folder.path() / "db.rec", "content", options));
@@ -116,13 +114,9 @@ TEST(AtomicFile, EveryFailureLeavesTheOldFile) {
         }
         const FileResult result = WriteFileAtomically(target, "new content, longer", options);
         EXPECT_FALSE(result);
-        std::string error = c.error;
-        if (const auto at = error.find('%'); at != std::string::npos) {
-            error.replace(at, 1, target.string());
-        }
-        EXPECT_EQ(result.error, error);
+        EXPECT_EQ(result.error, std::regex_replace(c.error, std::regex("%"), target.string()));
         EXPECT_EQ(Slurp(target), "old content");
-        EXPECT_EQ(FilesIn(folder.path()), 1u) << result.error;
+        EXPECT_EQ(folder.Entries(), 1u) << result.error;
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ExpectedFile.h"
+#include <algorithm>
+
+#include "core/forecast/ForecastSettings.h"
+#include "support/RecordingStore.h"
 #include "support/TempFolder.h"
 #include "support/TestFiles.h"
 
@@ -47,38 +50,25 @@ TEST(ForecastReport, WholePageForAFixedSearch) {
     test::ExpectSameAsFile(ForecastReportHtml(input), "forecast.htm");
 }
 
-// The options in words, as the criteria are changed one after the other.
+// The options in words for the kind of search and the forecast settings of each input of
+// expected/search-options.txt.
 TEST(ForecastReport, SearchOptionsInWords) {
-    ForecastCriteria c;
-    std::string lines;
-    const auto words = [&] {
-        for (const std::string& line : SearchOptionLines(c)) {
-            lines += line + "\n";
+    test::ExpectTranscript("search-options.txt", [](const std::string& line) {
+        constexpr std::string_view kinds[] = {"sunny", "rainy", "critical", "stress"};
+        std::istringstream words(line);
+        std::string kind;
+        words >> kind;
+        MemorySettingsStore store;
+        test::WriteValues(store, kForecastSettingsKey, words);
+        ForecastChoices choices;
+        choices.kind = static_cast<ForecastKind>(std::ranges::find(kinds, kind) - kinds);
+        const auto made = MakeForecastCriteria(LoadForecastSettings(store), choices);
+        std::string answer;
+        for (const std::string& option : SearchOptionLines(std::get<ForecastCriteria>(made))) {
+            answer += "  " + option + "\n";
         }
-    };
-    words();
-    c.sunny.showAll = false;
-    c.sunny.rhythm = {true, false, true, false};
-    c.sunny.level = {1, 0, 2, 0};
-    words();
-    c.kind = ForecastKind::Rainy;
-    c.rainy.overallLevel = 1;
-    words();
-    c.rainy.showAll = false;
-    c.rainy.rhythm = {false, true, false, true};
-    c.rainy.level = {0, 2, 0, 0};
-    words();
-    c.kind = ForecastKind::Critical;
-    words();
-    c.criticalShowAll = false;
-    c.criticalRhythm = {false, false, true, false};
-    words();
-    for (const StressMode mode : {StressMode::All, StressMode::Women, StressMode::Men}) {
-        c.kind = ForecastKind::Stress;
-        c.stressMode = mode;
-        words();
-    }
-    test::ExpectSameAsFile(lines, "search-options.txt");
+        return answer;
+    });
 }
 
 TEST(ForecastReport, SearchModeOnlyWhereRhythmsAreChosen) {

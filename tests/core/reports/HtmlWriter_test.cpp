@@ -69,7 +69,7 @@ TEST(HtmlWriter, AFailedWriteIsReportedWithThePathAndKeepsTheOldFile) {
     EXPECT_NE(result.reason.find("Read-only file system"), std::string::npos) << result.reason;
     EXPECT_EQ(Slurp(file), "old");
 
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(folder.Entries(), 1u);
 
     // A folder that cannot exist: its parent is a file.
     const fs::path blocked = file / "dayinfo.htm";
