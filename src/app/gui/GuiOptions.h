@@ -1,5 +1,6 @@
 #pragma once
-// The desktop program's command line: --data-dir, and the picture export for scripts.
+// The desktop program's command line (--data-dir, the picture export for scripts, --help and
+// --version) and the name and icon it carries.
 
 #include <QStringList>
 #include <filesystem>

@@ -94,8 +94,8 @@ int RunWindow(const app::GuiOptions& options) {
     return QApplication::exec();
 }
 
-// No display to show a window on: answering --help, --version or a bad option, or exporting,
-// still works, offscreen.
+// Neither an X nor a Wayland display: no window can open, though --help, --version, a bad
+// option and an export need none and are served offscreen.
 bool NoDisplay() {
     return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
