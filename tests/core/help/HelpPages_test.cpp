@@ -96,7 +96,7 @@ TEST(HelpPages, TitlesLinksAndPictures) {
         EXPECT_TRUE(name == start || linked.count({name, start})) << name;
         EXPECT_TRUE(std::any_of(
             linked.begin(), linked.end(),
-            [&](const auto& link) { return link.second == name && link.first != name; }))
+            [&page = name](const auto& link) { return link.second == page && link.first != page; }))
             << name << " is linked from no page";
     }
     // Every picture of the folder is shown somewhere (none left behind by an old page).
