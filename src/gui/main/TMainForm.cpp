@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <limits>
 #include <system_error>
 
 #include "core/db/PersonLine.h"
@@ -551,6 +552,18 @@ void TMainForm::ShowAgeDifference() {
 }
 
 // --- handlers ---
+
+void TMainForm::ChoosePersonOne(std::size_t group, std::size_t person) {
+    const std::size_t g = group < m_db.GroupCount() ? group : 0;
+    {
+        const QSignalBlocker block(m_group1);
+        m_group1->setCurrentIndex(static_cast<int>(g));
+    }
+    FillPersons(m_pname, m_model1, g,
+                static_cast<int>(std::min<std::size_t>(person, std::numeric_limits<int>::max())));
+    SelectPersonOne();
+    RepaintActivePage();
+}
 
 void TMainForm::Group1Change(int index) {
     FillPersons(m_pname, m_model1, static_cast<std::size_t>(std::max(index, 0)), 0);

@@ -110,6 +110,9 @@ class TMainForm final : public QMainWindow {
     // Refills the group and person lists after the database changed, keeping the selection
     // where it still exists.
     void DatabaseChanged();
+    // Makes a person of the database person one (the person selector's and the names editor's
+    // choice); indexes out of range take the first group or person.
+    void ChoosePersonOne(std::size_t group, std::size_t person);
 
     // Windows that join later: shown once on the first activation when enabled.
     void SetPersonSelector(std::function<void()> show) { m_showPersonSelector = std::move(show); }

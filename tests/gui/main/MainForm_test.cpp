@@ -334,6 +334,12 @@ void MainFormTest::personTwoStaysInAShorterGroup() {
     form->Database().RemovePersons(1, gone);
     form->DatabaseChanged();
     QCOMPARE((QList<int>{form->PersonOne().index, form->PersonTwo().index}), (QList<int>{4, 19}));
+    // Another window's choice of person one; past the ends, the first group and person.
+    form->ChoosePersonOne(1, 0);
+    QCOMPARE(PanelText(*form, 0), QStringLiteral(" Person's DOB: 12 Feb 1809"));
+    form->ChoosePersonOne(7, 99);
+    QCOMPARE(form->PersonOne().name + "/" + std::to_string(form->PersonOne().group),
+             std::string("New person/0"));
 }
 
 void MainFormTest::personsAndStatusBar() {
