@@ -21,13 +21,21 @@ const std::array kCommands = {
                "Usage: vitalune-cli compat --birth DATE --birth2 DATE [--json]\n"
                "       vitalune-cli compat --json < lines of \"BIRTH BIRTH2\"\n",
                RunCompat},
-    CliCommand{"db", "Check, list or merge names database files",
+    CliCommand{"db", "Check, list, merge, import or export names database files",
                "Usage: vitalune-cli db check FILE\n"
                "       vitalune-cli db list FILE [--group NAME] [--json]\n"
                "       vitalune-cli db merge FILE OTHER [-o OUT]\n"
+               "       vitalune-cli db import FILE --from CONTACTS --group NAME [-o OUT] [--json]\n"
+               "       vitalune-cli db export FILE [--group NAME] --to OUT [--json]\n"
                "check prints the groups, the persons and every line loading drops, with its\n"
                "line number and the reason (exit 1 when a line was dropped). merge adds OTHER's\n"
-               "groups and valid persons to FILE and saves it (or OUT), keeping a .bak backup.\n",
+               "groups and valid persons to FILE and saves it (or OUT), keeping a .bak backup.\n"
+               "import reads the birthdays of an address book's vCard (.vcf) or CSV file (a\n"
+               "header row naming Name and Birthday columns) into the group NAME, made when\n"
+               "there is none, and saves FILE (or OUT) as merge does; contacts without a year\n"
+               "of birth are skipped and named. Nothing is written when nothing was imported.\n"
+               "export writes the persons of the group NAME (or of all groups) as vCard 4.0\n"
+               "or CSV, chosen by the suffix of OUT: .vcf or .csv.\n",
                RunDb},
     CliCommand{"birthdays", "Persons of a names database born on a day of the year",
                "Usage: vitalune-cli birthdays FILE --date DATE [--json]\n", RunBirthdays},

@@ -42,6 +42,9 @@ int RunJsonBatch(CliIo& io,
 int RunDay(const std::vector<std::string>& args, CliIo& io);
 int RunCompat(const std::vector<std::string>& args, CliIo& io);
 int RunDb(const std::vector<std::string>& args, CliIo& io);
+// "db import" and "db export", in CliContacts.cpp.
+int RunDbImport(const std::vector<std::string>& args, CliIo& io);
+int RunDbExport(const std::vector<std::string>& args, CliIo& io);
 int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
 int RunDayInfo(const std::vector<std::string>& args, CliIo& io);
 int RunForecast(const std::vector<std::string>& args, CliIo& io);

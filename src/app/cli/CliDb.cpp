@@ -136,7 +136,7 @@ int RunMerge(const std::vector<std::string>& args, CliIo& io) {
 
 int RunDb(const std::vector<std::string>& args, CliIo& io) {
     if (args.empty()) {
-        throw UsageError("expected check, list or merge");
+        throw UsageError("expected check, list, merge, import or export");
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args.front() == "check") {
@@ -148,7 +148,14 @@ int RunDb(const std::vector<std::string>& args, CliIo& io) {
     if (args.front() == "merge") {
         return RunMerge(rest, io);
     }
-    throw UsageError("unknown db command \"" + args.front() + "\" (check, list or merge)");
+    if (args.front() == "import") {
+        return RunDbImport(rest, io);
+    }
+    if (args.front() == "export") {
+        return RunDbExport(rest, io);
+    }
+    throw UsageError("unknown db command \"" + args.front() +
+                     "\" (check, list, merge, import or export)");
 }
 
 }  // namespace vitalune::cli

@@ -40,6 +40,14 @@ TEST(Cli, TranscriptOfCommands) {
     ASSERT_TRUE(WriteFileAtomically(dir + "/file", "x"));
     ASSERT_TRUE(WriteFileAtomically(dir + "/bad.rec",
                                     "stray\n#Friends\nEve|31.04.1990|F\nAnn|05.01.1980|F\n"));
+    ASSERT_TRUE(WriteFileAtomically(dir + "/contacts.vcf",
+                                    "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Lee\r\n"
+                                    "BDAY:19800105\r\nGENDER:F\r\nEND:VCARD\r\nBEGIN:VCARD\r\n"
+                                    "FN:Jo\r\nBDAY:1999-12-22\r\nGENDER:F\r\nEND:VCARD\r\n"
+                                    "BEGIN:VCARD\r\nFN:Lars\r\nBDAY:--0105\r\nEND:VCARD\r\n"));
+    ASSERT_TRUE(WriteFileAtomically(dir + "/contacts.csv",
+                                    "Name;Date of birth\r\nBo;11.01.2000\r\nAnn Lee;05.01.1980\r\n"
+                                    "Kim;\r\n"));
     const auto answer = [&](const std::string& line) {
         const auto at = line.find(" <<< ");
         std::vector<std::string> args;

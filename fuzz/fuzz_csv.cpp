@@ -1,0 +1,12 @@
+// Reading any bytes as CSV contacts never crashes, gives only person lines the
+// database can keep, and what an import of them exports reads back as the same persons.
+#include <string>
+
+#include "FuzzContacts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    using namespace vitalune;
+    fuzz::CheckContacts(std::string(reinterpret_cast<const char*>(data), size),
+                        ContactsFormat::Csv);
+    return 0;
+}
