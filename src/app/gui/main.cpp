@@ -12,6 +12,11 @@
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
+#include "gui/people/PeopleKeys.h"
+#include "gui/people/TNewGroupForm.h"
+#include "gui/people/TNewPersForm.h"
+#include "gui/people/TSelForm.h"
+#include "gui/people/TSelectGroupForm.h"
 #include "gui/platform/QtSettingsStore.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
@@ -84,6 +89,31 @@ int RunWindow(const app::GuiOptions& options) {
     form.SetHelpTopicShower([&help](int topic) { help.ShowHelpTopic(topic); });
     ui::KeyDispatcher keys(&form);
     ui::AddMainWindowKeys(keys, form);
+
+    // The people dialogs, made once for the run; the names editor asks the first three.
+    ui::TNewPersForm personDialog(clock);
+    ui::TNewGroupForm groupDialog;
+    ui::TSelectGroupForm groupSelection;
+    ui::SelectorContext selectorContext;
+    selectorContext.db = &form.Database();
+    selectorContext.settings = &form.Settings();
+    selectorContext.choosePersonOne = [&form](std::size_t group, std::size_t person) {
+        form.ChoosePersonOne(group, person);
+    };
+    selectorContext.databaseChanged = [&form] { form.DatabaseChanged(); };
+    selectorContext.askPerson = [&personDialog](QWidget* parent,
+                                                const std::optional<std::string>& line) {
+        return personDialog.Ask(parent, line);
+    };
+    selectorContext.showMessage = ShowMessage;
+    selectorContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    ui::TSelForm selector(selectorContext);
+    form.SetPersonSelector([&form, &selector] {
+        const ui::CurrentPerson& one = form.PersonOne();
+        selector.Ask(&form, static_cast<std::size_t>(one.group),
+                     static_cast<std::size_t>(one.index));
+    });
+    ui::AddPeopleDialogKeys(keys, personDialog, groupDialog, groupSelection, selector);
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
