@@ -1,6 +1,7 @@
 // The desktop program: one instance per user, the main window, or a chart picture for scripts.
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -12,6 +13,9 @@
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
+#include "gui/people/PeopleDesktop.h"
+#include "gui/people/TDOBForm.h"
+#include "gui/people/TEditDBForm.h"
 #include "gui/platform/QtSettingsStore.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
@@ -84,6 +88,38 @@ int RunWindow(const app::GuiOptions& options) {
     form.SetHelpTopicShower([&help](int topic) { help.ShowHelpTopic(topic); });
     ui::KeyDispatcher keys(&form);
     ui::AddMainWindowKeys(keys, form);
+
+    ui::DOBContext dobContext{
+        &form.Database(), &clock, &store,
+        &form.Settings(), &shell, [](QWidget*, const QString& text) { ShowMessage(text); }};
+    ui::TDOBForm birthdays(dobContext);
+    ui::AddBirthdayListKeys(keys, birthdays);
+    ui::EditDBContext editContext;
+    editContext.db = &form.Database();
+    editContext.clock = &clock;
+    editContext.store = &store;
+    editContext.programFolder = context.programFolder;
+    editContext.personOne = [&form] {
+        const auto index = [](int i) { return static_cast<std::size_t>(std::max(i, 0)); };
+        return std::pair(index(form.PersonOne().group), index(form.PersonOne().index));
+    };
+    editContext.afterOk = [&form](std::size_t group, std::size_t person, bool refill) {
+        if (refill) {
+            form.DatabaseChanged();
+        }
+        form.ChoosePersonOne(group, person);
+    };
+    // FIXME: the person, group and group selection dialogs join here (editContext.dialogs);
+    // until then the commands that need them do nothing.
+    editContext.askOpenFile = ui::AskOpenDatabaseFile;
+    editContext.askSaveFile = ui::AskSaveDatabaseFile;
+    editContext.ask = ui::AskYesNoCancel;
+    editContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    editContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    editContext.showBirthdays = [&birthdays](QWidget* over) { birthdays.Open(over); };
+    ui::TEditDBForm editor(editContext);
+    ui::AddNamesEditorKeys(keys, editor);
+    form.SetNamesEditor([&editor] { editor.Open(); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
