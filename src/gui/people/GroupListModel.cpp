@@ -29,7 +29,8 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const PersonGroup group = ParseGroupEntry(m_db->GroupEntry(static_cast<std::size_t>(index.row())));
+    const PersonGroup group =
+        ParseGroupEntry(m_db->GroupEntry(static_cast<std::size_t>(index.row())));
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:

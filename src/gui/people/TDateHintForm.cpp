@@ -39,7 +39,8 @@ void TDateHintForm::ShowBeside(const QWidget& owner) {
     QPoint place(frame.x() + frame.width() + 1, frame.y());
     if (const QScreen* screen = owner.screen()) {
         const QRect area = screen->availableGeometry();
-        if (place.x() + frameWidth > area.right() + 1 && frame.x() - frameWidth - 1 >= area.left()) {
+        if (place.x() + frameWidth > area.right() + 1 &&
+            frame.x() - frameWidth - 1 >= area.left()) {
             place.setX(frame.x() - frameWidth - 1);
         }
     }

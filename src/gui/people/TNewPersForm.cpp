@@ -28,8 +28,7 @@ QDate ToQDate(std::int32_t day) {
 
 // "dd.mm.yyyy": the year with four digits, as this dialog has always written it.
 std::string StoredDate(QDate date) {
-    return QString::asprintf("%02d.%02d.%04d", date.day(), date.month(), date.year())
-        .toStdString();
+    return QString::asprintf("%02d.%02d.%04d", date.day(), date.month(), date.year()).toStdString();
 }
 
 QRadioButton* SexButton(const char* name, const QString& text) {
@@ -43,8 +42,7 @@ QRadioButton* SexButton(const char* name, const QString& text) {
 
 }  // namespace
 
-TNewPersForm::TNewPersForm(const Clock& clock, QWidget* parent)
-    : QDialog(parent), m_clock(clock) {
+TNewPersForm::TNewPersForm(const Clock& clock, QWidget* parent) : QDialog(parent), m_clock(clock) {
     setObjectName(QStringLiteral("NewPersForm"));
     setWindowTitle(QString::fromLatin1(kCreatePersonCaption));
     // Modal to the window that asks, so that the help window stays usable beside it.
@@ -126,7 +124,7 @@ TNewPersForm::TNewPersForm(const Clock& clock, QWidget* parent)
 TNewPersForm::~TNewPersForm() = default;
 
 std::optional<std::string> TNewPersForm::Ask(QWidget* parent,
-                                              const std::optional<std::string>& editLine) {
+                                             const std::optional<std::string>& editLine) {
     const people::AskedBy askedBy(*this, parent);
     Prepare(editLine);
     exec();

@@ -13,6 +13,7 @@
 #include "gui/people/DialogSupport.h"
 #include "gui/people/GroupItemDelegate.h"
 #include "gui/people/GroupListModel.h"
+#include "gui/widgets/PersonFilterEdit.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
 
@@ -71,6 +72,8 @@ TSelForm::TSelForm(SelectorContext context, QWidget* parent)
                          QStringLiteral("Profiles belong to selected group"));
     m_nameSel->setModel(m_persons);
     m_nameSel->setItemDelegate(new PersonItemDelegate(m_nameSel));
+    m_find = new PersonFilterEdit;
+    m_find->Attach(m_persons, m_nameSel);
 
     m_ok = people::DialogButton("OKButton", QStringLiteral("OK"),
                                 QStringLiteral("See the biorhythms"));
@@ -85,8 +88,8 @@ TSelForm::TSelForm(SelectorContext context, QWidget* parent)
     QFont bold = m_addMe->font();
     bold.setBold(true);
     m_addMe->setFont(bold);
-    m_help = people::DialogButton("HelpBtn", QStringLiteral("Help"),
-                                  QStringLiteral("Getting started"));
+    m_help =
+        people::DialogButton("HelpBtn", QStringLiteral("Help"), QStringLiteral("Getting started"));
     m_help->setAutoDefault(false);
 
     auto* groupColumn = new QVBoxLayout;
@@ -95,6 +98,7 @@ TSelForm::TSelForm(SelectorContext context, QWidget* parent)
     m_nameColumn = new QVBoxLayout;
     m_nameColumn->setObjectName(QStringLiteral("NameColumn"));
     m_nameColumn->addWidget(ListLabel(QStringLiteral("&Persons"), m_nameSel));
+    m_nameColumn->addWidget(m_find);
     m_nameColumn->addWidget(m_nameSel, 1);
     auto* lists = new QHBoxLayout;
     lists->addLayout(groupColumn, 2);
@@ -112,7 +116,8 @@ TSelForm::TSelForm(SelectorContext context, QWidget* parent)
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(m_groupSel, m_nameSel);
+    setTabOrder(m_groupSel, m_find);
+    setTabOrder(m_find, m_nameSel);
     setTabOrder(m_nameSel, m_ok);
     setTabOrder(m_ok, m_addMe);
     setTabOrder(m_addMe, m_showBox);
@@ -139,6 +144,8 @@ bool TSelForm::Ask(QWidget* parent, std::size_t group, std::size_t person) {
 
 void TSelForm::Prepare(std::size_t group, std::size_t person) {
     m_personAdded = false;
+    m_find->clear();
+    m_find->ApplyNow();
     m_groups->Reset();
     const std::size_t g = group < m_context.db->GroupCount() ? group : 0;
     {
@@ -153,11 +160,17 @@ void TSelForm::Prepare(std::size_t group, std::size_t person) {
 
 void TSelForm::ShowPersons(std::size_t group, std::size_t person) {
     m_persons->SetGroup(group);
-    const int count = m_persons->rowCount();
-    if (count == 0) {
+    if (m_persons->rowCount() == 0) {
         return;
     }
-    const int row = person < static_cast<std::size_t>(count) ? static_cast<int>(person) : 0;
+    std::optional<int> shown = m_persons->RowOf(person);
+    if (!shown && m_persons->Filtered()) {
+        // The person just added or asked for must be seen, so the filter gives way.
+        m_find->clear();
+        m_find->ApplyNow();
+        shown = m_persons->RowOf(person);
+    }
+    const int row = shown.value_or(0);
     m_nameSel->setCurrentIndex(m_persons->index(row));
     m_nameSel->scrollTo(m_persons->index(row), QAbstractItemView::PositionAtCenter);
 }
@@ -169,7 +182,11 @@ std::size_t TSelForm::SelectedGroup() const {
 
 std::size_t TSelForm::SelectedPerson() const {
     const QModelIndex current = m_nameSel->currentIndex();
-    return current.isValid() ? static_cast<std::size_t>(current.row()) : 0;
+    if (!current.isValid()) {
+        return 0;
+    }
+    const std::size_t person = m_persons->PersonIndex(current.row());
+    return person < static_cast<std::size_t>(m_persons->TotalCount()) ? person : 0;
 }
 
 void TSelForm::GroupSelChange() {

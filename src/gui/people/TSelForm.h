@@ -24,6 +24,7 @@ class NamesDatabase;
 namespace vitalune::ui {
 
 class GroupListModel;
+class PersonFilterEdit;
 class PersonListModel;
 
 inline constexpr const char* kSelectorCaption = " Select group and person";
@@ -79,7 +80,8 @@ class TSelForm final : public QDialog {
     GroupListModel* m_groups = nullptr;
     PersonListModel* m_persons = nullptr;
     QListView* m_groupSel = nullptr;
-    QVBoxLayout* m_nameColumn = nullptr;  // room for a filter above the persons
+    QVBoxLayout* m_nameColumn = nullptr;
+    PersonFilterEdit* m_find = nullptr;
     QListView* m_nameSel = nullptr;
     QPushButton* m_ok = nullptr;
     QCheckBox* m_showBox = nullptr;

@@ -31,7 +31,8 @@ TSelectGroupForm::TSelectGroupForm(QWidget* parent) : QDialog(parent) {
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->addWidget(m_groupSel);
 
-    m_ok = people::DialogButton("OkButton", QStringLiteral("OK"), QStringLiteral("Complete action"));
+    m_ok =
+        people::DialogButton("OkButton", QStringLiteral("OK"), QStringLiteral("Complete action"));
     m_cancel = people::DialogButton("CanxButton", QStringLiteral("Cancel"),
                                     QStringLiteral("Cancel action (ESC)"));
     m_ok->setDefault(true);
