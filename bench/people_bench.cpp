@@ -17,6 +17,7 @@
 #include "core/engine/Clock.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/MemorySettingsStore.h"
+#include "gui/people/BirthdayListModel.h"
 #include "gui/people/TDOBForm.h"
 #include "gui/people/TEditDBForm.h"
 

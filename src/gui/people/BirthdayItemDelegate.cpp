@@ -61,7 +61,8 @@ void BirthdayItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 }
 
 QSize BirthdayItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {option.rect.width(), std::max(18, option.fontMetrics.height() + 2)};
+    // No width of its own: each row takes the width of the view (no horizontal scroll bar).
+    return {1, std::max(18, option.fontMetrics.height() + 2)};
 }
 
 }  // namespace vitalune::ui

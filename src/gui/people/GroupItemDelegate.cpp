@@ -30,7 +30,9 @@ void GroupItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 }
 
 QSize GroupItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {option.rect.width(), std::max(18, option.fontMetrics.height() + 2)};
+    // No width of its own: a list gives each row the width of its view, so the row never asks
+    // for a horizontal scroll bar and right-aligned texts stay in sight.
+    return {1, std::max(18, option.fontMetrics.height() + 2)};
 }
 
 }  // namespace vitalune::ui

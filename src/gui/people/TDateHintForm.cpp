@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "gui/paint/art/Artwork.h"
 
@@ -15,13 +16,12 @@ constexpr QSize kClientSize(232, 182);
 }  // namespace
 
 TDateHintForm::TDateHintForm(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A tool window of the dialog, which window managers keep beside and above it.
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("DateHintForm"));
     setWindowTitle(QString::fromLatin1(kDateHintCaption));
     setFixedSize(kClientSize);
-    // Typing goes on in the dialog while the picture is read.
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("How to enter a date"));
     setAccessibleDescription(QStringLiteral(
@@ -47,6 +47,17 @@ void TDateHintForm::ShowBeside(const QWidget& owner) {
     move(place);
     show();
     raise();
+}
+
+void TDateHintForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown as any window is, so that window managers stack it on top (one that never takes
+    // the focus may be put under the windows around); then typing goes on in the dialog.
+    QTimer::singleShot(0, this, [this] {
+        if (QWidget* owner = parentWidget()) {
+            owner->activateWindow();
+        }
+    });
 }
 
 void TDateHintForm::paintEvent(QPaintEvent*) {

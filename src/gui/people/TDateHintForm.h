@@ -22,6 +22,7 @@ class TDateHintForm final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QImage m_picture;  // at the ratio it was last painted at
