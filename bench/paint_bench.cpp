@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "BenchMain.h"
+#include "GuiApplication.h"
 #include "core/engine/Date.h"
 #include "gui/paint/ChartPainter.h"
 
@@ -16,10 +17,7 @@ namespace vitalune::bench {
 namespace {
 
 void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "vitalune-bench-gui";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    EnsureGuiApplication();
 }
 
 // The busiest settings: bars on every page, details on the Compatibility page.

@@ -1,6 +1,7 @@
 // The desktop program: one instance per user, the main window, or a chart picture for scripts.
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -12,6 +13,14 @@
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
+#include "gui/people/PeopleDesktop.h"
+#include "gui/people/PeopleKeys.h"
+#include "gui/people/TDOBForm.h"
+#include "gui/people/TEditDBForm.h"
+#include "gui/people/TNewGroupForm.h"
+#include "gui/people/TNewPersForm.h"
+#include "gui/people/TSelForm.h"
+#include "gui/people/TSelectGroupForm.h"
 #include "gui/platform/QtSettingsStore.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
@@ -84,6 +93,73 @@ int RunWindow(const app::GuiOptions& options) {
     form.SetHelpTopicShower([&help](int topic) { help.ShowHelpTopic(topic); });
     ui::KeyDispatcher keys(&form);
     ui::AddMainWindowKeys(keys, form);
+
+    // The people dialogs, made once for the run; the names editor asks the first three.
+    ui::TNewPersForm personDialog(clock);
+    ui::TNewGroupForm groupDialog;
+    ui::TSelectGroupForm groupSelection;
+    ui::SelectorContext selectorContext;
+    selectorContext.db = &form.Database();
+    selectorContext.settings = &form.Settings();
+    selectorContext.choosePersonOne = [&form](std::size_t group, std::size_t person) {
+        form.ChoosePersonOne(group, person);
+    };
+    selectorContext.databaseChanged = [&form] { form.DatabaseChanged(); };
+    selectorContext.askPerson = [&personDialog](QWidget* parent,
+                                                const std::optional<std::string>& line) {
+        return personDialog.Ask(parent, line);
+    };
+    selectorContext.showMessage = ShowMessage;
+    selectorContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    ui::TSelForm selector(selectorContext);
+    form.SetPersonSelector([&form, &selector] {
+        const ui::CurrentPerson& one = form.PersonOne();
+        selector.Ask(&form, static_cast<std::size_t>(one.group),
+                     static_cast<std::size_t>(one.index));
+    });
+    ui::AddPeopleDialogKeys(keys, personDialog, groupDialog, groupSelection, selector);
+    ui::DOBContext dobContext{
+        &form.Database(), &clock, &store,
+        &form.Settings(), &shell, [](QWidget*, const QString& text) { ShowMessage(text); }};
+    ui::TDOBForm birthdays(dobContext);
+    ui::AddBirthdayListKeys(keys, birthdays);
+    ui::EditDBContext editContext;
+    editContext.db = &form.Database();
+    editContext.clock = &clock;
+    editContext.store = &store;
+    editContext.programFolder = context.programFolder;
+    editContext.personOne = [&form] {
+        const auto index = [](int i) { return static_cast<std::size_t>(std::max(i, 0)); };
+        return std::pair(index(form.PersonOne().group), index(form.PersonOne().index));
+    };
+    editContext.afterOk = [&form](std::size_t group, std::size_t person, bool refill) {
+        if (refill) {
+            form.DatabaseChanged();
+        }
+        form.ChoosePersonOne(group, person);
+    };
+    editContext.dialogs.askPerson = selectorContext.askPerson;
+    editContext.dialogs.askGroup = [&groupDialog](QWidget* parent,
+                                                  const std::optional<ui::GroupChoice>& edit) {
+        return groupDialog.Ask(parent, edit);
+    };
+    editContext.dialogs.askTargetGroup = [&groupSelection](QWidget* parent, const NamesDatabase& db,
+                                                           std::size_t editorGroup, bool moveMode) {
+        return groupSelection.Ask(parent, db, editorGroup, moveMode);
+    };
+    editContext.askOpenFile = ui::AskOpenDatabaseFile;
+    editContext.askSaveFile = ui::AskSaveDatabaseFile;
+    editContext.ask = ui::AskYesNoCancel;
+    editContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    editContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    editContext.showBirthdays = [&birthdays](QWidget* over) { birthdays.Open(over); };
+    editContext.askOpenContacts = ui::AskOpenContactsFile;
+    editContext.askSaveContacts = ui::AskSaveContactsFile;
+    editContext.askImportGroup = ui::AskImportGroup;
+    editContext.showReport = ui::ShowReport;
+    ui::TEditDBForm editor(editContext);
+    ui::AddNamesEditorKeys(keys, editor);
+    form.SetNamesEditor([&editor] { editor.Open(); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();

@@ -96,6 +96,10 @@ bool KeyDispatcher::Dispatch(const KeyStroke& stroke) {
         return false;
     }
     if (stroke.key == Qt::Key_Escape) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && focus->property(kTakesEscapeProperty).toBool()) {
+            return false;
+        }
         CloseActiveWindow(active);
         return false;
     }

@@ -30,6 +30,9 @@ inline constexpr const char* kExitQuestion = "Exit now?";
 inline constexpr const char* kExitTitle = "Close the program";
 // The help topic of a window without a topic of its own (also the main window's).
 inline constexpr int kDefaultHelpTopic = 4;
+// A focused control whose property of this name is true has a use for Escape itself (a find
+// field clears its text first); the window is not closed then.
+inline constexpr const char* kTakesEscapeProperty = "vitaluneTakesEscape";
 
 class KeyDispatcher final : public QObject {
     Q_OBJECT

@@ -17,7 +17,16 @@ void PersonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     art::DrawPicture(*painter, option.rect.topLeft() + QPoint(1, 0), art::ImageList::SmallWeather,
                      female ? art::SmallWeatherIndex::Female : art::SmallWeatherIndex::Male);
     painter->setPen(selected ? pal.highlightedText().color() : pal.text().color());
-    const QRect text = option.rect.adjusted(20, 0, -2, 0);
+    QRect text = option.rect.adjusted(20, 0, -2, 0);
+    if (m_showDate) {
+        // " date" and two blanks at the right edge; the name gives way to the date.
+        const QString date = QLatin1Char(' ') +
+                             index.data(PersonListModel::kDateTextRole).toString() +
+                             QLatin1String("  ");
+        const int dateWidth = option.fontMetrics.horizontalAdvance(date);
+        painter->drawText(option.rect, Qt::AlignRight | Qt::AlignVCenter, date);
+        text.setRight(option.rect.right() - dateWidth);
+    }
     painter->drawText(
         text, Qt::AlignLeft | Qt::AlignVCenter,
         option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
@@ -30,7 +39,9 @@ void PersonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 }
 
 QSize PersonItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {option.rect.width(), std::max(18, option.fontMetrics.height() + 2)};
+    // No width of its own: a list gives each row the width of its view, so the row never asks
+    // for a horizontal scroll bar and right-aligned texts stay in sight.
+    return {1, std::max(18, option.fontMetrics.height() + 2)};
 }
 
 }  // namespace vitalune::ui

@@ -1,5 +1,6 @@
 #pragma once
-// Draws a person list item: the sex picture at the item's left and the name beside it.
+// Draws a person list item: the sex picture at the item's left and the name beside it, and,
+// where the list shows them (the names editor), the date of birth right-aligned.
 
 #include <QStyledItemDelegate>
 
@@ -10,9 +11,14 @@ class PersonItemDelegate final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    void SetShowDate(bool show) { m_showDate = show; }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    bool m_showDate = false;
 };
 
 }  // namespace vitalune::ui

@@ -84,6 +84,11 @@ QImage OwlPicture(qreal devicePixelRatio) {
                              CleanRatio(devicePixelRatio));
 }
 
+QImage DateHintPicture(qreal devicePixelRatio) {
+    return detail::RenderSvg(QStringLiteral(":/vitalune/art/misc/datehint.svg"), QSize(232, 182),
+                             CleanRatio(devicePixelRatio));
+}
+
 QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio) {
     const QString source = scheme == PictureScheme::Stars
                                ? QStringLiteral(":/vitalune/art/misc/stars.svg")

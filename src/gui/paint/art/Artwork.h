@@ -75,6 +75,9 @@ QIcon PictureIcon(ImageList list, int index);
 // The owl of the tips window, 100 x 100.
 QImage OwlPicture(qreal devicePixelRatio = 1.0);
 
+// "Easy dating", the person dialog's hint on entering dates, 232 x 182.
+QImage DateHintPicture(qreal devicePixelRatio = 1.0);
+
 // The matching panel's background of a rating scheme (hearts or stars), 105 x 105.
 QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio = 1.0);
 

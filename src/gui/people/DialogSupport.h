@@ -1,0 +1,42 @@
+#pragma once
+// Small pieces the people dialogs share: text conversion, the line that tells why an input is
+// refused, and the temporary parent a dialog takes while it is asked.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+class QLabel;
+class QPushButton;
+
+namespace vitalune::ui::people {
+
+inline QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A label for the reason an input is refused: red, wrapped, empty while there is none. It
+// keeps a line's room so that the dialog does not jump when a reason comes and goes.
+QLabel* FaultLabel(const char* objectName);
+void SetFault(QLabel* label, const QString& text);
+
+QPushButton* DialogButton(const char* objectName, const QString& text, const QString& hint = {});
+
+// Each dialog exists once for the run and is asked by several windows: while it is asked it
+// belongs to the asking window (it opens centred on it and stays above it), and afterwards it
+// goes back to its own parent, so that the asking window never takes it down with itself.
+class AskedBy {
+  public:
+    AskedBy(QWidget& dialog, QWidget* asker);
+    ~AskedBy();
+    AskedBy(const AskedBy&) = delete;
+    AskedBy& operator=(const AskedBy&) = delete;
+
+  private:
+    QWidget& m_dialog;
+    QPointer<QWidget> m_home;
+    bool m_moved = false;
+};
+
+}  // namespace vitalune::ui::people
