@@ -25,8 +25,9 @@ TEST(NameRule, TypedNamesAsTheTranscriptSays) {
 // A name the rule lets through is stored and read back as typed, in a person line and as a
 // group; the ones it stops would not have been.
 TEST(NameRule, AcceptedNamesSurviveTheFile) {
-    const std::string names[] = {"Ann Smith", "Zoë Ærø", "Дмитрий", "O'Neil & Sons", "a#b;c",
-                                 "李小龍",    "#group",  ";group",  "x",             "Jean-Luc"};
+    const std::string names[] = {"Ann Smith", "Zoë Ærø", "Дмитрий", "O'Neil & Sons",
+                                 "a#b;c",     "李小龍",  "#group",  ";group",
+                                 "x",         "Jean-Luc"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         NamesDatabase db(test::TestClock());
