@@ -13,7 +13,7 @@ QIcon WebIcon() {
     return art::PictureIcon(art::ImageList::SmallWeather, art::SmallWeatherIndex::Web);
 }
 
-// A sun over two hills, the same picture as the main window's image look-up buttons.
+// A sun over two hills: the picture of every image look-up button.
 QIcon PicturesIcon() {
     QIcon icon;
     for (const int scale : {1, 2}) {
