@@ -147,8 +147,12 @@ int RunWindow(const app::GuiOptions& options) {
                                                            std::size_t editorGroup, bool moveMode) {
         return groupSelection.Ask(parent, db, editorGroup, moveMode);
     };
-    editContext.askOpenFile = ui::AskOpenDatabaseFile;
-    editContext.askSaveFile = ui::AskSaveDatabaseFile;
+    editContext.askOpenFile = [dataFolder](QWidget* parent, const QString& caption) {
+        return ui::AskOpenDatabaseFile(parent, caption, dataFolder);
+    };
+    editContext.askSaveFile = [dataFolder](QWidget* parent, const QString& caption) {
+        return ui::AskSaveDatabaseFile(parent, caption, dataFolder);
+    };
     editContext.ask = ui::AskYesNoCancel;
     editContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
     editContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };

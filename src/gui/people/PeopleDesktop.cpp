@@ -1,5 +1,6 @@
 #include "gui/people/PeopleDesktop.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,8 +11,9 @@ namespace {
 
 std::optional<std::filesystem::path> RunFileDialog(
     QWidget* parent, const QString& caption, QFileDialog::AcceptMode mode,
+    const std::filesystem::path& folder,
     const QString& filter = QString::fromLatin1(kDbFileFilter)) {
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, QString::fromStdString(folder.string()), filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -34,12 +36,14 @@ std::optional<std::filesystem::path> RunFileDialog(
 
 }  // namespace
 
-std::optional<std::filesystem::path> AskOpenDatabaseFile(QWidget* parent, const QString& caption) {
-    return RunFileDialog(parent, caption, QFileDialog::AcceptOpen);
+std::optional<std::filesystem::path> AskOpenDatabaseFile(QWidget* parent, const QString& caption,
+                                                         const std::filesystem::path& folder) {
+    return RunFileDialog(parent, caption, QFileDialog::AcceptOpen, folder);
 }
 
-std::optional<std::filesystem::path> AskSaveDatabaseFile(QWidget* parent, const QString& caption) {
-    return RunFileDialog(parent, caption, QFileDialog::AcceptSave);
+std::optional<std::filesystem::path> AskSaveDatabaseFile(QWidget* parent, const QString& caption,
+                                                         const std::filesystem::path& folder) {
+    return RunFileDialog(parent, caption, QFileDialog::AcceptSave, folder);
 }
 
 Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) {
@@ -56,12 +60,13 @@ Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title
 }
 
 std::optional<std::filesystem::path> AskOpenContactsFile(QWidget* parent, const QString& caption) {
-    return RunFileDialog(parent, caption, QFileDialog::AcceptOpen,
+    // Address books export into the user's own folders, not the program's.
+    return RunFileDialog(parent, caption, QFileDialog::AcceptOpen, QDir::homePath().toStdString(),
                          QStringLiteral("Contacts (*.vcf *.vcard *.csv);;All files (*)"));
 }
 
 std::optional<std::filesystem::path> AskSaveContactsFile(QWidget* parent, const QString& caption) {
-    return RunFileDialog(parent, caption, QFileDialog::AcceptSave,
+    return RunFileDialog(parent, caption, QFileDialog::AcceptSave, QDir::homePath().toStdString(),
                          QStringLiteral("vCard 4.0 (*.vcf);;CSV (*.csv)"));
 }
 

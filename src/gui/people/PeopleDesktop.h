@@ -13,9 +13,12 @@ class QWidget;
 
 namespace vitalune::ui {
 
-std::optional<std::filesystem::path> AskOpenDatabaseFile(QWidget* parent, const QString& caption);
+// Both start in `folder` (the program's data folder).
+std::optional<std::filesystem::path> AskOpenDatabaseFile(QWidget* parent, const QString& caption,
+                                                         const std::filesystem::path& folder);
 // Adds ".rec" to a name typed without an extension.
-std::optional<std::filesystem::path> AskSaveDatabaseFile(QWidget* parent, const QString& caption);
+std::optional<std::filesystem::path> AskSaveDatabaseFile(QWidget* parent, const QString& caption,
+                                                         const std::filesystem::path& folder);
 Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title);
 
 // Address books' files: vCard or CSV to read; vCard 4.0 or CSV to write, by the chosen type.
