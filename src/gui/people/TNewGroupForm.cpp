@@ -48,7 +48,12 @@ QComboBox* PictureList() {
     grid->setMinimumSize(kPictureColumns * 26 + frame,
                          (art::kGroupIconCount / kPictureColumns) * 26 + frame);
     combo->setView(grid);
-    combo->setMaxVisibleItems(art::kGroupIconCount);
+    // The combo box would make its popup as high as 48 rows of one picture; the grid needs
+    // only its own height.
+    combo->setMaxVisibleItems(art::kGroupIconCount / kPictureColumns);
+    if (QWidget* popup = grid->parentWidget()) {
+        popup->setMaximumHeight(grid->minimumHeight() + 2 * popup->contentsMargins().top());
+    }
     return combo;
 }
 
