@@ -14,10 +14,12 @@ void PersonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QPalette& pal = option.palette;
     painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
     const bool female = index.data(PersonListModel::kSexRole).toString() == QLatin1String("F");
-    art::DrawPicture(*painter, option.rect.topLeft() + QPoint(1, 0), art::ImageList::SmallWeather,
+    const int left = m_showDate ? 2 : 1;
+    art::DrawPicture(*painter, option.rect.topLeft() + QPoint(left, 0),
+                     art::ImageList::SmallWeather,
                      female ? art::SmallWeatherIndex::Female : art::SmallWeatherIndex::Male);
     painter->setPen(selected ? pal.highlightedText().color() : pal.text().color());
-    QRect text = option.rect.adjusted(20, 0, -2, 0);
+    QRect text = option.rect.adjusted(left + 19, 0, -2, 0);
     if (m_showDate) {
         // " date" and two blanks at the right edge; the name gives way to the date.
         const QString date = QLatin1Char(' ') +

@@ -11,6 +11,8 @@ class PersonItemDelegate final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // The names editor's rows: the date at the right, and the picture 2 pixels from the left
+    // like the group list's icons beside it (1 pixel elsewhere).
     void SetShowDate(bool show) { m_showDate = show; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
