@@ -3,18 +3,18 @@
 // man picture, the name and the date of birth at the right, the "Nobody found" line, or the
 // empty line after a group.
 
-#include <QStyledItemDelegate>
+#include "gui/widgets/ListRowDelegate.h"
 
 namespace vitalune::ui {
 
-class BirthdayItemDelegate final : public QStyledItemDelegate {
+class BirthdayItemDelegate final : public ListRowDelegate {
     Q_OBJECT
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ListRowDelegate::ListRowDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  protected:
+    void PaintRow(QPainter& painter, const QStyleOptionViewItem& option,
+                  const QModelIndex& index) const override;
 };
 
 }  // namespace vitalune::ui

@@ -1,18 +1,18 @@
 #pragma once
 // Draws a group list item: the group's picture 2 pixels and its name 21 pixels from the left.
 
-#include <QStyledItemDelegate>
+#include "gui/widgets/ListRowDelegate.h"
 
 namespace vitalune::ui {
 
-class GroupItemDelegate final : public QStyledItemDelegate {
+class GroupItemDelegate final : public ListRowDelegate {
     Q_OBJECT
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ListRowDelegate::ListRowDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  protected:
+    void PaintRow(QPainter& painter, const QStyleOptionViewItem& option,
+                  const QModelIndex& index) const override;
 };
 
 }  // namespace vitalune::ui
