@@ -1,6 +1,7 @@
 #include "gui/people/DialogSupport.h"
 
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 namespace vitalune::ui::people {
@@ -21,6 +22,16 @@ void SetFault(QLabel* label, const QString& text) {
     label->setText(text);
     // Screen readers say the reason when it comes.
     label->setAccessibleName(text);
+}
+
+QListView* RowList(const char* objectName, const QString& accessible, const QString& hint) {
+    auto* view = new QListView;
+    view->setObjectName(QString::fromLatin1(objectName));
+    view->setAccessibleName(accessible);
+    view->setToolTip(hint);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
 }
 
 QPushButton* DialogButton(const char* objectName, const QString& text, const QString& hint) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 class QLabel;
+class QListView;
 class QPushButton;
 
 namespace vitalune::ui::people {
@@ -20,6 +21,10 @@ inline QString Q(std::string_view s) {
 // keeps a line's room so that the dialog does not jump when a reason comes and goes.
 QLabel* FaultLabel(const char* objectName);
 void SetFault(QLabel* label, const QString& text);
+
+// A list of groups, persons or birthdays: no editing in place, and every row as high as the
+// first, so that the view never measures a whole database.
+QListView* RowList(const char* objectName, const QString& accessible, const QString& hint = {});
 
 QPushButton* DialogButton(const char* objectName, const QString& text, const QString& hint = {});
 

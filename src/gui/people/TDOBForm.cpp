@@ -17,6 +17,7 @@
 #include "core/text/SearchAddress.h"
 #include "gui/people/BirthdayItemDelegate.h"
 #include "gui/people/BirthdayListModel.h"
+#include "gui/people/DialogSupport.h"
 #include "gui/platform/Shell.h"
 #include "gui/widgets/KeyDispatcher.h"
 #include "gui/widgets/LookUpIcons.h"
@@ -100,14 +101,10 @@ void TDOBForm::BuildControls() {
     frame->setObjectName(QStringLiteral("GroupBox1"));
     auto* frameLayout = new QVBoxLayout(frame);
     m_model = new BirthdayListModel(*m_context.db, this);
-    m_partyList = new QListView;
-    m_partyList->setObjectName(QStringLiteral("PartyList"));
-    m_partyList->setToolTip(QStringLiteral("Double click to get an info from the Web"));
-    m_partyList->setAccessibleName(QStringLiteral("Birthdays"));
+    m_partyList = people::RowList("PartyList", QStringLiteral("Birthdays"),
+                                  QStringLiteral("Double click to get an info from the Web"));
     m_partyList->setModel(m_model);
     m_partyList->setItemDelegate(new BirthdayItemDelegate(m_partyList));
-    m_partyList->setUniformItemSizes(true);
-    m_partyList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     frameLayout->addWidget(m_partyList);
     layout->addWidget(frame, 1);
 

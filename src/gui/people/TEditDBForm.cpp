@@ -15,6 +15,7 @@
 #include "core/db/ImportTarget.h"
 #include "core/db/NameRule.h"
 #include "core/help/HelpTopics.h"
+#include "gui/people/DialogSupport.h"
 #include "gui/people/GroupItemDelegate.h"
 #include "gui/people/GroupListModel.h"
 #include "gui/widgets/KeyDispatcher.h"
@@ -74,17 +75,6 @@ QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* hint
     button->setToolTip(L(hint));
     button->setAccessibleName(L(hint));
     return button;
-}
-
-QListView* ListView(const char* name, const char* hint, const char* accessible) {
-    auto* view = new QListView;
-    view->setObjectName(L(name));
-    view->setToolTip(L(hint));
-    view->setAccessibleName(L(accessible));
-    // Every row is as high as the first: the view never measures a whole database.
-    view->setUniformItemSizes(true);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return view;
 }
 
 }  // namespace
@@ -151,7 +141,8 @@ void TEditDBForm::BuildControls() {
     auto* groupRow = new QHBoxLayout(m_groupBox1);
     m_groupModel = new GroupListModel(this);
     m_groupModel->SetDatabase(&m_db);
-    m_groupSel = ListView("GroupSel", "Available groups of profiles", "Groups");
+    m_groupSel = people::RowList("GroupSel", QStringLiteral("Groups"),
+                                 QStringLiteral("Available groups of profiles"));
     m_groupSel->setModel(m_groupModel);
     m_groupSel->setItemDelegate(new GroupItemDelegate(m_groupSel));
     m_groupSel->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -182,7 +173,8 @@ void TEditDBForm::BuildControls() {
     personBox->addWidget(m_find);
     auto* personRow = new QHBoxLayout;
     m_nameSel =
-        ListView("NameSel", "Profiles belong to selected group. Doubleclick to edit ", "Persons");
+        people::RowList("NameSel", QStringLiteral("Persons"),
+                        QStringLiteral("Profiles belong to selected group. Doubleclick to edit "));
     m_nameSel->setModel(m_personModel);
     auto* delegate = new PersonItemDelegate(m_nameSel);
     delegate->SetShowDate(true);

@@ -23,19 +23,6 @@ using people::Q;
 
 namespace {
 
-QListView* PickList(const char* name, const QString& accessible, const QString& hint) {
-    auto* list = new QListView;
-    list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(accessible);
-    list->setToolTip(hint);
-    // A group of any size costs the same: every row has the one height.
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
-}
-
 QLabel* ListLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -62,14 +49,16 @@ TSelForm::TSelForm(SelectorContext context, QWidget* parent)
 
     m_groups = new GroupListModel(this);
     m_groups->SetDatabase(m_context.db);
-    m_groupSel = PickList("GroupSel", QStringLiteral("Groups"),
-                          QStringLiteral("Available groups of profiles"));
+    m_groupSel = people::RowList("GroupSel", QStringLiteral("Groups"),
+                                 QStringLiteral("Available groups of profiles"));
+    m_groupSel->setSelectionMode(QAbstractItemView::SingleSelection);
     m_groupSel->setModel(m_groups);
     m_groupSel->setItemDelegate(new GroupItemDelegate(m_groupSel));
 
     m_persons = new PersonListModel(*m_context.db, this);
-    m_nameSel = PickList("NameSel", QStringLiteral("Persons"),
-                         QStringLiteral("Profiles belong to selected group"));
+    m_nameSel = people::RowList("NameSel", QStringLiteral("Persons"),
+                                QStringLiteral("Profiles belong to selected group"));
+    m_nameSel->setSelectionMode(QAbstractItemView::SingleSelection);
     m_nameSel->setModel(m_persons);
     m_nameSel->setItemDelegate(new PersonItemDelegate(m_nameSel));
     m_find = new PersonFilterEdit;

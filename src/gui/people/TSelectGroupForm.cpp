@@ -18,14 +18,10 @@ TSelectGroupForm::TSelectGroupForm(QWidget* parent) : QDialog(parent) {
     setWindowModality(Qt::WindowModal);
 
     m_model = new GroupListModel(this);
-    m_groupSel = new QListView;
-    m_groupSel->setObjectName(QStringLiteral("GroupSel"));
-    m_groupSel->setAccessibleName(QStringLiteral("Groups"));
+    m_groupSel = people::RowList("GroupSel", QStringLiteral("Groups"));
     m_groupSel->setModel(m_model);
     m_groupSel->setItemDelegate(new GroupItemDelegate(m_groupSel));
-    m_groupSel->setUniformItemSizes(true);
     m_groupSel->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_groupSel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_frame = new QGroupBox(QString::fromLatin1(kCopyFrameCaption));
     m_frame->setObjectName(QStringLiteral("GroupBox1"));
     auto* frameLayout = new QVBoxLayout(m_frame);
