@@ -14,16 +14,13 @@
 
 #include "core/help/HelpTopics.h"
 #include "gui/platform/Shell.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::ui {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 fs::path ToPath(const QUrl& url) {
     return fs::path(url.toLocalFile().toStdString()).lexically_normal();
@@ -95,8 +92,8 @@ void THelpViewer::BuildControls() {
     m_contents->setAccessibleName(tr("Contents"));
     m_contents->setToolTip(tr("The pages of the help (F6 moves between list and page)"));
     for (const HelpPage& page : kHelpPages) {
-        auto* item = new QListWidgetItem(Q(page.title), m_contents);
-        item->setData(Qt::UserRole, Q(page.file));
+        auto* item = new QListWidgetItem(QUtf8(page.title), m_contents);
+        item->setData(Qt::UserRole, QUtf8(page.file));
     }
     m_contents->setMinimumWidth(150);
 

@@ -35,6 +35,7 @@
 #include "gui/main/WebButtons.h"
 #include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
+#include "gui/platform/Utf8Text.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
 #include "gui/widgets/WindowPlacement.h"
@@ -48,10 +49,6 @@ using paint::ChartPage;
 constexpr const char* kFormName = "MainForm";
 constexpr int kInitialWidth = 767;
 constexpr int kInitialHeight = 579;
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QDate ToQDate(std::int32_t day) {
     const CivilDate c = DecodeDate(day);
@@ -340,15 +337,15 @@ void TMainForm::OpenDatabase(const std::string& storedPath) {
     options.installedTemplate = FindResource(m_context.executableFolder, "empty.rec");
     const StartupFile startup = FindAtStartup(m_programFolder, storedPath, options);
     for (const std::string& error : startup.errors) {
-        Message(Q(error));
+        Message(QUtf8(error));
     }
     m_db.SetFileName(startup.path.string());
     const LoadResult result = m_db.LoadFromFile(startup.path);
     if (!result.message.empty()) {
-        Message(Q(result.message));
+        Message(QUtf8(result.message));
     }
     if (!result.created) {
-        Message(Q(result.created.error));
+        Message(QUtf8(result.created.error));
     }
 }
 
@@ -492,7 +489,7 @@ void TMainForm::FillGroupList(QComboBox* combo) {
     combo->clear();
     for (std::size_t i = 0; i < m_db.GroupCount(); ++i) {
         const PersonGroup group = ParseGroupEntry(m_db.GroupEntry(i));
-        combo->addItem(art::PictureIcon(art::ImageList::GroupIcons, group.icon), Q(group.name));
+        combo->addItem(art::PictureIcon(art::ImageList::GroupIcons, group.icon), QUtf8(group.name));
     }
 }
 
@@ -533,7 +530,7 @@ void TMainForm::ReadPerson(QListView* list, const PersonListModel* model, Curren
 
 void TMainForm::SelectPersonOne() {
     ReadPerson(m_pname, m_model1, m_person1);
-    m_panels[0]->setText(Q(PersonDobText(m_person1.birth)));
+    m_panels[0]->setText(QUtf8(PersonDobText(m_person1.birth)));
     if (ActivePage() == ChartPage::Compatibility) {
         ShowAgeDifference();
     }
@@ -541,14 +538,14 @@ void TMainForm::SelectPersonOne() {
 
 void TMainForm::SelectPersonTwo() {
     ReadPerson(m_pname2, m_model2, m_person2);
-    m_panels[1]->setText(Q(SecondPersonDobText(m_person2.birth)));
+    m_panels[1]->setText(QUtf8(SecondPersonDobText(m_person2.birth)));
     if (ActivePage() == ChartPage::Compatibility) {
         ShowAgeDifference();
     }
 }
 
 void TMainForm::ShowAgeDifference() {
-    m_panels[2]->setText(Q(AgeDifferencePanelText(m_person1.birth, m_person2.birth)));
+    m_panels[2]->setText(QUtf8(AgeDifferencePanelText(m_person1.birth, m_person2.birth)));
 }
 
 // --- handlers ---

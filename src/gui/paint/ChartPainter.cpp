@@ -10,6 +10,7 @@
 #include "core/engine/Rhythm.h"
 #include "gui/paint/CompatPainter.h"
 #include "gui/paint/GdiCanvas.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::paint {
 
@@ -19,10 +20,6 @@ constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kBlack = 0x00000000;
 constexpr Colour kGrey = 0x00808080;
 constexpr Colour kRed = 0x000000FF;
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 int PeriodIndex(int period) {
     for (std::size_t i = 0; i < kPeriods.size(); ++i) {
@@ -85,7 +82,7 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     for (int k = 0; k < kChartDays; ++k) {
         const Colour colour = weekday == 1 ? kRed : kBlack;
         const QString number = QString::number(day);
-        const QString abbrev = Q(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
+        const QString abbrev = QUtf8(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
         TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, number)) / 2, g.dayRowY, number, colour);
         TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, abbrev)) / 2, weekdayY, abbrev, colour);
         weekday = weekday == 7 ? 1 : weekday + 1;
@@ -99,7 +96,7 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
             const int x =
                 g.ColumnX(k) > pointerMiddle ? g.ColumnX(k + 1) + g.dayW / 2 : pointerMiddle;
             if (x < g.right) {
-                TextOut(p, x, labelY, Q(MonthYearText(month, year)), kBlack);
+                TextOut(p, x, labelY, QUtf8(MonthYearText(month, year)), kBlack);
             }
         }
     }
@@ -179,7 +176,7 @@ void DrawChartBackground(QPainter& p, const ChartScene& s, std::int32_t startDay
     p.setBrush(Qt::NoBrush);
     const CivilDate first = DecodeDate(startDay);
     TextOut(p, g.left + g.dayW / 2, (g.band - g.textH) / 2,
-            Q(MonthYearText(first.month, first.year)), kBlack);
+            QUtf8(MonthYearText(first.month, first.year)), kBlack);
     DrawDaysRow(p, s, startDay);
 }
 
@@ -206,7 +203,7 @@ void DrawLegend(QPainter& p, const ChartScene& s) {
     };
     for (int i = 0; i < info.slotCount; ++i) {
         const RhythmId slot = info.curves[static_cast<std::size_t>(i)];
-        entry(slot, Q(RhythmName(slot)));
+        entry(slot, QUtf8(RhythmName(slot)));
     }
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {
         entry(info.overall, QStringLiteral("Overall"));

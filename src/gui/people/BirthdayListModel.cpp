@@ -1,15 +1,12 @@
 #include "gui/people/BirthdayListModel.h"
 
 #include "core/db/PersonLine.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::ui {
 
 namespace {
 constexpr const char* kNobodyFound = "Nobody found";
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 }  // namespace
 
 BirthdayListModel::BirthdayListModel(const NamesDatabase& db, QObject* parent)
@@ -34,9 +31,9 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (entry.kind) {
                 case BirthdayEntry::Kind::GroupHeading:
-                    return Q(ParseGroupEntry(entry.text).name);
+                    return QUtf8(ParseGroupEntry(entry.text).name);
                 case BirthdayEntry::Kind::Person:
-                    return Q(entry.text);
+                    return QUtf8(entry.text);
                 case BirthdayEntry::Kind::NobodyFound:
                     return QString::fromLatin1(kNobodyFound);
                 case BirthdayEntry::Kind::Gap:
@@ -45,14 +42,14 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::AccessibleTextRole:
             return entry.kind == BirthdayEntry::Kind::Person
-                       ? Q(entry.text) + QStringLiteral(", ") + Q(entry.dateText)
+                       ? QUtf8(entry.text) + QStringLiteral(", ") + QUtf8(entry.dateText)
                        : data(index, Qt::DisplayRole);
         case kKindRole:
             return static_cast<int>(entry.kind);
         case kSexRole:
-            return Q(entry.sex);
+            return QUtf8(entry.sex);
         case kDateTextRole:
-            return Q(entry.dateText);
+            return QUtf8(entry.dateText);
         case kIconRole:
             return ParseGroupEntry(entry.text).icon;
         default:

@@ -1,21 +1,16 @@
 #pragma once
-// Small pieces the people dialogs share: text conversion, the line that tells why an input is
-// refused, and the temporary parent a dialog takes while it is asked.
+// Small pieces the people dialogs share: the line that tells why an input is refused, their
+// lists and buttons, and the temporary parent a dialog takes while it is asked.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <string_view>
 
 class QLabel;
 class QListView;
 class QPushButton;
 
 namespace vitalune::ui::people {
-
-inline QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A label for the reason an input is refused: red, wrapped, empty while there is none. It
 // keeps a line's room so that the dialog does not jump when a reason comes and goes.

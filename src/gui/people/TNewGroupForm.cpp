@@ -12,10 +12,9 @@
 #include "core/db/NameRule.h"
 #include "gui/paint/art/Artwork.h"
 #include "gui/people/DialogSupport.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::ui {
-
-using people::Q;
 
 namespace {
 
@@ -117,7 +116,7 @@ std::optional<GroupChoice> TNewGroupForm::Ask(QWidget* parent,
 void TNewGroupForm::Prepare(const std::optional<GroupChoice>& edit) {
     m_result.reset();
     setWindowTitle(QString::fromLatin1(edit ? kEditGroupCaption : kCreateGroupCaption));
-    m_edit1->setText(edit ? Q(edit->name) : QString());
+    m_edit1->setText(edit ? QUtf8(edit->name) : QString());
     // A picture number from outside the set shows the first picture.
     const int icon = edit ? edit->icon : 0;
     m_pictures->setCurrentIndex(icon >= 0 && icon < m_pictures->count() ? icon : 0);
@@ -130,14 +129,14 @@ void TNewGroupForm::Prepare(const std::optional<GroupChoice>& edit) {
 
 void TNewGroupForm::Edit1Change() {
     const auto fault = NameFault(TrimName(m_edit1->text().toStdString()), NameUse::Group);
-    people::SetFault(m_nameFault, fault ? Q(*fault) : QString());
+    people::SetFault(m_nameFault, fault ? QUtf8(*fault) : QString());
     m_ok->setEnabled(!fault);
 }
 
 void TNewGroupForm::OkButtonClick() {
     const std::string name = TrimName(m_edit1->text().toStdString());
     if (const auto fault = NameFault(name, NameUse::Group)) {
-        people::SetFault(m_nameFault, Q(*fault));
+        people::SetFault(m_nameFault, QUtf8(*fault));
         m_edit1->setFocus();
         return;
     }

@@ -14,10 +14,9 @@
 #include "core/engine/Clock.h"
 #include "gui/people/DialogSupport.h"
 #include "gui/people/TDateHintForm.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::ui {
-
-using people::Q;
 
 namespace {
 
@@ -136,7 +135,7 @@ void TNewPersForm::Prepare(const std::optional<std::string>& editLine) {
     if (editLine) {
         setWindowTitle(QString::fromLatin1(kEditPersonCaption));
         const Person person = SplitPersonLine(*editLine);
-        m_edit1->setText(Q(person.name));
+        m_edit1->setText(QUtf8(person.name));
         m_date->setDate(ToQDate(ParseDob(person.dateText)));
         m_male->setChecked(person.sex == "M");
         m_female->setChecked(person.sex == "F");
@@ -171,7 +170,7 @@ void TNewPersForm::FemaleClick() {
 void TNewPersForm::ShowFaults() {
     const std::string name = TrimName(m_edit1->text().toStdString());
     const auto fault = NameFault(name, NameUse::Person);
-    people::SetFault(m_nameFault, fault ? Q(*fault) : QString());
+    people::SetFault(m_nameFault, fault ? QUtf8(*fault) : QString());
     // A line without its sex letter would be dropped the next time the database is read.
     const bool sexChosen = m_male->isChecked() || m_female->isChecked();
     people::SetFault(m_sexFault, sexChosen ? QString() : QString::fromLatin1(kChooseSex));

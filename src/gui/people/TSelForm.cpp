@@ -13,13 +13,12 @@
 #include "gui/people/DialogSupport.h"
 #include "gui/people/GroupItemDelegate.h"
 #include "gui/people/GroupListModel.h"
+#include "gui/platform/Utf8Text.h"
 #include "gui/widgets/PersonFilterEdit.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
 
 namespace vitalune::ui {
-
-using people::Q;
 
 namespace {
 
@@ -34,7 +33,7 @@ QString SaveFailedText(const std::string& error) {
                "Your profile was added, but the names database could not be saved:\n%1\n"
                "It stays in the list while the program runs. To keep it, open the names "
                "database (Alt+N) and save the database to another file.")
-        .arg(Q(error));
+        .arg(QUtf8(error));
 }
 
 }  // namespace
@@ -208,7 +207,7 @@ void TSelForm::AddMeBtnClick() {
         if (m_context.showMessage) {
             m_context.showMessage(QStringLiteral("This profile cannot be kept in the names "
                                                  "database:\n%1")
-                                      .arg(Q(*line)));
+                                      .arg(QUtf8(*line)));
         }
         return;
     }

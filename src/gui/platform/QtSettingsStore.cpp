@@ -3,20 +3,18 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "gui/platform/Utf8Text.h"
+
 namespace vitalune {
 
 namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Enters a subkey for the lifetime of the object; the main key "" is the root.
 class GroupScope {
   public:
     GroupScope(QSettings& settings, std::string_view key) : m_settings(settings) {
         if (!key.empty()) {
-            m_settings.beginGroup(Q(key));
+            m_settings.beginGroup(QUtf8(key));
             m_entered = true;
         }
     }
@@ -54,13 +52,13 @@ bool QtSettingsStore::HasKey(std::string_view key) const {
         // program has run before.
         return !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
     }
-    return m_settings->childGroups().contains(Q(key));
+    return m_settings->childGroups().contains(QUtf8(key));
 }
 
 std::optional<SettingsValue> QtSettingsStore::Read(std::string_view key,
                                                    std::string_view name) const {
     GroupScope scope(*m_settings, key);
-    const QVariant value = m_settings->value(Q(name));
+    const QVariant value = m_settings->value(QUtf8(name));
     if (!value.isValid()) {
         return std::nullopt;
     }
@@ -85,9 +83,9 @@ bool QtSettingsStore::Write(std::string_view key, std::string_view name,
     }
     GroupScope scope(*m_settings, key);
     if (const auto* i = std::get_if<std::int32_t>(&value)) {
-        m_settings->setValue(Q(name), *i);
+        m_settings->setValue(QUtf8(name), *i);
     } else {
-        m_settings->setValue(Q(name), Q(std::get<std::string>(value)));
+        m_settings->setValue(QUtf8(name), QUtf8(std::get<std::string>(value)));
     }
     return true;
 }

@@ -3,14 +3,11 @@
 #include "core/db/NamesDatabase.h"
 #include "core/db/PersonLine.h"
 #include "core/engine/DateText.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::ui {
 
 namespace {
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 std::string_view NameOf(std::string_view line) {
     return line.substr(0, line.find('|'));
 }
@@ -114,13 +111,13 @@ QVariant PersonListModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
         case Qt::ToolTipRole:
-            return Q(NameOf(line));
+            return QUtf8(NameOf(line));
         case kSexRole:
-            return Q(SplitPersonLine(line).sex);
+            return QUtf8(SplitPersonLine(line).sex);
         case kLineRole:
-            return Q(line);
+            return QUtf8(line);
         case kDateTextRole:
-            return Q(DateText(ParseDob(PersonDateText(line))));
+            return QUtf8(DateText(ParseDob(PersonDateText(line))));
         default:
             return {};
     }
