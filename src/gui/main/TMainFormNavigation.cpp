@@ -6,12 +6,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QUrl>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "core/engine/Date.h"
-#include "core/text/SearchAddress.h"
 #include "gui/main/ChartBox.h"
 #include "gui/main/TMainForm.h"
 #include "gui/platform/Shell.h"
@@ -127,11 +125,8 @@ void TMainForm::WebLookUp(const std::string& searchAddress, const std::string& n
     if (!m_context.shell) {
         return;
     }
-    const std::string address = SearchAddress(searchAddress, name);
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::TolerantMode);
-    if (!url.isValid() || !m_context.shell->Open(url)) {
-        Message(QStringLiteral("Unable to open the web address ") +
-                QString::fromStdString(address));
+    if (const auto failed = OpenWebSearch(*m_context.shell, searchAddress, name)) {
+        Message(*failed);
     }
 }
 

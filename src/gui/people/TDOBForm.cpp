@@ -14,7 +14,6 @@
 #include "core/db/Birthdays.h"
 #include "core/engine/Clock.h"
 #include "core/settings/AppSettings.h"
-#include "core/text/SearchAddress.h"
 #include "gui/people/BirthdayItemDelegate.h"
 #include "gui/people/BirthdayListModel.h"
 #include "gui/people/DialogSupport.h"
@@ -190,11 +189,9 @@ void TDOBForm::WebLookUp(const std::string& searchAddress) {
     if (entry.kind != BirthdayEntry::Kind::Person) {
         return;
     }
-    const std::string address = SearchAddress(searchAddress, entry.text);
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::TolerantMode);
-    if ((!url.isValid() || !m_context.shell->Open(url)) && m_context.showMessage) {
-        m_context.showMessage(this, QStringLiteral("Unable to open the web address ") +
-                                        QString::fromStdString(address));
+    const auto failed = OpenWebSearch(*m_context.shell, searchAddress, entry.text);
+    if (failed && m_context.showMessage) {
+        m_context.showMessage(this, *failed);
     }
 }
 

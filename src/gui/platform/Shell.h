@@ -3,7 +3,10 @@
 // interface so that tests record what would have been opened.
 
 #include <QList>
+#include <QString>
 #include <QUrl>
+#include <optional>
+#include <string_view>
 
 namespace vitalune {
 
@@ -28,5 +31,10 @@ class RecordingShell final : public Shell {
     QList<QUrl> opened;
     bool succeed = true;
 };
+
+// Opens a web search for `name` (the search address with the name put in). Nothing when the
+// desktop opened it; otherwise the message for the user, which names the address.
+std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddress,
+                                     std::string_view name);
 
 }  // namespace vitalune
