@@ -13,6 +13,7 @@
 #include "core/settings/AppSettings.h"
 #include "gui/main/ChartPictures.h"
 #include "gui/paint/ChartPainter.h"
+#include "gui/paint/PictureFont.h"
 #include "gui/widgets/PictureOutput.h"
 
 namespace vitalune::app {
@@ -150,9 +151,10 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
     }
 
     const std::int32_t date = request.date.value_or(context.clock->Today());
+    const QFont font = paint::PictureFont(QApplication::font());
     paint::ChartScene scene =
-        paint::MakeChartScene(request.page, request.size, QApplication::font(), loaded.settings,
-                              date, BirthOf(db, one), BirthOf(db, two));
+        paint::MakeChartScene(request.page, request.size, font, loaded.settings, date,
+                              BirthOf(db, one), BirthOf(db, two));
     scene.drawPicture = ui::ArtworkPictures();
     paint::PaintBuffers buffers;
     ui::Picture picture;
@@ -160,7 +162,7 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
     picture.drawChart = [&](QPainter& p) { paint::PaintChartPage(p, scene, buffers); };
     picture.leftStamp =
         ui::LeftStampText(request.page, NameOf(db, one), BirthOf(db, one), NameOf(db, two));
-    picture.font = QApplication::font();
+    picture.font = font;
     picture.stamped = request.stamp;
     picture.devicePixelRatio = request.devicePixelRatio;
 

@@ -53,11 +53,16 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         Valued("person", "Person one (default: the one last chosen).", "GROUP/NAME");
     const auto person2 = Valued("person2", "Person two of the compatibility page.", "GROUP/NAME");
     const auto size = Valued("size", "Chart size in pixels (default 751x353).", "WxH");
+    const auto scale = Valued("scale",
+                              "Paint the picture N times as large, 1 to 8, sharp at that size "
+                              "(for slides and posters). PDF and SVG are drawn as lines and "
+                              "text and need no scale.",
+                              "N");
     const QCommandLineOption stamp(
         QStringLiteral("stamp"),
         QStringLiteral("Add the white margin and the line naming the person and the program, "
                        "as a saved or printed picture has them."));
-    parser.addOptions({dataDir, exportChart, page, date, person, person2, size, stamp});
+    parser.addOptions({dataDir, exportChart, page, date, person, person2, size, scale, stamp});
     GuiOptions options;
     if (!parser.parse(arguments)) {
         options.error = parser.errorText().toStdString();
@@ -89,7 +94,7 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         return options;
     }
     if (!parser.isSet(exportChart)) {
-        for (const auto* o : {&page, &date, &person, &person2, &size, &stamp}) {
+        for (const auto* o : {&page, &date, &person, &person2, &size, &scale, &stamp}) {
             if (parser.isSet(*o)) {
                 options.error = "--" + o->names().first().toStdString() + " needs --export-chart";
                 return options;
@@ -129,6 +134,16 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
             return options;
         }
         request.size = *s;
+    }
+    if (parser.isSet(scale)) {
+        bool number = false;
+        const int n = parser.value(scale).toInt(&number);
+        if (!number || n < 1 || n > 8) {
+            options.error = "--scale: expected a whole number from 1 to 8: " +
+                            parser.value(scale).toStdString();
+            return options;
+        }
+        request.devicePixelRatio = n;
     }
     request.stamp = parser.isSet(stamp);
     options.exportRequest = request;

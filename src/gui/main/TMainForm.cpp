@@ -33,6 +33,7 @@
 #include "gui/main/ChartBox.h"
 #include "gui/main/ChartPictures.h"
 #include "gui/main/WebButtons.h"
+#include "gui/paint/PictureFont.h"
 #include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/Utf8Text.h"
@@ -274,7 +275,7 @@ QWidget* TMainForm::BuildDateBox() {
 // --- life cycle ---
 
 void TMainForm::FormCreate() {
-    m_pictureFont = font();
+    m_pictureFont = paint::PictureFont(font());
     setWindowTitle(QString::fromLatin1(kMainCaption));
     m_programFolder = m_context.programFolder;
     m_defaultDbPath = m_programFolder / "db.rec";
@@ -382,7 +383,7 @@ void TMainForm::FormClose() {
 void TMainForm::FormResize() {
     const ChartBox* box = m_boxes[0];
     m_geometry = paint::ComputeChartGeometry(box->width(), box->height(),
-                                             paint::ChartTextHeight(box->font()));
+                                             paint::ChartTextHeight(m_pictureFont));
     const int needed = m_geometry.right + 1;
     if (m_buffers.sum.size() < static_cast<std::size_t>(needed)) {
         m_buffers.sum.resize(static_cast<std::size_t>(needed));
@@ -398,6 +399,12 @@ void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         FormActivate();
+    }
+    if (event->type() == QEvent::FontChange && m_boxes[0]) {
+        // The desktop font changed: the pictures keep their size but take its family.
+        m_pictureFont = paint::PictureFont(font());
+        FormResize();
+        RepaintActivePage();
     }
 }
 
@@ -432,7 +439,7 @@ ChartBox* TMainForm::PaintBox(ChartPage page) const {
 paint::ChartScene TMainForm::SceneFor(ChartPage page) const {
     const ChartBox* box = m_boxes[static_cast<std::size_t>(page)];
     paint::ChartScene scene =
-        paint::MakeChartScene(page, box->size(), box->font(), m_settings, CalculationDate(),
+        paint::MakeChartScene(page, box->size(), m_pictureFont, m_settings, CalculationDate(),
                               m_person1.birth, m_person2.birth);
     scene.barColours = m_barColours;
     scene.drawPicture = ArtworkPictures();

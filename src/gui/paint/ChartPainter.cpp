@@ -10,6 +10,7 @@
 #include "core/engine/Rhythm.h"
 #include "gui/paint/CompatPainter.h"
 #include "gui/paint/GdiCanvas.h"
+#include "gui/paint/PictureFont.h"
 #include "gui/platform/Utf8Text.h"
 
 namespace vitalune::paint {
@@ -33,15 +34,16 @@ int PeriodIndex(int period) {
 // Pixel values per period, each computed at most once per paint.
 class CurveValues {
   public:
-    CurveValues(const ChartGeometry& g, std::int32_t daysLived, PaintBuffers& buffers)
-        : m_g(g), m_d(daysLived), m_buffers(buffers) {}
+    CurveValues(const ChartGeometry& g, const CurvePlot& plot, std::int32_t daysLived,
+                PaintBuffers& buffers)
+        : m_g(g), m_plot(plot), m_d(daysLived), m_buffers(buffers) {}
 
     const std::vector<std::int32_t>& Of(RhythmId single) {
         const int period = RhythmCatalogue(single).period;
         const int i = PeriodIndex(period);
         auto& values = m_buffers.values[static_cast<std::size_t>(i)];
         if (!m_done[static_cast<std::size_t>(i)]) {
-            ComputeCurveValues(m_g, period, m_d % period, values);
+            ComputeCurveValues(m_g, m_plot, period, m_d % period, values);
             m_done[static_cast<std::size_t>(i)] = true;
         }
         return values;
@@ -49,6 +51,7 @@ class CurveValues {
 
   private:
     const ChartGeometry& m_g;
+    const CurvePlot& m_plot;
     std::int32_t m_d;
     PaintBuffers& m_buffers;
     std::array<bool, 7> m_done{};
@@ -68,6 +71,21 @@ std::int32_t BarValue(ChartPage page, const DayRhythms& day) {
     }
 }
 
+// Every text of the two date rows: the day numbers and the weekday abbreviations.
+const QStringList& DateRowTexts() {
+    static const QStringList texts = [] {
+        QStringList all;
+        for (int day = 1; day <= 31; ++day) {
+            all << QString::number(day);
+        }
+        for (const auto abbrev : kWeekdayAbbrev) {
+            all << QUtf8(abbrev);
+        }
+        return all;
+    }();
+    return texts;
+}
+
 void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     const ChartGeometry& g = s.geometry;
     const CivilDate first = DecodeDate(startDay);
@@ -79,12 +97,27 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     const int labelY = (g.band - g.textH) / 2;
     const int weekdayY = static_cast<int>(g.height - g.band - g.textH * 1.25);
     const int pointerMiddle = g.ColumnX(kPointerColumn) + g.dayW / 2;
+    // A day's texts keep a pixel clear of the grid line on either side; in columns too narrow
+    // for the picture font they are drawn smaller, and left out where nothing would be read.
+    const QFont pageFont = p.font();
+    const std::optional<QFont> rowFont = FitFont(pageFont, DateRowTexts(), g.dayW - 2);
+    const bool switchFont = rowFont && *rowFont != pageFont;
     for (int k = 0; k < kChartDays; ++k) {
-        const Colour colour = weekday == 1 ? kRed : kBlack;
-        const QString number = QString::number(day);
-        const QString abbrev = QUtf8(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
-        TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, number)) / 2, g.dayRowY, number, colour);
-        TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, abbrev)) / 2, weekdayY, abbrev, colour);
+        if (rowFont) {
+            const Colour colour = weekday == 1 ? kRed : kBlack;
+            const QString number = QString::number(day);
+            const QString abbrev = QUtf8(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
+            if (switchFont) {
+                p.setFont(*rowFont);
+            }
+            TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, number)) / 2, g.dayRowY, number,
+                    colour);
+            TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, abbrev)) / 2, weekdayY, abbrev,
+                    colour);
+            if (switchFont) {
+                p.setFont(pageFont);
+            }
+        }
         weekday = weekday == 7 ? 1 : weekday + 1;
         if (++day > monthLength) {
             if (++month > 12) {
@@ -102,11 +135,12 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     }
 }
 
-void DrawCurvesAndSum(QPainter& p, const ChartScene& s, CurveValues& values,
-                      std::vector<std::int32_t>& sum, std::vector<QRect>& runs) {
-    const ChartGeometry& g = s.geometry;
+void DrawCurvesAndSum(QPainter& p, const ChartScene& s, const CurvePlot& plot, CurveValues& values,
+                      PaintBuffers& buffers) {
     const ChartPageInfo& info = PageInfo(s.page);
-    const int first = g.left + 1;
+    const int first = plot.first;
+    const int last = plot.last;
+    auto& sum = buffers.sum;
     for (int i = 0; i < info.slotCount; ++i) {
         const RhythmId slot = info.curves[static_cast<std::size_t>(i)];
         const RhythmInfo& rhythm = RhythmCatalogue(slot);
@@ -114,9 +148,9 @@ void DrawCurvesAndSum(QPainter& p, const ChartScene& s, CurveValues& values,
         const bool adds = slot != RhythmId::Intuitive;  // not part of the primary overall
         if (rhythm.componentCount == 0) {
             const auto& v = values.Of(slot);
-            DrawCurve(p, g, pen, first, g.right, runs, [&v](int x) { return v[x]; });
+            DrawCurve(p, plot, pen, first, last, buffers, [&v](int x) { return v[x]; });
             if (adds) {
-                for (int x = first; x <= g.right; ++x) {
+                for (int x = first; x <= last; ++x) {
                     sum[x] = (i == 0 ? 0 : sum[x]) + v[x];
                 }
             }
@@ -124,8 +158,9 @@ void DrawCurvesAndSum(QPainter& p, const ChartScene& s, CurveValues& values,
         }
         const auto& a = values.Of(rhythm.components[0]);
         const auto& b = values.Of(rhythm.components[1]);
-        DrawCurve(p, g, pen, first, g.right, runs, [&a, &b](int x) { return (a[x] + b[x]) / 2; });
-        for (int x = first; x <= g.right; ++x) {
+        DrawCurve(p, plot, pen, first, last, buffers,
+                  [&a, &b](int x) { return (a[x] + b[x]) / 2; });
+        for (int x = first; x <= last; ++x) {
             const std::int32_t half = RoundHalfUp((a[x] + b[x]) * 0.5);
             sum[x] = (i == 0 ? 0 : sum[x]) + half;
         }
@@ -138,19 +173,45 @@ std::int32_t ChartStartDay(DateTime date) {
     return AddDays(WholeDay(date), -kPointerColumn);
 }
 
-std::int32_t CurveValue(const ChartGeometry& g, int period, std::int32_t r, int x) {
-    const double angle = 2 * std::numbers::pi * ((x - g.left) + static_cast<double>(r) * g.dayW) /
-                         (static_cast<double>(period) * g.dayW);
-    return static_cast<std::int32_t>(g.amp * std::sin(angle));
+CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid) {
+    CurvePlot plot;
+    plot.grid = grid;
+    plot.path = grid.Vector();
+    if (plot.path) {
+        plot.scaleX = kPathScale;
+        plot.scaleY = kPathScale;
+    } else if (!grid.OneToOne()) {
+        plot.scaleX = grid.ScaleX();
+        plot.scaleY = grid.ScaleY();
+    }
+    // Raster plot columns are device columns counted from the grid's origin.
+    const auto column = [&](int x) {
+        return plot.path ? x * kPathScale : grid.X(x) - grid.OriginX();
+    };
+    plot.first = column(g.left + 1);
+    plot.last = plot.path ? column(g.right) : column(g.right + 1) - 1;
+    plot.lastOverall = plot.path ? column(g.right - 1) : column(g.right) - 1;
+    plot.zeroRow = plot.path ? g.midY * kPathScale : grid.Y(g.midY) - grid.OriginY();
+    plot.amp = g.amp * plot.scaleY;
+    return plot;
 }
 
-void ComputeCurveValues(const ChartGeometry& g, int period, std::int32_t r,
+std::int32_t CurveValue(const ChartGeometry& g, const CurvePlot& plot, int period, std::int32_t r,
+                        int c) {
+    // One to one the scales are 1 and this is the chart's own pixel arithmetic, bit for bit.
+    const double angle = 2 * std::numbers::pi *
+                         ((c / plot.scaleX - g.left) + static_cast<double>(r) * g.dayW) /
+                         (static_cast<double>(period) * g.dayW);
+    return static_cast<std::int32_t>(plot.amp * std::sin(angle));
+}
+
+void ComputeCurveValues(const ChartGeometry& g, const CurvePlot& plot, int period, std::int32_t r,
                         std::vector<std::int32_t>& values) {
-    if (values.size() < static_cast<std::size_t>(g.right) + 1) {
-        values.resize(static_cast<std::size_t>(g.right) + 1);
+    if (values.size() < static_cast<std::size_t>(plot.last) + 1) {
+        values.resize(static_cast<std::size_t>(plot.last) + 1);
     }
-    for (int x = g.left + 1; x <= g.right; ++x) {
-        values[static_cast<std::size_t>(x)] = CurveValue(g, period, r, x);
+    for (int c = plot.first; c <= plot.last; ++c) {
+        values[static_cast<std::size_t>(c)] = CurveValue(g, plot, period, r, c);
     }
 }
 
@@ -232,8 +293,8 @@ QImage RenderChart(const ChartScene& scene, PaintBuffers& buffers, qreal deviceP
     return image;
 }
 
-bool BeginChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers,
-                    std::int32_t& startDay) {
+bool BeginChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers, std::int32_t& startDay,
+                    CurvePlot& plot) {
     const ChartGeometry& g = s.geometry;
     if (g.dayW <= 0 || g.height <= 0) {
         return false;
@@ -243,8 +304,9 @@ bool BeginChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers,
     p.setFont(s.font);
     startDay = ChartStartDay(s.date);
     DrawChartBackground(p, s, startDay);
-    if (buffers.sum.size() < static_cast<std::size_t>(g.right) + 1) {
-        buffers.sum.resize(static_cast<std::size_t>(g.right) + 1);
+    plot = MakeCurvePlot(g, DeviceGrid(p));
+    if (buffers.sum.size() < static_cast<std::size_t>(plot.last) + 1) {
+        buffers.sum.resize(static_cast<std::size_t>(plot.last) + 1);
     }
     return true;
 }
@@ -255,7 +317,8 @@ void PaintChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
         return;
     }
     std::int32_t start = 0;
-    if (!BeginChartPage(p, s, buffers, start)) {
+    CurvePlot plot;
+    if (!BeginChartPage(p, s, buffers, start, plot)) {
         return;
     }
     const ChartGeometry& g = s.geometry;
@@ -277,12 +340,12 @@ void PaintChartPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     }
     p.setBrush(Qt::NoBrush);
 
-    CurveValues values(g, DaysLived(s.birth1, start), buffers);
-    DrawCurvesAndSum(p, s, values, buffers.sum, buffers.runs);
+    CurveValues values(g, plot, DaysLived(s.birth1, start), buffers);
+    DrawCurvesAndSum(p, s, plot, values, buffers);
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {
         const ChartAttrib& pen = s.pens[static_cast<std::size_t>(PageInfo(s.page).overall)];
         const auto& sum = buffers.sum;
-        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
+        DrawCurve(p, plot, pen, plot.first, plot.lastOverall, buffers,
                   [&sum](int x) { return RoundHalfUp(sum[x] * (1.0 / 3)); });
     }
     DrawLegend(p, s);

@@ -9,15 +9,23 @@
 namespace vitalune::paint {
 
 template <typename ValueAt>
-void DrawCurve(QPainter& p, const ChartGeometry& g, const ChartAttrib& pen, int first, int last,
-               std::vector<QRect>& runs, ValueAt valueAt) {
+void DrawCurve(QPainter& p, const CurvePlot& plot, const ChartAttrib& pen, int first, int last,
+               PaintBuffers& buffers, ValueAt valueAt) {
     if (last <= first) {
         return;
     }
-    CurveRuns out(pen, runs);
-    int y0 = g.midY - valueAt(first);
+    if (plot.path) {
+        buffers.points.clear();
+        for (int c = first; c <= last; ++c) {
+            buffers.points.push_back(plot.PathPoint(c, valueAt(c)));
+        }
+        CurvePath(p, pen, buffers.points);
+        return;
+    }
+    CurveRuns out(pen, plot.grid, buffers.runs);
+    int y0 = plot.zeroRow - valueAt(first);
     for (int x = first + 1; x <= last; ++x) {
-        const int y1 = g.midY - valueAt(x);
+        const int y1 = plot.zeroRow - valueAt(x);
         // Each step is a line from (x - 1, y0) to (x, y1) without its end pixel: a steep step
         // covers its first half in column x - 1 and its second half in column x.
         const int n = std::abs(y1 - y0);
@@ -31,7 +39,7 @@ void DrawCurve(QPainter& p, const ChartGeometry& g, const ChartAttrib& pen, int 
         }
         y0 = y1;
     }
-    out.Draw(p);
+    out.Draw(p, buffers.deviceRuns);
 }
 
 }  // namespace vitalune::paint

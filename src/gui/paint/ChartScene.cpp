@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include "gui/paint/PictureFont.h"
+
 namespace vitalune::paint {
 
 namespace {
@@ -35,8 +37,8 @@ ChartScene MakeChartScene(ChartPage page, QSize size, const QFont& font,
                           DateTime birth2) {
     ChartScene scene;
     scene.page = page;
-    scene.font = font;
-    scene.geometry = ComputeChartGeometry(size.width(), size.height(), ChartTextHeight(font));
+    scene.font = InPixels(font);
+    scene.geometry = ComputeChartGeometry(size.width(), size.height(), ChartTextHeight(scene.font));
     scene.date = date;
     scene.birth1 = birth1;
     scene.birth2 = birth2;

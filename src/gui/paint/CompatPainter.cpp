@@ -17,13 +17,14 @@ constexpr std::array<RhythmId, 3> kPrimary = {RhythmId::Physical, RhythmId::Emot
                                               RhythmId::Intellectual};
 
 // values[person * 3 + rhythm] hold the pixel values of both persons' primary rhythms.
-void ComputeBothPersons(const ChartScene& s, std::int32_t start, PaintBuffers& buffers) {
+void ComputeBothPersons(const ChartScene& s, const CurvePlot& plot, std::int32_t start,
+                        PaintBuffers& buffers) {
     const DateTime births[2] = {s.birth1, s.birth2};
     for (int person = 0; person < 2; ++person) {
         const std::int32_t d = DaysLived(births[person], start);
         for (int i = 0; i < 3; ++i) {
             const int period = RhythmCatalogue(kPrimary[static_cast<std::size_t>(i)]).period;
-            ComputeCurveValues(s.geometry, period, d % period,
+            ComputeCurveValues(s.geometry, plot, period, d % period,
                                buffers.values[static_cast<std::size_t>(person * 3 + i)]);
         }
     }
@@ -39,19 +40,18 @@ void DrawBars(QPainter& p, const ChartScene& s, std::int32_t start) {
     }
 }
 
-void DrawDetailCurves(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
-    const ChartGeometry& g = s.geometry;
+void DrawDetailCurves(QPainter& p, const CurvePlot& plot, PaintBuffers& buffers) {
     for (int person = 0; person < 2; ++person) {
         for (int i = 0; i < 3; ++i) {
             const ChartAttrib pen{kDetailColours[person][i], static_cast<int>(PenStyle::Dot), 1};
             const auto& v = buffers.values[static_cast<std::size_t>(person * 3 + i)];
-            DrawCurve(p, g, pen, g.left + 1, g.right, buffers.runs, [&v](int x) { return v[x]; });
+            DrawCurve(p, plot, pen, plot.first, plot.last, buffers, [&v](int x) { return v[x]; });
         }
     }
 }
 
-void DrawMeanCurves(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
-    const ChartGeometry& g = s.geometry;
+void DrawMeanCurves(QPainter& p, const ChartScene& s, const CurvePlot& plot,
+                    PaintBuffers& buffers) {
     auto& sum = buffers.sum;
     for (int i = 0; i < 3; ++i) {
         ChartAttrib pen = s.pens[static_cast<std::size_t>(kPrimary[static_cast<std::size_t>(i)])];
@@ -60,9 +60,9 @@ void DrawMeanCurves(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
         }
         const auto& a = buffers.values[static_cast<std::size_t>(i)];
         const auto& b = buffers.values[static_cast<std::size_t>(3 + i)];
-        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
+        DrawCurve(p, plot, pen, plot.first, plot.lastOverall, buffers,
                   [&a, &b](int x) { return (a[x] + b[x]) / 2; });
-        for (int x = g.left + 1; x < g.right; ++x) {
+        for (int x = plot.first; x <= plot.lastOverall; ++x) {
             const std::int32_t half = RoundHalfUp((a[x] + b[x]) * 0.5);
             sum[x] = (i == 0 ? 0 : sum[x]) + half;
         }
@@ -98,7 +98,8 @@ void DrawDetailLegend(QPainter& p, const ChartScene& s) {
 
 void PaintCompatibilityPage(QPainter& p, const ChartScene& s, PaintBuffers& buffers) {
     std::int32_t start = 0;
-    if (!BeginChartPage(p, s, buffers, start)) {
+    CurvePlot plot;
+    if (!BeginChartPage(p, s, buffers, start, plot)) {
         return;
     }
     const ChartGeometry& g = s.geometry;
@@ -106,15 +107,15 @@ void PaintCompatibilityPage(QPainter& p, const ChartScene& s, PaintBuffers& buff
         DrawBars(p, s, start);
     }
     p.setBrush(Qt::NoBrush);
-    ComputeBothPersons(s, start, buffers);
+    ComputeBothPersons(s, plot, start, buffers);
     if (s.showDetails) {
-        DrawDetailCurves(p, s, buffers);
+        DrawDetailCurves(p, plot, buffers);
     }
-    DrawMeanCurves(p, s, buffers);
+    DrawMeanCurves(p, s, plot, buffers);
     if (s.graphMode == static_cast<int>(GraphMode::Line)) {
         const ChartAttrib& pen = s.pens[static_cast<std::size_t>(RhythmId::PrimaryOverall)];
         const auto& sum = buffers.sum;
-        DrawCurve(p, g, pen, g.left + 1, g.right - 1, buffers.runs,
+        DrawCurve(p, plot, pen, plot.first, plot.lastOverall, buffers,
                   [&sum](int x) { return RoundHalfUp(sum[x] / 3.0); });
         p.setPen(SolidPen(kBlack));
     }

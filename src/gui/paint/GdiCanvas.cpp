@@ -1,8 +1,11 @@
 #include "gui/paint/GdiCanvas.h"
 
 #include <QFontMetrics>
+#include <QList>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace vitalune::paint {
@@ -34,8 +37,12 @@ constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 }  // namespace
 
-CurveRuns::CurveRuns(const ChartAttrib& pen, std::vector<QRect>& runs)
-    : m_colour(ToQColor(pen.colour)), m_width(std::clamp(pen.width, 1, 3)), m_runs(runs) {
+CurveRuns::CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector<QRect>& runs)
+    : m_grid(grid),
+      m_colour(ToQColor(pen.colour)),
+      m_width(std::min(grid.ThickX(std::clamp(pen.width, 1, 3)),
+                       grid.ThickY(std::clamp(pen.width, 1, 3)))),
+      m_runs(runs) {
     m_runs.clear();
     switch (EffectivePenStyle(pen)) {
         case PenStyle::Solid:
@@ -58,8 +65,15 @@ CurveRuns::CurveRuns(const ChartAttrib& pen, std::vector<QRect>& runs)
             break;
     }
     if (m_pattern) {
-        m_left = m_pattern[0];
+        m_left = Segment(0);
     }
+}
+
+int CurveRuns::Segment(int i) const {
+    if (m_grid.OneToOne()) {
+        return m_pattern[i];
+    }
+    return std::max(1, static_cast<int>(std::lround(m_pattern[i] * m_grid.ScaleX())));
 }
 
 void CurveRuns::Run(int x, int from, int to) {
@@ -82,7 +96,7 @@ void CurveRuns::Pixel(int x, int y) {
     }
     if (--m_left == 0) {
         m_segment = (m_segment + 1) % m_patternLength;
-        m_left = m_pattern[m_segment];
+        m_left = Segment(m_segment);
     }
 }
 
@@ -102,7 +116,7 @@ void CurveRuns::Append(int x, int top, int bottom) {
     m_runs.push_back(run);
 }
 
-void CurveRuns::Draw(QPainter& p) {
+void CurveRuns::Draw(QPainter& p, std::vector<QRectF>& scratch) {
     if (m_runs.empty()) {
         return;
     }
@@ -110,15 +124,117 @@ void CurveRuns::Draw(QPainter& p) {
     const QBrush brush = p.brush();
     p.setPen(Qt::NoPen);
     p.setBrush(m_colour);
-    p.drawRects(m_runs.data(), static_cast<int>(m_runs.size()));
+    if (m_grid.OneToOne()) {
+        p.drawRects(m_runs.data(), static_cast<int>(m_runs.size()));
+    } else {
+        scratch.clear();
+        const int ox = m_grid.OriginX();
+        const int oy = m_grid.OriginY();
+        for (const QRect& r : m_runs) {
+            scratch.push_back(m_grid.Logical(r.left() + ox, r.top() + oy, r.right() + 1 + ox,
+                                             r.bottom() + 1 + oy));
+        }
+        p.drawRects(scratch.data(), static_cast<int>(scratch.size()));
+    }
     p.setPen(pen);
     p.setBrush(brush);
 }
 
-qreal StrokeOffset(const QPainter& p) {
-    const qreal scale = p.device()->devicePixelRatio() * p.worldTransform().m11();
-    return scale > 1.0 ? 0.5 : 0.0;
+void CurvePath(QPainter& p, const ChartAttrib& pen, const std::vector<QPointF>& points) {
+    if (points.size() < 2) {
+        return;
+    }
+    const int width = std::clamp(pen.width, 1, 3);
+    QPen stroke(ToQColor(pen.colour), width);
+    stroke.setCapStyle(Qt::FlatCap);
+    stroke.setJoinStyle(Qt::RoundJoin);
+    const auto dashes = [width](std::initializer_list<int> pixels) {
+        QList<qreal> pattern;
+        for (const int n : pixels) {
+            pattern << static_cast<qreal>(n) / width;  // Qt counts in pen widths
+        }
+        return pattern;
+    };
+    switch (EffectivePenStyle(pen)) {
+        case PenStyle::Solid:
+            break;
+        case PenStyle::Dash:
+            stroke.setDashPattern(dashes({kDash[0], kDash[1]}));
+            break;
+        case PenStyle::Dot:
+            stroke.setDashPattern(dashes({kDot[0], kDot[1]}));
+            break;
+        case PenStyle::DashDot:
+            stroke.setDashPattern(dashes({kDashDot[0], kDashDot[1], kDashDot[2], kDashDot[3]}));
+            break;
+        case PenStyle::DashDotDot:
+            stroke.setDashPattern(dashes({kDashDotDot[0], kDashDotDot[1], kDashDotDot[2],
+                                          kDashDotDot[3], kDashDotDot[4], kDashDotDot[5]}));
+            break;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(stroke);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    p.restore();
 }
+
+namespace {
+
+// Qt's dash patterns, in pen widths, so that a scaled line keeps the look of an unscaled one.
+std::vector<int> QtDashes(Qt::PenStyle style) {
+    switch (style) {
+        case Qt::DashLine:
+            return {4, 2};
+        case Qt::DotLine:
+            return {1, 2};
+        case Qt::DashDotLine:
+            return {4, 2, 1, 2};
+        case Qt::DashDotDotLine:
+            return {4, 2, 1, 2, 1, 2};
+        default:
+            return {};
+    }
+}
+
+void FillDevice(QPainter& p, const DeviceGrid& grid, int x0, int y0, int x1, int y1,
+                const QBrush& brush) {
+    if (x1 > x0 && y1 > y0) {
+        p.fillRect(grid.Logical(x0, y0, x1, y1), brush);
+    }
+}
+
+// A straight line on the device grid: device extent [from, to) along it, [top, top + thick)
+// across it, dashed as the pen says.
+void DeviceLine(QPainter& p, const DeviceGrid& grid, bool horizontal, int from, int to, int top,
+                int thick) {
+    const QPen pen = p.pen();
+    const QBrush brush(pen.color());
+    const auto segment = [&](int a, int b) {
+        if (horizontal) {
+            FillDevice(p, grid, a, top, b, top + thick, brush);
+        } else {
+            FillDevice(p, grid, top, a, top + thick, b, brush);
+        }
+    };
+    const std::vector<int> dashes = QtDashes(pen.style());
+    if (dashes.empty()) {
+        segment(from, to);
+        return;
+    }
+    const qreal unit = std::max(1, pen.width()) * (horizontal ? grid.ScaleX() : grid.ScaleY());
+    std::size_t i = 0;
+    for (int at = from; at < to; i = (i + 1) % dashes.size()) {
+        const int length = std::max(1, static_cast<int>(std::lround(dashes[i] * unit)));
+        if (i % 2 == 0) {
+            segment(at, std::min(at + length, to));
+        }
+        at += length;
+    }
+}
+
+}  // namespace
 
 void Rectangle(QPainter& p, int x1, int y1, int x2, int y2) {
     if (x1 > x2) {
@@ -129,6 +245,27 @@ void Rectangle(QPainter& p, int x1, int y1, int x2, int y2) {
     }
     const int r = std::max(x1, x2 - 1);
     const int b = std::max(y1, y2 - 1);
+    const DeviceGrid grid(p);
+    if (!grid.OneToOne()) {
+        // Filled up to the far frame line's outer edge, framed inside it.
+        const int left = grid.X(x1);
+        const int top = grid.Y(y1);
+        const int right = grid.X(r) + grid.ThickX();
+        const int bottom = grid.Y(b) + grid.ThickY();
+        if (p.brush().style() != Qt::NoBrush) {
+            FillDevice(p, grid, left, top, right, bottom, p.brush());
+        }
+        if (p.pen().style() != Qt::NoPen) {
+            const QBrush frame(p.pen().color());
+            const int tx = grid.ThickX(p.pen().width());
+            const int ty = grid.ThickY(p.pen().width());
+            FillDevice(p, grid, left, top, right, top + ty, frame);
+            FillDevice(p, grid, left, bottom - ty, right, bottom, frame);
+            FillDevice(p, grid, left, top, left + tx, bottom, frame);
+            FillDevice(p, grid, right - tx, top, right, bottom, frame);
+        }
+        return;
+    }
     if (p.brush().style() != Qt::NoBrush) {
         p.fillRect(QRect(QPoint(x1, y1), QPoint(r, b)), p.brush());
     }
@@ -145,21 +282,16 @@ void Rectangle(QPainter& p, int x1, int y1, int x2, int y2) {
     }
     const QBrush brush = p.brush();
     p.setBrush(Qt::NoBrush);
-    const qreal o = StrokeOffset(p);
-    if (o == 0.0) {
-        p.drawRect(QRect(x1, y1, r - x1, b - y1));
-    } else {
-        p.drawRect(QRectF(x1 + o, y1 + o, r - x1, b - y1));
-    }
+    p.drawRect(QRect(x1, y1, r - x1, b - y1));
     p.setBrush(brush);
 }
 
 void StraightLine(QPainter& p, int x1, int y1, int x2, int y2) {
-    if (x1 == x2 && y1 == y2) {
+    if ((x1 == x2 && y1 == y2) || p.pen().style() == Qt::NoPen) {
         return;
     }
-    const qreal o = StrokeOffset(p);
-    if (o == 0.0) {
+    const DeviceGrid grid(p);
+    if (grid.OneToOne()) {
         // A flat-capped thin line leaves out one end, but Qt picks the lower or right one
         // whatever the direction; a line drawn up or to the left is drawn forward over the
         // same pixels, so that its end point is the one left out.
@@ -171,16 +303,20 @@ void StraightLine(QPainter& p, int x1, int y1, int x2, int y2) {
         }
         return;
     }
-    // The pixels x1 .. x2 - 1 (or x2 + 1 .. x1) span the interval between these edges.
-    const auto edges = [](int a, int b) {
-        return a <= b ? std::pair<qreal, qreal>(a, b) : std::pair<qreal, qreal>(a + 1, b + 1);
-    };
+    // Along the line it reaches up to the pixel it leaves out, so that it meets the line
+    // drawn there whichever way it runs; across it, wide pens grow as curves do.
+    const int width = std::max(1, p.pen().width());
+    const int before = (width - 1) / 2;
     if (y1 == y2) {
-        const auto [from, to] = edges(x1, x2);
-        p.drawLine(QLineF(from, y1 + o, to, y1 + o));
+        const int tx = grid.ThickX();
+        const int from = x2 > x1 ? grid.X(x1) : grid.X(x2) + tx;
+        const int to = x2 > x1 ? grid.X(x2) : grid.X(x1) + tx;
+        DeviceLine(p, grid, true, from, to, grid.Y(y1 - before), grid.ThickY(width));
     } else {
-        const auto [from, to] = edges(y1, y2);
-        p.drawLine(QLineF(x1 + o, from, x1 + o, to));
+        const int ty = grid.ThickY();
+        const int from = y2 > y1 ? grid.Y(y1) : grid.Y(y2) + ty;
+        const int to = y2 > y1 ? grid.Y(y2) : grid.Y(y1) + ty;
+        DeviceLine(p, grid, false, from, to, grid.X(x1 - before), grid.ThickX(width));
     }
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 // Drawing steps with the pixel rules the chart geometry was laid out for: a rectangle covers
 // its left/top edge up to, not including, its right/bottom edge; a line stops one pixel
-// before its end point; text is placed by its top left corner.
+// before its end point; text is placed by its top left corner. On a scaled painter the same
+// pixels are drawn on the device's pixel grid (see DeviceGrid).
 
 #include <QColor>
 #include <QPen>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <vector>
 
 #include "core/settings/ChartAttrib.h"
+#include "gui/paint/DeviceGrid.h"
 
 class QPainter;
 
@@ -28,30 +31,34 @@ void TextOut(QPainter& p, int x, int y, const QString& text, Colour colour);
 int TextWidth(const QPainter& p, const QString& text);
 
 // Collects the vertical pixel runs of a curve, applying the pen's dash pattern pixel by pixel
-// along the curve and its width, then fills them in one call: exact pixels at any scale.
+// along the curve and its width, then fills them in one call. The runs are in device pixels
+// relative to the grid's origin (logical pixels at one to one); pattern and width grow with
+// the scale, so a curve looks the same on any screen, only finer.
 class CurveRuns {
   public:
-    CurveRuns(const ChartAttrib& pen, std::vector<QRect>& runs);
+    CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector<QRect>& runs);
     // Pixels (x, from) .. (x, to) in drawing order (from may lie below to).
     void Run(int x, int from, int to);
-    void Draw(QPainter& p);
+    void Draw(QPainter& p, std::vector<QRectF>& scratch);
 
   private:
     void Pixel(int x, int y);
     void Append(int x, int top, int bottom);
 
+    int Segment(int i) const;
+
+    const DeviceGrid& m_grid;
     QColor m_colour;
     int m_width;
-    const int* m_pattern = nullptr;  // on, off, on, off ... pixel counts; null: solid
+    const int* m_pattern = nullptr;  // on, off, on, off ... logical pixel counts; null: solid
     int m_patternLength = 0;
     int m_segment = 0;
     int m_left = 0;  // pixels left in the current pattern segment
     std::vector<QRect>& m_runs;
 };
 
-// Where a stroke through pixel (x, y) is centred: on the pixel itself when one logical pixel
-// is one device pixel (aliased drawing hits the pixel named), at its centre when the painter
-// is scaled (HiDPI), so that lines stay sharp and meet the fills exactly.
-qreal StrokeOffset(const QPainter& p);
+// A curve through `points` (logical coordinates) as one path in the pen's colour, style and
+// width: for vector devices, where a curve should stay smooth at any zoom.
+void CurvePath(QPainter& p, const ChartAttrib& pen, const std::vector<QPointF>& points);
 
 }  // namespace vitalune::paint

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/engine/DateText.h"
+#include "gui/paint/PictureFont.h"
 
 namespace vitalune::ui {
 
@@ -36,7 +37,7 @@ const QPaintDevice& LayoutDevice() {
 }
 
 QFont BoldFont(const QFont& font) {
-    QFont bold = font;
+    QFont bold = paint::InPixels(font);
     bold.setBold(true);
     return bold;
 }
@@ -127,7 +128,7 @@ PictureLayout LayoutPicture(const Picture& picture) {
                         picture.chart.height() + kPictureMargin + textHeight2);
     layout.chartAt = QPoint(kPictureMargin, kPictureMargin);
     layout.stampY = static_cast<int>(picture.chart.height() + textHeight2 * 0.25);
-    const QFontMetrics plain(picture.font, &LayoutDevice());
+    const QFontMetrics plain(paint::InPixels(picture.font), &LayoutDevice());
     layout.rightX =
         layout.size.width() - plain.horizontalAdvance(picture.rightStamp) - 2 * kPictureMargin;
     return layout;
@@ -150,7 +151,7 @@ void DrawPicture(QPainter& p, const Picture& picture) {
     }
     p.setPen(Qt::black);
     DrawTextAt(p, BoldFont(picture.font), 2 * kPictureMargin, layout.stampY, picture.leftStamp);
-    DrawTextAt(p, picture.font, layout.rightX, layout.stampY, picture.rightStamp);
+    DrawTextAt(p, paint::InPixels(picture.font), layout.rightX, layout.stampY, picture.rightStamp);
     p.restore();
 }
 
@@ -162,7 +163,9 @@ QImage PictureImage(const Picture& picture) {
     }
     QImage image(layout.size * devicePixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
-    image.setDotsPerMeterX(LayoutDevice().logicalDpiX() * 10000 / 254);
+    // A larger picture is the same picture, finer: it keeps its size on paper.
+    image.setDotsPerMeterX(
+        static_cast<int>(std::lround(LayoutDevice().logicalDpiX() * devicePixelRatio / 0.0254)));
     image.setDotsPerMeterY(image.dotsPerMeterX());
     image.fill(Qt::white);
     QPainter p(&image);
@@ -252,16 +255,22 @@ QRect PrintTarget(QSize page, QSize pictureSize) {
 
 bool PrintPicture(const Picture& picture, QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Portrait);
-    if (!printer.isValid()) {
+    const PictureLayout layout = LayoutPicture(picture);
+    if (!printer.isValid() || layout.size.isEmpty()) {
         return false;
     }
-    const QImage image = PictureImage(picture);
     QPainter p;
     if (!p.begin(&printer)) {
         return false;
     }
+    // The picture itself is painted onto the page at the printer's resolution: lines and text
+    // stay sharp on paper, and a PDF printed to file keeps them as lines and text.
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    p.drawImage(PrintTarget(page.size(), image.size()), image);
+    const QRect target = PrintTarget(page.size(), layout.size);
+    p.translate(target.topLeft());
+    p.scale(static_cast<qreal>(target.width()) / layout.size.width(),
+            static_cast<qreal>(target.height()) / layout.size.height());
+    DrawPicture(p, picture);
     return p.end();
 }
 

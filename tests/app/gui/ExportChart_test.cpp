@@ -56,6 +56,7 @@ class ExportChartTest : public QObject {
     void exportsWithoutChangingAnything();
     void formatFromSuffixAndStamp();
     void failuresAreReported();
+    void scaledPictureIsTheSamePictureFiner();
     void programExportsFromTheCommandLine();
     void programWithoutADisplay();
     void secondStartTellsTheRunningFolder();
@@ -77,7 +78,10 @@ void ExportChartTest::optionsAreChecked() {
     QCOMPARE(ok.exportRequest->size, QSize(1200, 600));
     QCOMPARE(ok.dataDir->string(), std::string("/tmp/x"));
     QVERIFY(ok.exportRequest->stamp);
+    QCOMPARE(ok.exportRequest->devicePixelRatio, 1.0);
     QVERIFY(!parse({"--export-chart", "a.bmp"}).exportRequest->stamp);
+    QCOMPARE(parse({"--export-chart", "a.png", "--scale", "8"}).exportRequest->devicePixelRatio,
+             8.0);
     QVERIFY(!parse({}).exportRequest);
     QVERIFY(parse({}).error.empty());
     for (const QStringList& bad :
@@ -85,7 +89,10 @@ void ExportChartTest::optionsAreChecked() {
           QStringList{"--export-chart", "a.png", "--date", "2026-02-30"},
           QStringList{"--export-chart", "a.png", "--size", "10x10"},
           QStringList{"--export-chart", "a.png", "--size", "big"}, QStringList{"--page", "primary"},
-          QStringList{"--stamp"}, QStringList{"stray"}}) {
+          QStringList{"--stamp"}, QStringList{"stray"},
+          QStringList{"--export-chart", "a.png", "--scale", "0"},
+          QStringList{"--export-chart", "a.png", "--scale", "9"},
+          QStringList{"--export-chart", "a.png", "--scale", "1.5"}, QStringList{"--scale", "2"}}) {
         QVERIFY2(!parse(bad).error.empty(), qPrintable(bad.join(' ')));
     }
 }
@@ -143,6 +150,32 @@ void ExportChartTest::formatFromSuffixAndStamp() {
     // Other types Qt writes work too.
     request.output = e.dir.filePath(QStringLiteral("chart.jpg"));
     QCOMPARE(e.Run(request).ExitCode(), 0);
+}
+
+// A picture at twice the scale is twice the size and, brought back to the first one's size,
+// the same picture: painted larger, not a different layout.
+void ExportChartTest::scaledPictureIsTheSamePictureFiner() {
+    Exporter e;
+    ExportRequest request = e.To("one.png");
+    request.stamp = true;
+    QCOMPARE(e.Run(request).ExitCode(), 0);
+    const QImage one = QImage(request.output).convertToFormat(QImage::Format_RGB32);
+    request.output = e.dir.filePath(QStringLiteral("two.png"));
+    request.devicePixelRatio = 2;
+    QCOMPARE(e.Run(request).ExitCode(), 0);
+    const QImage two = QImage(request.output);
+    QCOMPARE(two.size(), one.size() * 2);
+    QVERIFY(std::abs(two.dotsPerMeterX() - 2 * one.dotsPerMeterX()) <= 1);  // 192 dpi
+    const QImage back = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_RGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            difference += std::abs(qGray(one.pixel(x, y)) - qGray(back.pixel(x, y)));
+        }
+    }
+    const double perPixel = static_cast<double>(difference) / (one.width() * one.height());
+    QVERIFY2(perPixel < 4.0, qPrintable(QString::number(perPixel)));
 }
 
 void ExportChartTest::failuresAreReported() {

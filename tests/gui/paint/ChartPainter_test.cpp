@@ -7,9 +7,11 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <vector>
 
 #include "gui/paint/CompatPainter.h"
+#include "gui/paint/PictureFont.h"
 
 using namespace vitalune;
 using namespace vitalune::paint;
@@ -106,6 +108,11 @@ class ChartPainterTest : public QObject {
     void monthLabels_data();
     void monthLabels();
     void sharpAtDevicePixelRatio2();
+    void dateRowsStayInTheirColumns_data();
+    void dateRowsStayInTheirColumns();
+    void oneLineWidthAtEveryScale_data();
+    void oneLineWidthAtEveryScale();
+    void curvesSmoothAtScale2();
     void compatibilityDetails();
     void buffersGrowNeverOverrun();
 };
@@ -358,6 +365,132 @@ void ChartPainterTest::sharpAtDevicePixelRatio2() {
     QCOMPARE((QList<QRgb>{img.pixel(157, 47), img.pixel(157, 48), img.pixel(157, 49),
                           img.pixel(2 * 375 + 5, 52)}),
              (QList<QRgb>{white, grey, grey, Rgb(s.pointerColour)}));
+}
+
+void ChartPainterTest::dateRowsStayInTheirColumns_data() {
+    QTest::addColumn<int>("interfacePoints");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("fontPixels");  // 0: the picture font of that interface font
+    // The narrowest main window, the usual one, a wide one; then fonts too large for their
+    // columns, and columns too narrow for the picture font.
+    QTest::newRow("8 pt, narrowest window") << 8 << 714 << 0;
+    QTest::newRow("11 pt, usual window") << 11 << 751 << 0;
+    QTest::newRow("16 pt, wide window") << 16 << 1400 << 0;
+    QTest::newRow("large font, narrowest window") << 11 << 714 << 22;
+    QTest::newRow("large font, narrow export") << 11 << 420 << 16;
+    QTest::newRow("picture font, narrow export") << 11 << 420 << 0;
+}
+
+// The day numbers and weekdays never touch the grid lines nor each other: no ink on a grid
+// line in their rows, and every column still shows its texts.
+void ChartPainterTest::dateRowsStayInTheirColumns() {
+    QFETCH(int, interfacePoints);
+    QFETCH(int, width);
+    QFETCH(int, fontPixels);
+    QFont font = PictureFont(QFont(QStringLiteral("DejaVu Sans"), interfacePoints));
+    if (fontPixels > 0) {
+        font.setPixelSize(fontPixels);
+    }
+    ChartScene s = MakeChartScene(ChartPage::Primary, QSize(width, 353), font, AppSettings{},
+                                  EncodeDate(2026, 1, 17), EncodeDate(1980, 1, 5), 0);
+    s.showPointer = false;
+    ShowOnly(s, RhythmId::Intuitive, 0x00FFFFFF);
+    const QImage img = Render(s);
+    const ChartGeometry& g = s.geometry;
+    const int weekdayY = static_cast<int>(g.height - g.band - g.textH * 1.25);
+    // Text ink: anything darker than the background that is not the grid's grey.
+    const auto ink = [](QRgb c) {
+        return (c != qRgb(128, 128, 128) && qGray(c) < 200) || IsReddish(c);
+    };
+    for (const int top : {g.dayRowY, weekdayY}) {
+        for (int k = 0; k < kChartDays; ++k) {
+            QCOMPARE(Count(img, QRect(g.ColumnX(k), top, 1, g.textH), ink), 0);
+            const QRect inside(g.ColumnX(k) + 1, top, g.dayW - 1, g.textH);
+            QVERIFY(Count(img, inside, ink) > 3);
+        }
+    }
+}
+
+void ChartPainterTest::oneLineWidthAtEveryScale_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("width");
+    QTest::newRow("1.25") << 1.25 << 1;
+    QTest::newRow("1.5") << 1.5 << 1;
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("3") << 3.0 << 3;
+}
+
+// Every day line and the frame's top line are equally wide in device pixels, wherever their
+// logical pixel falls on the device grid.
+void ChartPainterTest::oneLineWidthAtEveryScale() {
+    QFETCH(qreal, scale);
+    QFETCH(int, width);
+    ChartScene s = MakeScene(ChartPage::Primary);
+    s.showPointer = false;
+    const QImage img = Render(s, scale);
+    const QRgb grey = qRgb(128, 128, 128);
+    const auto run = [&img, grey](QPoint from, QPoint step) {
+        int n = 0;
+        for (QPoint at = from; img.pixel(at) == grey; at += step) {
+            ++n;
+        }
+        return n;
+    };
+    const int y = static_cast<int>(26 * scale);  // below the top line, above the curves
+    for (int j = 0; j <= kChartDays; ++j) {
+        const int x = static_cast<int>(std::lround((7 + 23 * j) * scale));
+        QCOMPARE(run(QPoint(x, y), QPoint(1, 0)), width);
+        QCOMPARE(img.pixel(x - 1, y), qRgb(255, 255, 255));
+    }
+    for (const int x : {40, 300, 700}) {
+        QCOMPARE(run(QPoint(static_cast<int>(x * scale), static_cast<int>(std::lround(24 * scale))),
+                     QPoint(0, 1)),
+                 width);
+    }
+}
+
+// At scale 2 a curve is plotted per device pixel, never as two-pixel steps of a chart drawn at
+// half resolution.
+void ChartPainterTest::curvesSmoothAtScale2() {
+    const ChartGeometry g = ComputeChartGeometry(751, 353, 16);
+    QImage img(QSize(751, 353) * 2, QImage::Format_RGB32);
+    img.setDevicePixelRatio(2.0);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    const CurvePlot plot = MakeCurvePlot(g, DeviceGrid(p));
+    PaintBuffers buffers;
+    const std::int32_t phase = 16798 % 23;  // Physical, days lived on 1 January 2026
+    ComputeCurveValues(g, plot, 23, phase, buffers.values[0]);
+    const auto& v = buffers.values[0];
+    DrawCurve(p, plot, {0x00008000, 0, 1}, plot.first, plot.last, buffers,
+              [&v](int c) { return v[c]; });
+    p.end();
+    const auto top = [&img](int x) {
+        for (int y = 0; y < img.height(); ++y) {
+            if (img.pixel(x, y) == qRgb(0, 128, 0)) {
+                return y;
+            }
+        }
+        return -1;
+    };
+    // The exact curve in device rows.
+    const auto exact = [phase](int x) {
+        return 2 * 176 - 2 * 121 * std::sin(2 * M_PI * (x / 2.0 - 7 + phase * 23) / (23 * 23));
+    };
+    // Where the curve falls or rises more than a device pixel per column, its top edge moves
+    // at every column; half-resolution plotting would hold it for two.
+    int steep = 0;
+    for (int x = 2 * 8; x < 2 * 742;) {
+        int end = x;
+        while (top(end + 1) == top(x)) {
+            ++end;
+        }
+        const bool isSteep = std::abs(exact(x + 1) - exact(x)) > 1.2;
+        QVERIFY2(top(x) > 0 && (end == x || !isSteep), qPrintable(QString::number(x)));
+        steep += isSteep ? 1 : 0;
+        x = end + 1;
+    }
+    QVERIFY(steep > 100);  // the test saw steep stretches
 }
 
 void ChartPainterTest::compatibilityDetails() {

@@ -11,6 +11,9 @@
 #include <cmath>
 
 #include "core/engine/Date.h"
+#include "core/settings/AppSettings.h"
+#include "gui/paint/ChartPainter.h"
+#include "gui/paint/PictureFont.h"
 
 using namespace vitalune;
 using namespace vitalune::ui;
@@ -60,6 +63,7 @@ class PictureOutputTest : public QObject {
     void filesOfEveryFormat();
     void failedWriteLeavesTargetAlone();
     void printKeepsProportionsOnPortraitPages();
+    void printsLinesAndTextNotAPicture();
 };
 
 void PictureOutputTest::layoutAndPixels() {
@@ -177,6 +181,37 @@ void PictureOutputTest::printKeepsProportionsOnPortraitPages() {
     const QByteArray bytes = ReadAll(printer.outputFileName());
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
+}
+
+// A chart printed to a PDF file: its page draws lines and text, sharp at any zoom, and holds
+// no picture (the chart's own little pictures come as drawings too).
+void PictureOutputTest::printsLinesAndTextNotAPicture() {
+    const QFont font = paint::PictureFont(QApplication::font());
+    const paint::ChartScene scene =
+        paint::MakeChartScene(paint::ChartPage::Primary, QSize(751, 353), font, AppSettings{},
+                              EncodeDate(2026, 12, 7), EncodeDate(1980, 1, 5), 0);
+    paint::PaintBuffers buffers;
+    Picture picture = RedPicture();
+    picture.font = font;
+    picture.drawChart = [&](QPainter& p) { paint::PaintChartPage(p, scene, buffers); };
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
+    QVERIFY(PrintPicture(picture, printer));
+    const QByteArray pdf = ReadAll(printer.outputFileName());
+    QVERIFY(!pdf.contains("/Subtype /Image"));
+    // The page's drawing, unpacked from its compressed streams.
+    QByteArray drawing;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at)) {
+        at += 7;
+        const qsizetype end = pdf.indexOf("endstream", at);
+        QByteArray packed("\x00\x10\x00\x00", 4);  // a first guess of the unpacked size
+        drawing += qUncompress(packed + pdf.mid(at, end - at));
+        at = end + 9;
+    }
+    QVERIFY2(drawing.count(" l\n") > 1000, "curves are drawn as lines");
+    QVERIFY2(drawing.count("Tj") > 60, "day numbers, legend and stamp are text");
 }
 
 int RunWindowPlacementTests(int argc, char** argv);

@@ -131,22 +131,29 @@ QString PictureSource(ImageList list, int index) {
     return {};
 }
 
-QImage RenderPicture(ImageList list, int index, qreal devicePixelRatio) {
-    const QSize logical = ImageSize(list);
+void PaintPicture(QPainter& painter, ImageList list, int index) {
     if (index < 0 || index >= ImageCount(list)) {
-        return BlankPicture(logical, devicePixelRatio);
+        return;
     }
     if (const QString source = PictureSource(list, index); !source.isEmpty()) {
-        return RenderSvg(source, logical, devicePixelRatio);
-    }
-    QImage image = BlankPicture(logical, devicePixelRatio);
-    QPainter painter(&image);
-    if (list == ImageList::Dots) {
+        QSvgRenderer renderer(source);
+        if (!renderer.isValid()) {
+            qWarning("artwork: cannot load %s", qPrintable(source));
+            return;
+        }
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(ImageSize(list))));
+    } else if (list == ImageList::Dots) {
         PaintDots(painter, index + 1);
     } else if (list == ImageList::CompatPict) {
         PaintRating(painter, static_cast<PictureScheme>(index / kRatingsPerScheme),
                     index % kRatingsPerScheme);
     }
+}
+
+QImage RenderPicture(ImageList list, int index, qreal devicePixelRatio) {
+    QImage image = BlankPicture(ImageSize(list), devicePixelRatio);
+    QPainter painter(&image);
+    PaintPicture(painter, list, index);
     return image;
 }
 

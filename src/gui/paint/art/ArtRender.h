@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QPainter;
+
 #include "gui/paint/art/Artwork.h"
 
 namespace vitalune::art::detail {
@@ -19,6 +21,10 @@ QImage RenderSvg(const QString& resource, QSize logical, qreal devicePixelRatio)
 
 // Resource path of picture `index` of a list drawn from one SVG file per picture, or empty.
 QString PictureSource(ImageList list, int index);
+
+// Paints picture `index` of the list with its top left at the painter's origin, at the size of
+// the list's pictures; nothing for an index outside it.
+void PaintPicture(QPainter& painter, ImageList list, int index);
 
 // Picture `index` of the list; transparent for an index outside it.
 QImage RenderPicture(ImageList list, int index, qreal devicePixelRatio);

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <tuple>
 
+#include "gui/paint/DeviceGrid.h"
 #include "gui/paint/art/ArtRender.h"
 
 namespace vitalune::art {
@@ -66,9 +67,32 @@ const QImage& Picture(ImageList list, int index, qreal devicePixelRatio) {
 }
 
 void DrawPicture(QPainter& painter, QPoint topLeft, ImageList list, int index) {
-    const QPaintDevice* device = painter.device();
-    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
-    painter.drawImage(topLeft, Picture(list, index, ratio));
+    const paint::DeviceGrid grid(painter);
+    if (grid.Vector()) {
+        // Paper and PDF get the drawing itself, sharp at any zoom.
+        painter.save();
+        painter.translate(topLeft);
+        detail::PaintPicture(painter, list, index);
+        painter.restore();
+        return;
+    }
+    if (grid.OneToOne()) {
+        painter.drawImage(topLeft, Picture(list, index));
+        return;
+    }
+    // Rendered at the device's resolution onto the device pixels its logical pixels cover.
+    const QSize size = ImageSize(list);
+    const int x0 = grid.X(topLeft.x());
+    const int y0 = grid.Y(topLeft.y());
+    const int x1 = grid.X(topLeft.x() + size.width());
+    const int y1 = grid.Y(topLeft.y() + size.height());
+    const QImage& image = Picture(list, index, std::max(grid.ScaleX(), grid.ScaleY()));
+    const QRectF target = grid.Logical(x0, y0, x1, y1);
+    if (image.size() == QSize(x1 - x0, y1 - y0)) {
+        painter.drawImage(target.topLeft(), image);  // pixel for pixel
+    } else {
+        painter.drawImage(target, image);
+    }
 }
 
 QIcon PictureIcon(ImageList list, int index) {

@@ -66,7 +66,8 @@ int ImageCount(ImageList list);
 // outside the list gives a transparent picture. The reference stays valid for the whole run.
 const QImage& Picture(ImageList list, int index, qreal devicePixelRatio = 1.0);
 
-// Draws the picture with its top left at `topLeft`, at the painter device's pixel ratio.
+// Draws the picture with its top left at `topLeft`: at the device's resolution on a scaled
+// painter, as the drawing itself on vector devices (PDF, SVG, printers).
 void DrawPicture(QPainter& painter, QPoint topLeft, ImageList list, int index);
 
 // The picture at ratios 1 and 2, for combo boxes and list items (needs a QGuiApplication).
