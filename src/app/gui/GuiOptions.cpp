@@ -154,6 +154,8 @@ void SetProgramIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Qor"));
     QCoreApplication::setApplicationName(QStringLiteral("Vitalune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VITALUNE_VERSION));
+    // Wayland compositors find the window's desktop entry, and so its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.qor.Vitalune"));
     QApplication::setWindowIcon(art::AppIcon());
 }
 

@@ -375,9 +375,9 @@ void MainFormTest::personsAndStatusBar() {
 
 void MainFormTest::closeWritesSettingsForTheNextRun() {
     MainFormFixture f;
-    SaveFormPlacement(f.store, "MainForm", {40, 30, 600, 900});
+    SaveFormPlacement(f.store, "MainForm", {40, 10, 600, 780});  // within the 800x800 screen
     auto form = f.Make();
-    QCOMPARE(QRect(form->pos(), form->size()), QRect(30, 40, 900, 600));
+    QCOMPARE(QRect(form->pos(), form->size()), QRect(10, 40, 780, 600));
     Child<QComboBox>(*form, "Group1")->setCurrentIndex(1);
     SelectRow(*form, "PName", 3);
     form->Settings().Graph(GraphPage::Ich) = {1, 1};
