@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
-#include <QRectF>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -24,7 +23,6 @@ struct PaintBuffers {
     std::vector<std::int32_t> sum;                    // per plot column: the overall curve
     std::array<std::vector<std::int32_t>, 7> values;  // per period: plot values of one paint
     std::vector<QRect> runs;                          // pixel runs of one curve
-    std::vector<QRectF> deviceRuns;                   // the same on a scaled painter
     std::vector<QPointF> points;                      // a curve's path on a vector device
 };
 

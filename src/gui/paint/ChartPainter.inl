@@ -39,7 +39,7 @@ void DrawCurve(QPainter& p, const CurvePlot& plot, const ChartAttrib& pen, int f
         }
         y0 = y1;
     }
-    out.Draw(p, buffers.deviceRuns);
+    out.Draw(p);
 }
 
 }  // namespace vitalune::paint

@@ -39,7 +39,7 @@ class CurveRuns {
     CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector<QRect>& runs);
     // Pixels (x, from) .. (x, to) in drawing order (from may lie below to).
     void Run(int x, int from, int to);
-    void Draw(QPainter& p, std::vector<QRectF>& scratch);
+    void Draw(QPainter& p);
 
   private:
     void Pixel(int x, int y);
