@@ -178,20 +178,20 @@ CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid) {
     plot.grid = grid;
     plot.path = grid.Vector();
     if (plot.path) {
-        plot.scaleX = kPathScale;
-        plot.scaleY = kPathScale;
+        plot.scaleX = kPathColumns;
+        plot.scaleY = kPathRows;
     } else if (!grid.OneToOne()) {
         plot.scaleX = grid.ScaleX();
         plot.scaleY = grid.ScaleY();
     }
     // Raster plot columns are device columns counted from the grid's origin.
     const auto column = [&](int x) {
-        return plot.path ? x * kPathScale : grid.X(x) - grid.OriginX();
+        return plot.path ? x * kPathColumns : grid.X(x) - grid.OriginX();
     };
     plot.first = column(g.left + 1);
     plot.last = plot.path ? column(g.right) : column(g.right + 1) - 1;
     plot.lastOverall = plot.path ? column(g.right - 1) : column(g.right) - 1;
-    plot.zeroRow = plot.path ? g.midY * kPathScale : grid.Y(g.midY) - grid.OriginY();
+    plot.zeroRow = plot.path ? g.midY * kPathRows : grid.Y(g.midY) - grid.OriginY();
     plot.amp = g.amp * plot.scaleY;
     return plot;
 }

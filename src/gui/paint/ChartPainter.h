@@ -46,7 +46,10 @@ struct CurvePlot {
         return {c / scaleX + 0.5, (zeroRow - v) / scaleY + 0.5};
     }
 };
-inline constexpr int kPathScale = 4;  // plot columns per logical pixel on vector devices
+// On vector devices: a point every half pixel, and heights to a 64th of a pixel, so a path
+// is smooth at any zoom and still small.
+inline constexpr int kPathColumns = 2;
+inline constexpr int kPathRows = 64;
 
 CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid);
 
