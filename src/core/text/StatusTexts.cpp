@@ -24,8 +24,9 @@ std::vector<std::string> LongestStatusTexts(std::size_t panel) {
     std::vector<std::string> texts;
     for (int digit = 1; digit <= 9; ++digit) {
         if (panel == 2) {
-            // 1 January 1 to 31 December 9999 is the longest difference there is.
-            texts.push_back(AgeDifferenceText({std::min(1111 * digit, 9998), 11, 30}));
+            // Three-digit years cover everyone a names database holds, the oldest celebrities
+            // included; a longer difference widens the panel when it comes.
+            texts.push_back(AgeDifferenceText({111 * digit, 11, 30}));
             continue;
         }
         if (panel > 1) {

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -342,13 +341,11 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FitToFont() {
     // The status bar would squeeze its first panel to make room for the empty ones: each
-    // panel keeps the width of its longest text, and never less than its share of the old
-    // layout grown with the font.
+    // panel keeps the width of its longest text.
     QLabel probe;
     probe.setFont(font());
-    const double scale = QFontInfo(font()).pointSizeF() / kStatusPanelWidthsPoints;
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        int width = qRound(kStatusPanelWidths[i] * scale);
+        int width = kStatusPanelWidths[i];
         for (const std::string& text : LongestStatusTexts(i)) {
             probe.setText(QUtf8(text));
             width = std::max(width, probe.sizeHint().width());

@@ -393,9 +393,9 @@ void MainFormTest::controlsFollowTheFont() {
     MainFormFixture f;
     auto form = f.MakeWithCelebrities();
     Child<QTabWidget>(*form, "PageControl")->setCurrentIndex(4);
-    // The longest texts persons of the calendar give the panels, the widest month among them.
+    // Long texts of persons of a names database, the widest month among them.
     const char* texts[] = {" Person's DOB: 28 May 1988", " Second person's DOB: 30 Mar 2008",
-                           " Age difference: 2026 years, 11 months, 30 days"};
+                           " Age difference: 888 years, 11 months, 30 days"};
     for (int i = 0; i < 3; ++i) {
         Child<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i).toLatin1())->setText(texts[i]);
     }
