@@ -13,9 +13,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -37,6 +40,7 @@
 #include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/Utf8Text.h"
+#include "gui/widgets/ListRowDelegate.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
 #include "gui/widgets/WindowPlacement.h"
@@ -50,6 +54,9 @@ using paint::ChartPage;
 constexpr const char* kFormName = "MainForm";
 constexpr int kInitialWidth = 767;
 constexpr int kInitialHeight = 579;
+constexpr int kMinimumWidth = 722;
+constexpr int kMinimumHeight = 463;
+constexpr int kListRows = 5;  // persons the lists show at the least
 
 QDate ToQDate(std::int32_t day) {
     const CivilDate c = DecodeDate(day);
@@ -131,6 +138,9 @@ void TMainForm::BuildControls() {
     connect(m_pageControl, &QWidget::customContextMenuRequested, this,
             [this](QPoint pos) { m_menus.popup->popup(m_pageControl->mapToGlobal(pos)); });
     m_pageControl->tabBar()->installEventFilter(this);
+    // The tabs ask the window for their whole width rather than scroll or cut their captions.
+    m_pageControl->setUsesScrollButtons(false);
+    m_pageControl->setElideMode(Qt::ElideNone);
     for (const PageEntry& entry : kPageEntrys) {
         auto* tab = new QWidget;
         tab->setObjectName(QString::fromLatin1(entry.tab));
@@ -172,8 +182,6 @@ void TMainForm::BuildControls() {
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel;
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        // A text longer than its panel widens the panel rather than being cut.
-        m_panels[i]->setMinimumWidth(kStatusPanelWidths[i]);
         statusBar()->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -202,9 +210,8 @@ QWidget* TMainForm::BuildPersonBox(QGroupBox* box, QComboBox*& group, QListView*
     list->setAccessibleName(second ? QStringLiteral("Person two") : QStringLiteral("Person one"));
     list->setUniformItemSizes(true);
     list->setItemDelegate(new PersonItemDelegate(list));
-    // The chart takes the height; the lists keep room for five persons.
+    // The chart takes the height the lists leave.
     list->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    list->setMinimumHeight(5 * 18 + 4);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     model = new PersonListModel(m_db, list);
     list->setModel(model);
@@ -280,8 +287,10 @@ void TMainForm::FormCreate() {
     m_programFolder = m_context.programFolder;
     m_defaultDbPath = m_programFolder / "db.rec";
     m_emptyDbPath = m_programFolder / "empty.rec";
-    setMinimumSize(722, 463);
-    resize(kInitialWidth, kInitialHeight);
+    FitToFont();
+    // Room for every control at the desktop's font, as far as the screen allows.
+    const QSize room = screen()->availableGeometry().size();
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)).boundedTo(room));
     RestorePlacement(*this, *m_context.store, kFormName);
 
     const LoadedSettings loaded = LoadAppSettings(*m_context.store);
@@ -329,6 +338,49 @@ void TMainForm::FormCreate() {
     // Values outside 0..255 were already refused when the settings were read.
     m_barColours = ComputeBarColours(m_settings.transparency);
     PageControlChange(m_pageControl->currentIndex());
+}
+
+void TMainForm::FitToFont() {
+    // The status bar would squeeze its first panel to make room for the empty ones: each
+    // panel keeps the width of its longest text.
+    QLabel probe;
+    probe.setFont(font());
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        int width = kStatusPanelWidths[i];
+        for (const std::string& text : LongestStatusTexts(i)) {
+            probe.setText(QUtf8(text));
+            width = std::max(width, probe.sizeHint().width());
+        }
+        m_panels[i]->setMinimumWidth(width);
+    }
+    const int rows = kListRows * ListRowDelegate::RowHeight(QFontMetrics(font()));
+    for (QListView* list : {m_pname, m_pname2}) {
+        list->setMinimumHeight(rows + 2 * list->frameWidth());
+    }
+    // Before the window first shows, the layouts hold the hints of the old font: bring them up
+    // to date from the inside out, so that the sizes below are taken from the new ones.
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        if (QLayout* inner = (*it)->layout(); inner && (*it)->window() == this) {
+            inner->activate();
+        }
+    }
+    KeepLayoutMinimum();
+}
+
+void TMainForm::KeepLayoutMinimum() {
+    // The status bar leaves its width out of the window's minimum and would cut its panels; the
+    // tool bar would fold its last buttons away behind an arrow.
+    int status = statusBar()->minimumSizeHint().width();
+    // The size grip joins the status bar's layout only once the window shows.
+    const auto* grip = statusBar()->findChild<QSizeGrip*>();
+    if (grip && grip->isHidden() && statusBar()->isSizeGripEnabled() && !isVisible()) {
+        status += grip->sizeHint().width() + statusBar()->layout()->spacing();
+    }
+    const QSize layout = minimumSizeHint();
+    setMinimumSize(
+        std::max({layout.width(), status, m_menus.toolBar->sizeHint().width(), kMinimumWidth}),
+        std::max(layout.height(), kMinimumHeight));
 }
 
 void TMainForm::OpenDatabase(const std::string& storedPath) {
@@ -395,8 +447,21 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool TMainForm::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // A control that came to need more room (person two's box shown, a longer group name)
+    // must not be squeezed: the window's minimum follows the layout's.
+    if (event->type() == QEvent::LayoutRequest) {
+        KeepLayoutMinimum();
+    }
+    return handled;
+}
+
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitToFont();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         FormActivate();
     }

@@ -167,6 +167,7 @@ class TMainForm final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -177,6 +178,9 @@ class TMainForm final : public QMainWindow {
                             PersonListModel*& model, const char* which);
     QWidget* BuildDateBox();
     void FormCreate();
+    // Status panels and person lists sized for the window's font, then the minimum size.
+    void FitToFont();
+    void KeepLayoutMinimum();
     void FormActivate();
     void FormClose();
     void FormResize();

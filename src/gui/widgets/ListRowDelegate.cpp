@@ -22,7 +22,11 @@ void ListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {1, std::max(18, option.fontMetrics.height() + 2)};
+    return {1, RowHeight(option.fontMetrics)};
+}
+
+int ListRowDelegate::RowHeight(const QFontMetrics& metrics) {
+    return std::max(18, metrics.height() + 2);
 }
 
 void ListRowDelegate::DrawElided(QPainter& painter, const QStyleOptionViewItem& option,

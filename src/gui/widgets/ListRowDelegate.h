@@ -17,6 +17,8 @@ class ListRowDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const final;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const final;
+    // The height of every row in a list with this font.
+    static int RowHeight(const QFontMetrics& metrics);
 
   protected:
     // Draws over the background with the text pen already set.

@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -264,6 +265,8 @@ class MainFormTest : public QObject {
     void givenDataFolderWinsOverTheStoredDatabase();
     void personTwoStaysInAShorterGroup();
     void personsAndStatusBar();
+    void controlsFollowTheFont_data();
+    void controlsFollowTheFont();
     void closeWritesSettingsForTheNextRun();
     void firstActivationShowsSelectorOnce();
     void toolBarButtons();
@@ -373,6 +376,45 @@ void MainFormTest::personsAndStatusBar() {
     QCOMPARE(PanelText(*form, 2), QString());  // only on the Compatibility page
 }
 
+void MainFormTest::controlsFollowTheFont_data() {
+    QTest::addColumn<int>("points");
+    for (const int points : {8, 11, 16}) {
+        QTest::addRow("%d pt", points) << points;
+    }
+}
+
+void MainFormTest::controlsFollowTheFont() {
+    QFETCH(int, points);
+    const QFont before = QApplication::font();
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    QFont font = before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    MainFormFixture f;
+    auto form = f.MakeWithCelebrities();
+    Child<QTabWidget>(*form, "PageControl")->setCurrentIndex(4);
+    // Long texts of persons of a names database, the widest month among them.
+    const char* texts[] = {" Person's DOB: 28 May 1988", " Second person's DOB: 30 Mar 2008",
+                           " Age difference: 888 years, 11 months, 30 days"};
+    for (int i = 0; i < 3; ++i) {
+        Child<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i).toLatin1())->setText(texts[i]);
+    }
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCoreApplication::processEvents();
+    // At its first size, nothing is cut, folded away or scrolled.
+    const QList<QWidget*> whole = {Child<QWidget>(*form, "StatusPanel0"),
+                                   Child<QWidget>(*form, "StatusPanel1"),
+                                   Child<QWidget>(*form, "StatusPanel2"), form->Menus().toolBar,
+                                   Child<QTabWidget>(*form, "PageControl")->tabBar()};
+    for (const QWidget* widget : whole) {
+        QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(widget->objectName()));
+    }
+    QVERIFY(form->width() >= form->minimumSizeHint().width());
+    QVERIFY(form->height() >= form->minimumSizeHint().height());
+    QVERIFY(form->minimumWidth() >= 722 && form->minimumHeight() >= 463);
+}
+
 void MainFormTest::closeWritesSettingsForTheNextRun() {
     MainFormFixture f;
     SaveFormPlacement(f.store, "MainForm", {40, 10, 600, 780});  // within the 800x800 screen
@@ -381,7 +423,8 @@ void MainFormTest::closeWritesSettingsForTheNextRun() {
     Child<QComboBox>(*form, "Group1")->setCurrentIndex(1);
     SelectRow(*form, "PName", 3);
     form->Settings().Graph(GraphPage::Ich) = {1, 1};
-    form->resize(800, 500);
+    const QSize kept = form->minimumSize() + QSize(30, 40);
+    form->resize(kept);
     form->close();
     QCOMPARE(f.messages, QStringList{});
     // The next run picks the same person, settings and size; a stored person two that no
@@ -392,9 +435,9 @@ void MainFormTest::closeWritesSettingsForTheNextRun() {
     QCOMPARE(again->PersonOne().name + ", " + again->PersonTwo().name,
              std::string("Alan Turing, New person"));
     QCOMPARE(again->Settings().Graph(GraphPage::Ich), (GraphSetting{1, 1}));
-    QCOMPARE(again->size(), QSize(800, 500));
+    QCOMPARE(again->size(), kept);
     SaveFormPlacement(f.store, "MainForm", {40, 30, 100, 100});  // below the minimum size
-    QCOMPARE(f.Make()->size(), QSize(722, 463));
+    QCOMPARE(f.Make()->size(), again->minimumSize());
 
     f.store.SetFailWrites(true);
     again->close();
