@@ -459,14 +459,12 @@ bool TMainForm::event(QEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        FitToFont();
-    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         FormActivate();
     }
     if (event->type() == QEvent::FontChange && m_boxes[0]) {
-        // The desktop font changed: the pictures keep their size but take its family.
+        FitToFont();
+        // The pictures keep their size but take the new font's family.
         m_pictureFont = paint::PictureFont(font());
         FormResize();
         RepaintActivePage();

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -423,7 +424,8 @@ void MainFormTest::closeWritesSettingsForTheNextRun() {
     Child<QComboBox>(*form, "Group1")->setCurrentIndex(1);
     SelectRow(*form, "PName", 3);
     form->Settings().Graph(GraphPage::Ich) = {1, 1};
-    const QSize kept = form->minimumSize() + QSize(30, 40);
+    const QSize kept =
+        (form->minimumSize() + QSize(20, 40)).boundedTo(form->screen()->availableGeometry().size());
     form->resize(kept);
     form->close();
     QCOMPARE(f.messages, QStringList{});
