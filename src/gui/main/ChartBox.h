@@ -16,6 +16,9 @@ class ChartBox final : public QWidget {
 
     ChartBox(paint::ChartPage page, PaintHandler paint, QWidget* parent = nullptr);
     paint::ChartPage page() const { return m_page; }
+    // The chart's size in the window at its first size: a larger desktop font makes the
+    // window larger rather than the chart smaller.
+    QSize sizeHint() const override { return {751, 353}; }
 
   signals:
     void pressed(QMouseEvent* event);
