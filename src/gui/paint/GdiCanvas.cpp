@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
+#include <span>
 #include <utility>
 
 namespace vitalune::paint {
@@ -35,6 +35,22 @@ constexpr int kDash[] = {18, 6};
 constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+
+std::span<const int> PixelPattern(const ChartAttrib& pen) {
+    switch (EffectivePenStyle(pen)) {
+        case PenStyle::Solid:
+            break;
+        case PenStyle::Dash:
+            return kDash;
+        case PenStyle::Dot:
+            return kDot;
+        case PenStyle::DashDot:
+            return kDashDot;
+        case PenStyle::DashDotDot:
+            return kDashDotDot;
+    }
+    return {};
+}
 }  // namespace
 
 CurveRuns::CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector<QRect>& runs)
@@ -44,25 +60,10 @@ CurveRuns::CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector
                        grid.ThickY(std::clamp(pen.width, 1, 3)))),
       m_runs(runs) {
     m_runs.clear();
-    switch (EffectivePenStyle(pen)) {
-        case PenStyle::Solid:
-            break;
-        case PenStyle::Dash:
-            m_pattern = kDash;
-            m_patternLength = 2;
-            break;
-        case PenStyle::Dot:
-            m_pattern = kDot;
-            m_patternLength = 2;
-            break;
-        case PenStyle::DashDot:
-            m_pattern = kDashDot;
-            m_patternLength = 4;
-            break;
-        case PenStyle::DashDotDot:
-            m_pattern = kDashDotDot;
-            m_patternLength = 6;
-            break;
+    const std::span<const int> pattern = PixelPattern(pen);
+    if (!pattern.empty()) {
+        m_pattern = pattern.data();
+        m_patternLength = static_cast<int>(pattern.size());
     }
     if (m_pattern) {
         m_left = Segment(0);
@@ -147,29 +148,12 @@ void CurvePath(QPainter& p, const ChartAttrib& pen, const std::vector<QPointF>& 
     QPen stroke(ToQColor(pen.colour), width);
     stroke.setCapStyle(Qt::FlatCap);
     stroke.setJoinStyle(Qt::RoundJoin);
-    const auto dashes = [width](std::initializer_list<int> pixels) {
-        QList<qreal> pattern;
+    if (const std::span<const int> pixels = PixelPattern(pen); !pixels.empty()) {
+        QList<qreal> dashes;
         for (const int n : pixels) {
-            pattern << static_cast<qreal>(n) / width;  // Qt counts in pen widths
+            dashes << static_cast<qreal>(n) / width;  // Qt counts in pen widths
         }
-        return pattern;
-    };
-    switch (EffectivePenStyle(pen)) {
-        case PenStyle::Solid:
-            break;
-        case PenStyle::Dash:
-            stroke.setDashPattern(dashes({kDash[0], kDash[1]}));
-            break;
-        case PenStyle::Dot:
-            stroke.setDashPattern(dashes({kDot[0], kDot[1]}));
-            break;
-        case PenStyle::DashDot:
-            stroke.setDashPattern(dashes({kDashDot[0], kDashDot[1], kDashDot[2], kDashDot[3]}));
-            break;
-        case PenStyle::DashDotDot:
-            stroke.setDashPattern(dashes({kDashDotDot[0], kDashDotDot[1], kDashDotDot[2],
-                                          kDashDotDot[3], kDashDotDot[4], kDashDotDot[5]}));
-            break;
+        stroke.setDashPattern(dashes);
     }
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
