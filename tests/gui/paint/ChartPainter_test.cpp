@@ -429,7 +429,7 @@ void ChartPainterTest::oneLineWidthAtEveryScale() {
     s.showPointer = false;
     const QImage img = Render(s, scale);
     const QRgb grey = qRgb(128, 128, 128);
-    const auto run = [&img, grey](QPoint from, QPoint step) {
+    const auto run = [&](QPoint from, QPoint step) {
         int n = 0;
         for (QPoint at = from; img.pixel(at) == grey; at += step) {
             ++n;
@@ -474,7 +474,7 @@ void ChartPainterTest::curvesSmoothAtScale2() {
         return -1;
     };
     // The exact curve in device rows.
-    const auto exact = [phase](int x) {
+    const auto exact = [&](int x) {
         return 2 * 176 - 2 * 121 * std::sin(2 * M_PI * (x / 2.0 - 7 + phase * 23) / (23 * 23));
     };
     // Where the curve falls or rises more than a device pixel per column, its top edge moves
