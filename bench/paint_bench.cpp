@@ -1,5 +1,6 @@
 // Painting a chart page into an image: every page at the usual window size, and at a 4K
-// screen's device pixels (1920 x 1080 logical pixels at ratio 2).
+// screen's device pixels (1920 x 1080 logical pixels at ratio 2); the day information table
+// in each of its views.
 #include <benchmark/benchmark.h>
 
 #include <QFontMetrics>
@@ -12,6 +13,8 @@
 #include "GuiApplication.h"
 #include "core/engine/Date.h"
 #include "gui/paint/ChartPainter.h"
+#include "gui/paint/DayInfoPainter.h"
+#include "gui/paint/PictureFont.h"
 
 namespace vitalune::bench {
 namespace {
@@ -69,23 +72,58 @@ BENCHMARK(BM_PaintPage4k)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The slowest page's median, in milliseconds.
-Figure SlowestPage(std::string name, std::string benchmark) {
+// A critical day, so the asterisks are drawn too.
+void BM_PaintDayInfo(benchmark::State& state) {
+    EnsureApplication();
+    paint::DayInfoScene scene;
+    const DayPerson first{"Ann", static_cast<DateTime>(EncodeDate(1980, 1, 5))};
+    const DayPerson second{"Bob", static_cast<DateTime>(EncodeDate(1975, 3, 2))};
+    scene.view = ViewValues(static_cast<DayInfoMode>(state.range(0)), first, second,
+                            EncodeDate(2026, 12, 7));
+    scene.regular = paint::PictureFont(QGuiApplication::font());
+    scene.bold = scene.regular;
+    scene.bold.setBold(true);
+    scene.drawPicture = [](QPainter& p, QPoint at, paint::DayInfoPicture, int) {
+        p.fillRect(QRect(at, QSize(16, 16)), Qt::red);
+    };
+    QImage image(paint::kDayInfoTableSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(paint::PaintDayInfo(p, scene));
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintDayInfo)
+    ->DenseRange(static_cast<int>(DayInfoMode::Primary), static_cast<int>(DayInfoMode::Extra))
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The slowest argument's median (a page, a view), in milliseconds.
+Figure Slowest(std::string name, std::string benchmark, int first, int last) {
     return {std::move(name),
             "ms",
             {benchmark},
-            [benchmark](const Results& r) {
+            [benchmark, first, last](const Results& r) {
                 double slowest = 0;
-                for (int page = 0; page < paint::kChartPageCount; ++page) {
-                    slowest = std::max(slowest, r.Seconds(benchmark + "/" + std::to_string(page)));
+                for (int arg = first; arg <= last; ++arg) {
+                    slowest = std::max(slowest, r.Seconds(benchmark + "/" + std::to_string(arg)));
                 }
                 return slowest * 1e3;
             },
             2};
 }
 
-const bool kFigures = AddFigure(SlowestPage("paint-page-751", "BM_PaintPage751")) &&
-                      AddFigure(SlowestPage("paint-page-4k", "BM_PaintPage4k"));
+Figure SlowestPage(std::string name, std::string benchmark) {
+    return Slowest(std::move(name), std::move(benchmark), 0, paint::kChartPageCount - 1);
+}
+
+const bool kFigures =
+    AddFigure(SlowestPage("paint-page-751", "BM_PaintPage751")) &&
+    AddFigure(SlowestPage("paint-page-4k", "BM_PaintPage4k")) &&
+    AddFigure(Slowest("paint-dayinfo", "BM_PaintDayInfo", static_cast<int>(DayInfoMode::Primary),
+                      static_cast<int>(DayInfoMode::Extra)));
 
 }  // namespace
 }  // namespace vitalune::bench
