@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "gui/paint/GdiCanvas.h"
+#include "gui/platform/Utf8Text.h"
 
 namespace vitalune::paint {
 
@@ -17,10 +18,6 @@ constexpr Colour kWhite = 0x00FFFFFF;
 constexpr int kTop = 4;
 constexpr int kRisingPicture = 10;
 constexpr int kFallingPicture = 9;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Percent(std::int32_t value) {
     return QString::number(value) + QLatin1Char('%');
@@ -83,7 +80,7 @@ class Table {
     }
 
     void Label(const ViewRow& row, int right, int y) {
-        RightAligned(right, y, Text(row.label),
+        RightAligned(right, y, QUtf8(row.label),
                      m_s.pens[static_cast<std::size_t>(row.colourSlot)].colour);
     }
 
@@ -214,14 +211,14 @@ DayInfoColumns CompositeView(Table& t, const QString& longest) {
     if (!lines.empty()) {
         const int yb = last + Trunc(2.5 * L);
         t.Regular();
-        const int box = t.Width(Text(lines.front())) + 40;
+        const int box = t.Width(QUtf8(lines.front())) + 40;
         const int xb = (t.W() - box) / 2;
         int y = yb + Trunc(0.4 * L);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (i > 0) {
                 y += L;
             }
-            t.At(xb + 20, y, Text(lines[i]));
+            t.At(xb + 20, y, QUtf8(lines[i]));
         }
         t.RoundBox(xb, yb, xb + box, y + Trunc(1.1 * L));
         t.Bold();
@@ -239,7 +236,7 @@ void PairRows(Table& t, int x1, int x2, DrawRow drawRow) {
     int y = kTop + step * (static_cast<int>(t.View().headings.size()) - 1);
     int title = y + Trunc(1.5 * L);
     for (const ViewGroup& group : t.View().groups) {
-        t.Centred(0, t.W(), title, Text(group.title));
+        t.Centred(0, t.W(), title, QUtf8(group.title));
         y = title + Trunc(1.3 * L);
         for (std::size_t i = 0; i < group.rows.size(); ++i) {
             if (i > 0) {
@@ -268,7 +265,7 @@ DayInfoColumns CompatibilityView(Table& t, PictureScheme scheme) {
         t.Centred(c.c1, c.c2, y, Percent(row.value));
         if (row.rating) {
             t.Picture(DayInfoPicture::CompatPict, CompatPictureIndex(*row.rating, scheme), c.c2, y);
-            t.Centred(c.c3, c.c4, y, Text(RatingLabel(*row.rating)),
+            t.Centred(c.c3, c.c4, y, QUtf8(RatingLabel(*row.rating)),
                       RatingScreenColour(*row.rating));
         }
     });
