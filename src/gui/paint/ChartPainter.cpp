@@ -17,11 +17,6 @@ namespace vitalune::paint {
 
 namespace {
 
-constexpr Colour kWhite = 0x00FFFFFF;
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kGrey = 0x00808080;
-constexpr Colour kRed = 0x000000FF;
-
 int PeriodIndex(int period) {
     for (std::size_t i = 0; i < kPeriods.size(); ++i) {
         if (kPeriods[i] == period) {

@@ -11,8 +11,6 @@ namespace vitalune::paint {
 
 namespace {
 
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr std::array<RhythmId, 3> kPrimary = {RhythmId::Physical, RhythmId::Emotional,
                                               RhythmId::Intellectual};
 

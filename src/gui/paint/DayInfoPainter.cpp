@@ -12,9 +12,6 @@ namespace vitalune::paint {
 
 namespace {
 
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kRed = 0x000000FF;
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr int kTop = 4;
 constexpr int kRisingPicture = 10;
 constexpr int kFallingPicture = 9;

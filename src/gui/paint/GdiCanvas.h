@@ -18,6 +18,11 @@ class QPainter;
 
 namespace vitalune::paint {
 
+inline constexpr Colour kBlack = 0x00000000;
+inline constexpr Colour kWhite = 0x00FFFFFF;
+inline constexpr Colour kGrey = 0x00808080;
+inline constexpr Colour kRed = 0x000000FF;
+
 QColor ToQColor(Colour colour);
 QPen PenOf(const ChartAttrib& attrib);
 QPen SolidPen(Colour colour, int width = 1);
