@@ -111,10 +111,13 @@ class Table {
     int m_lineHeight = 0;
 };
 
-// Rows of the one-person views from `y`, the Overall row after its separator line from x1 to
-// x2; gives the y of the last row.
+// The one-person views below their column titles: a line from x1 to x2, the rows from half a
+// line height below it, the Overall row after its separator line; gives the y of the last row.
 template <typename DrawRow>
-int OnePersonRows(Table& t, int y, int x1, int x2, DrawRow drawRow) {
+int OnePersonRows(Table& t, int x1, int x2, DrawRow drawRow) {
+    const int yh = kTop + 4 * t.L() + 3;
+    t.Line(x1, x2, yh);
+    int y = yh + Trunc(0.5 * t.L());
     if (t.View().groups.empty()) {
         return y;
     }
@@ -166,21 +169,18 @@ DayInfoColumns CycleView(Table& t) {
     t.Headings(L);
     t.Centred(c.c1, c.c3, kTop + 3 * L, QStringLiteral("Day of cycle"));
     t.Centred(c.c3, c.c4, kTop + 3 * L, QStringLiteral("Value"));
-    const int yh = kTop + 4 * L + 3;
-    t.Line(c.c1, c.c4, yh);
-    const int last =
-        OnePersonRows(t, yh + Trunc(0.5 * L), c.c1, c.c4, [&](const ViewRow& row, int y) {
-            t.Label(row, c.c1 - 5, y);
-            if (row.cycle) {
-                t.Centred(c.c1, c.c2, y, QString::fromStdString(row.cycle->Text()));
-                t.Tide(row.cycle->tide, c.c2, y);
-            }
-            if (row.criticalMarks > 0) {
-                t.Asterisks(row.criticalMarks, c.c2 + 30, y - 2);
-            }
-            t.Weather(row, c.c3, y);
-            t.Centred(c.c3 + 25, c.c4, y, Percent(row.value));
-        });
+    const int last = OnePersonRows(t, c.c1, c.c4, [&](const ViewRow& row, int y) {
+        t.Label(row, c.c1 - 5, y);
+        if (row.cycle) {
+            t.Centred(c.c1, c.c2, y, QString::fromStdString(row.cycle->Text()));
+            t.Tide(row.cycle->tide, c.c2, y);
+        }
+        if (row.criticalMarks > 0) {
+            t.Asterisks(row.criticalMarks, c.c2 + 30, y - 2);
+        }
+        t.Weather(row, c.c3, y);
+        t.Centred(c.c3 + 25, c.c4, y, Percent(row.value));
+    });
     if (t.View().tideLegend) {
         TideLegend(t, last + Trunc(2.5 * L), t.View().criticalLegend);
     }
@@ -196,14 +196,11 @@ DayInfoColumns CompositeView(Table& t, const QString& longest) {
     const int L = t.L();
     t.Headings(L);
     t.Centred(c.c2, c.c3, kTop + 3 * L, QStringLiteral("Value"));
-    const int yh = kTop + 4 * L + 3;
-    t.Line(c.c1, c.c3, yh);
-    const int last =
-        OnePersonRows(t, yh + Trunc(0.5 * L), c.c1, c.c3, [&](const ViewRow& row, int y) {
-            t.Label(row, c.c1 - 5, y);
-            t.Weather(row, c.c2, y);
-            t.Centred(c.c2 + 25, c.c3, y, Percent(row.value));
-        });
+    const int last = OnePersonRows(t, c.c1, c.c3, [&](const ViewRow& row, int y) {
+        t.Label(row, c.c1 - 5, y);
+        t.Weather(row, c.c2, y);
+        t.Centred(c.c2 + 25, c.c3, y, Percent(row.value));
+    });
     const auto& lines = t.View().compositionLines;
     if (!lines.empty()) {
         const int yb = last + Trunc(2.5 * L);
