@@ -120,6 +120,25 @@ QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio) {
     return detail::RenderSvg(source, QSize(105, 105), CleanRatio(devicePixelRatio));
 }
 
+QImage DayInfoSidePicture(DayInfoSide view, qreal devicePixelRatio) {
+    QString source;
+    switch (view) {
+        case DayInfoSide::Secondary:
+            source = QStringLiteral(":/vitalune/art/dayinfo/00-secondary.svg");
+            break;
+        case DayInfoSide::IChing:
+            source = QStringLiteral(":/vitalune/art/dayinfo/01-iching.svg");
+            break;
+        case DayInfoSide::Extra:
+            source = QStringLiteral(":/vitalune/art/dayinfo/02-extra.svg");
+            break;
+        case DayInfoSide::Interaction:
+            source = QStringLiteral(":/vitalune/art/dayinfo/03-interaction.svg");
+            break;
+    }
+    return detail::RenderSvg(source, QSize(297, 309), CleanRatio(devicePixelRatio));
+}
+
 QImage AppIconPicture(int logicalSize, qreal devicePixelRatio) {
     logicalSize = std::clamp(logicalSize, 1, 1024);
     devicePixelRatio = CleanRatio(devicePixelRatio);

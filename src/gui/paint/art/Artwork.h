@@ -1,8 +1,9 @@
 #pragma once
 // The program's pictures: the shared image lists (group icons, weather and person pictures,
 // critical dots, chart side marks, rating hearts and stars), the owl, the matching panel
-// backgrounds and the program icon. Each picture is rendered once per device pixel ratio from
-// the SVG sources compiled into the library and cached; nothing here reads or writes files.
+// backgrounds, the day information pictures and the program icon. Each picture is rendered once per
+// device pixel ratio from the SVG sources compiled into the library and cached; nothing here reads
+// or writes files.
 
 #include <QImage>
 #include <QPoint>
@@ -81,6 +82,10 @@ QImage DateHintPicture(qreal devicePixelRatio = 1.0);
 
 // The matching panel's background of a rating scheme (hearts or stars), 105 x 105.
 QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio = 1.0);
+
+// The day information window's picture beside the table in the views without notes, 297 x 309.
+enum class DayInfoSide { Secondary, IChing, Extra, Interaction };
+QImage DayInfoSidePicture(DayInfoSide view, qreal devicePixelRatio = 1.0);
 
 // The program icon, square, `logicalSize` pixels wide (48 in the about box).
 QImage AppIconPicture(int logicalSize, qreal devicePixelRatio = 1.0);

@@ -203,5 +203,26 @@ TEST(Artwork, SinglePicturesAndIcons) {
               QSize(32, 32));  // sharp on a doubled screen; its pixels are the tabs' test
 }
 
+TEST(Artwork, DayInfoSidePictures) {
+    const std::vector<DayInfoSide> views = {DayInfoSide::Secondary, DayInfoSide::IChing,
+                                            DayInfoSide::Extra, DayInfoSide::Interaction};
+    std::vector<QImage> seen;
+    for (const DayInfoSide view : views) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(view) << " at " << ratio);
+            const QImage image = DayInfoSidePicture(view, ratio);
+            EXPECT_EQ(image.size(), QSize(297, 309) * ratio);
+            EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(297, 309));
+            // A background fills the whole picture, with the drawing on it.
+            EXPECT_EQ(OpaquePixels(image), image.width() * image.height());
+            EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, 0));
+        }
+        seen.push_back(DayInfoSidePicture(view));
+    }
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_NE(seen[i - 1], seen[i]);
+    }
+}
+
 }  // namespace
 }  // namespace vitalune::art
