@@ -7,9 +7,11 @@
 
 #include "app/gui/ExportChart.h"
 #include "app/gui/GuiOptions.h"
+#include "core/db/PersonLine.h"
 #include "core/engine/Clock.h"
 #include "core/files/DataFolder.h"
 #include "core/help/HelpTopics.h"
+#include "gui/dayinfo/TDayInfo.h"
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
@@ -48,6 +50,24 @@ int RunExport(const app::GuiOptions& options) {
         std::fprintf(stderr, "vitalune: %s\n", result.message.c_str());
     }
     return result.ExitCode();
+}
+
+// A current person of the main window with the date text and sex of its database line.
+ui::DayInfoPerson DayInfoPersonOf(ui::TMainForm& form, const ui::CurrentPerson& person) {
+    ui::DayInfoPerson out{person.name, static_cast<DateTime>(person.birth), FormatDob(person.birth),
+                          ""};
+    const NamesDatabase& db = form.Database();
+    if (person.group >= 0 && static_cast<std::size_t>(person.group) < db.GroupCount()) {
+        const PersonList& persons = db.Persons(static_cast<std::size_t>(person.group));
+        if (person.index >= 0 && static_cast<std::size_t>(person.index) < persons.size()) {
+            Person line = SplitPersonLine(persons[static_cast<std::size_t>(person.index)]);
+            if (line.name == person.name) {
+                out.dateText = std::move(line.dateText);
+                out.sex = std::move(line.sex);
+            }
+        }
+    }
+    return out;
 }
 
 // Where the running program keeps its data: two starts name the same folder however they
@@ -89,7 +109,6 @@ int RunWindow(const app::GuiOptions& options) {
     ui::HelpService help(FindHelpFolder(context.programFolder, context.executableFolder),
                          ShowMessage, &shell);
     ui::TMainForm form(context);
-    form.SetHelpCloser([&help] { help.CloseHelpWindow(); });
     form.SetHelpTopicShower([&help](int topic) { help.ShowHelpTopic(topic); });
     ui::KeyDispatcher keys(&form);
     ui::AddMainWindowKeys(keys, form);
@@ -164,6 +183,30 @@ int RunWindow(const app::GuiOptions& options) {
     ui::TEditDBForm editor(editContext);
     ui::AddNamesEditorKeys(keys, editor);
     form.SetNamesEditor([&editor] { editor.Open(); });
+
+    ui::DayInfoContext dayContext;
+    dayContext.calculationDate = [&form] { return form.CalculationDate(); };
+    dayContext.personOne = [&form] { return DayInfoPersonOf(form, form.PersonOne()); };
+    dayContext.personTwo = [&form] { return DayInfoPersonOf(form, form.PersonTwo()); };
+    dayContext.activePage = [&form] { return form.ActivePage(); };
+    dayContext.settings = &form.Settings();
+    dayContext.pictureFont = [&form] { return form.PictureFont(); };
+    dayContext.dataFolder = context.programFolder;
+    dayContext.executableFolder = context.executableFolder;
+    dayContext.store = &store;
+    dayContext.shell = &shell;
+    dayContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    dayContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    ui::TDayInfo dayInfo(dayContext);
+    ui::AddDayInfoKeys(keys, dayInfo);
+    // The windows open beside the main window close with it.
+    form.SetCompanionCloser([&help, &dayInfo] {
+        help.CloseHelpWindow();
+        dayInfo.close();
+    });
+    form.SetDayInfoWindow([&dayInfo](std::int32_t day, ui::DayInfoRequest how) {
+        dayInfo.ShowDay(day, how == ui::DayInfoRequest::FocusOrShow);
+    });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();

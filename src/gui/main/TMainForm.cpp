@@ -426,8 +426,8 @@ void TMainForm::FormClose() {
     if (!SaveAppSettings(*m_context.store, m_settings, selection)) {
         Message(QString::fromLatin1(kSaveSettingsError));
     }
-    if (m_closeHelp) {
-        m_closeHelp();
+    if (m_closeCompanions) {
+        m_closeCompanions();
     }
     KeepPlacement(*this, *m_context.store, kFormName);
 }

@@ -117,7 +117,8 @@ class TMainForm final : public QMainWindow {
     // Windows that join later: shown once on the first activation when enabled.
     void SetPersonSelector(std::function<void()> show) { m_showPersonSelector = std::move(show); }
     void SetTipsWindow(std::function<void()> show) { m_showTips = std::move(show); }
-    void SetHelpCloser(std::function<void()> close) { m_closeHelp = std::move(close); }
+    // Closes the windows that stay open beside this one (help, day info) when it closes.
+    void SetCompanionCloser(std::function<void()> close) { m_closeCompanions = std::move(close); }
     // Windows opened from the tool bar, menus and keys; while a hook is empty its entries do
     // nothing.
     void SetDayInfoWindow(std::function<void(std::int32_t day, DayInfoRequest how)> show) {
@@ -224,7 +225,7 @@ class TMainForm final : public QMainWindow {
     int m_lastClickX = 0;
     std::function<void()> m_showPersonSelector;
     std::function<void()> m_showTips;
-    std::function<void()> m_closeHelp;
+    std::function<void()> m_closeCompanions;
     std::function<void(std::int32_t, DayInfoRequest)> m_showDayInfo;
     std::function<void()> m_showCalendar;
     std::function<void()> m_showForecast;

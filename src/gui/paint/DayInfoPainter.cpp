@@ -83,8 +83,14 @@ class Table {
 
     void Headings(int step) {
         int y = kTop;
+        // A name too long for the table is shortened rather than cut at both edges.
+        const int room = m_w - 4;
         for (const std::string& line : m_s.view.headings) {
-            Centred(0, m_w, y, QString::fromStdString(line));
+            QString text = QUtf8(line);
+            if (Width(text) > room) {
+                text = m_p.fontMetrics().elidedText(text, Qt::ElideRight, room);
+            }
+            Centred(0, m_w, y, text);
             y += step;
         }
     }

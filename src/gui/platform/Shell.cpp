@@ -1,6 +1,7 @@
 #include "gui/platform/Shell.h"
 
 #include <QDesktopServices>
+#include <QFile>
 
 #include "core/text/SearchAddress.h"
 
@@ -18,6 +19,17 @@ std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddres
         return std::nullopt;
     }
     return QStringLiteral("Unable to open the web address ") + QString::fromStdString(address);
+}
+
+std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path& file) {
+    const QString path = QFile::decodeName(file.c_str());
+    if (shell.Open(QUrl::fromLocalFile(path))) {
+        return std::nullopt;
+    }
+    return QStringLiteral(
+               "The report was written, but no web browser could be started to show "
+               "it. Open this file in your browser:\n") +
+           path;
 }
 
 }  // namespace vitalune

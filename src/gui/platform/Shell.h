@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -36,5 +37,10 @@ class RecordingShell final : public Shell {
 // desktop opened it; otherwise the message for the user, which names the address.
 std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddress,
                                      std::string_view name);
+
+// Opens a report the program has just written in the user's browser. Nothing when the desktop
+// opened it; otherwise the message for the user, which names the file so it can be opened by
+// hand.
+std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path& file);
 
 }  // namespace vitalune
