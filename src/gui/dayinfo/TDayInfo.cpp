@@ -335,13 +335,13 @@ paint::DayInfoScene TDayInfo::Scene() const {
     return scene;
 }
 
-void TDayInfo::SetMode(DayInfoMode mode) {
+void TDayInfo::SetMode(DayInfoMode mode, bool newText) {
     m_mode = mode;
     m_viewButtons[Slot(mode)]->setChecked(true);
-    Refresh();
+    Refresh(newText);
 }
 
-void TDayInfo::Refresh() {
+void TDayInfo::Refresh(bool newText) {
     const bool pair = PairView();
     const bool notes = m_mode == DayInfoMode::Primary || m_mode == DayInfoMode::Compatibility;
     setWindowTitle(L(m_mode == DayInfoMode::Compatibility ? kCompatibilityCaption
@@ -359,7 +359,13 @@ void TDayInfo::Refresh() {
     m_report->setVisible(m_mode != DayInfoMode::Interaction);
     m_right->setCurrentWidget(notes ? static_cast<QWidget*>(m_memo) : m_picture);
     if (notes) {
-        ComposeNotes();
+        const DayInfoPerson one = m_context.personOne ? m_context.personOne() : DayInfoPerson{};
+        const DayInfoPerson two = m_context.personTwo ? m_context.personTwo() : DayInfoPerson{};
+        const NotesFor now{m_mode, ReportDateShown(), one.birth, two.birth};
+        if (newText || m_notesFor != now) {
+            m_notesFor = now;
+            ComposeNotes();
+        }
     }
     m_table->update();
     m_picture->update();
@@ -389,35 +395,35 @@ void TDayInfo::FormActivate() {
     }
     switch (m_context.activePage()) {
         case paint::ChartPage::Primary:
-            return SetMode(DayInfoMode::Primary);
+            return SetMode(DayInfoMode::Primary, false);
         case paint::ChartPage::Secondary:
-            return SetMode(DayInfoMode::Secondary);
+            return SetMode(DayInfoMode::Secondary, false);
         case paint::ChartPage::IChing:
-            return SetMode(DayInfoMode::IChing);
+            return SetMode(DayInfoMode::IChing, false);
         case paint::ChartPage::Compatibility:
-            return SetMode(DayInfoMode::Interaction);
+            return SetMode(DayInfoMode::Interaction, false);
         case paint::ChartPage::Extra:
-            return SetMode(DayInfoMode::Extra);
+            return SetMode(DayInfoMode::Extra, false);
     }
 }
 
 void TDayInfo::PrimaryBtnClick() {
-    SetMode(DayInfoMode::Primary);
+    SetMode(DayInfoMode::Primary, true);
 }
 void TDayInfo::SecondaryBtnClick() {
-    SetMode(DayInfoMode::Secondary);
+    SetMode(DayInfoMode::Secondary, true);
 }
 void TDayInfo::ExtraBtnClick() {
-    SetMode(DayInfoMode::Extra);
+    SetMode(DayInfoMode::Extra, true);
 }
 void TDayInfo::IchingBtnClick() {
-    SetMode(DayInfoMode::IChing);
+    SetMode(DayInfoMode::IChing, true);
 }
 void TDayInfo::CurrentBtnClick() {
-    SetMode(DayInfoMode::Interaction);
+    SetMode(DayInfoMode::Interaction, true);
 }
 void TDayInfo::PermanentBtnClick() {
-    SetMode(DayInfoMode::Compatibility);
+    SetMode(DayInfoMode::Compatibility, true);
 }
 
 void TDayInfo::StepDay(int delta) {
@@ -435,17 +441,17 @@ void TDayInfo::NextBtnClick() {
 void TDayInfo::ImageClick() {
     switch (m_mode) {
         case DayInfoMode::Primary:
-            return SetMode(DayInfoMode::Secondary);
+            return SetMode(DayInfoMode::Secondary, true);
         case DayInfoMode::Secondary:
-            return SetMode(DayInfoMode::Extra);
+            return SetMode(DayInfoMode::Extra, true);
         case DayInfoMode::Extra:
-            return SetMode(DayInfoMode::IChing);
+            return SetMode(DayInfoMode::IChing, true);
         case DayInfoMode::IChing:
-            return SetMode(DayInfoMode::Primary);
+            return SetMode(DayInfoMode::Primary, true);
         case DayInfoMode::Compatibility:
-            return SetMode(DayInfoMode::Interaction);
+            return SetMode(DayInfoMode::Interaction, true);
         case DayInfoMode::Interaction:
-            return SetMode(DayInfoMode::Compatibility);
+            return SetMode(DayInfoMode::Compatibility, true);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/dayreport/DayNotes.h"
@@ -115,9 +116,13 @@ class TDayInfo final : public QDialog {
     class SidePicture;
 
     void BuildControls();
-    void SetMode(DayInfoMode mode);
-    // Caption, buttons, table and, with a new day text where the view has notes, the notes box.
-    void Refresh();
+    // `newText`: the user asked for the view, which gives the Primary view a new day text even
+    // for the same day.
+    void SetMode(DayInfoMode mode, bool newText);
+    // Caption, buttons, table and, where the view has notes, the notes box. The notes are
+    // composed again only for another view, day or pair, or on request, so that coming back
+    // to the window does not change the text under the reader's eyes.
+    void Refresh(bool newText = false);
     void ComposeNotes();
     void StepDay(int delta);
     bool PairView() const;
@@ -128,6 +133,14 @@ class TDayInfo final : public QDialog {
     std::int64_t m_dayOffset = kCalculationDayOffset;
     DayTextChoice m_choice;
     DayNotes m_notes;
+    struct NotesFor {
+        DayInfoMode mode;
+        DateTime date;
+        DateTime birth1;
+        DateTime birth2;
+        friend bool operator==(const NotesFor&, const NotesFor&) = default;
+    };
+    std::optional<NotesFor> m_notesFor;  // what the notes box tells about
     paint::DayInfoColumns m_columns;
     int m_wheelRest = 0;  // wheel turn not yet worth a whole day
 

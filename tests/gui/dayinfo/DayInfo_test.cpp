@@ -148,6 +148,9 @@ class DayInfoTest : public QObject {
         const DayTextChoice first = f.window->TextChoice();
         QVERIFY(!f.window->Notes().empty());
         QVERIFY(f.window->NotesBox()->toPlainText().contains(QStringLiteral("Physical state:")));
+        // Coming back to the window keeps the text; asking for the view again gives another.
+        f.window->FormActivate();
+        QCOMPARE(f.window->TextChoice(), first);
         f.window->PrimaryBtnClick();
         QCOMPARE(f.window->TextChoice().combination, first.combination);
         QVERIFY(f.window->TextChoice().variant != first.variant);
