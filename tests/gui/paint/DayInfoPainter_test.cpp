@@ -88,8 +88,7 @@ class DayInfoPainterTest : public QObject {
   private slots:
     void columnsFromSampleTexts_data();
     void columnsFromSampleTexts();
-    void tideAndWeatherPictures();
-    void redAsteriskOnCriticalDay();
+    void picturesAndCriticalMarks();
     void legendBox();
     void labelsInTheirPenColour();
 };
@@ -139,43 +138,34 @@ DateTime CriticalDay(bool physical) {
     return d;
 }
 
-void DayInfoPainterTest::tideAndWeatherPictures() {
+// The tide and weather pictures at their columns, and the red asterisk right of the tide
+// picture (up to c2 + 30, from y - 2) exactly on the critical rows.
+void DayInfoPainterTest::picturesAndCriticalMarks() {
     for (DayInfoMode mode : {DayInfoMode::Primary, DayInfoMode::IChing}) {
-        const DayInfoScene s = MakeScene(mode, CriticalDay(true));
-        DayInfoColumns c;
-        const QImage img = Paint(s, &c);
-        const CycleRows r = RowsOf(s);
-        const auto& rows = s.view.groups[0].rows;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const int y = r.y[i];
-            const QRgb weather = PictureColour(DayInfoPicture::SmallWeather, *rows[i].weather);
-            QCOMPARE(img.pixel(c.c3, y), weather);
-            QCOMPARE(img.pixel(c.c3 + 15, y + 15), weather);
-            QCOMPARE(img.pixel(c.c3 - 1, y), qRgb(255, 255, 255));
-            if (rows[i].cycle) {
-                const int tide = rows[i].cycle->tide == TideDirection::Rising ? 10 : 9;
-                QCOMPARE(img.pixel(c.c2, y), PictureColour(DayInfoPicture::SmallWeather, tide));
-                QCOMPARE(img.pixel(c.c2 + 15, y + 15),
-                         PictureColour(DayInfoPicture::SmallWeather, tide));
+        for (const bool critical : {true, false}) {
+            const DayInfoScene s = MakeScene(mode, CriticalDay(critical));
+            DayInfoColumns c;
+            const QImage img = Paint(s, &c);
+            const CycleRows r = RowsOf(s);
+            const auto& rows = s.view.groups[0].rows;
+            QVERIFY(mode != DayInfoMode::Primary || (rows[0].criticalMarks > 0) == critical);
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const int y = r.y[i];
+                const QRgb weather = PictureColour(DayInfoPicture::SmallWeather, *rows[i].weather);
+                QCOMPARE(img.pixel(c.c3, y), weather);
+                QCOMPARE(img.pixel(c.c3 + 15, y + 15), weather);
+                QCOMPARE(img.pixel(c.c3 - 1, y), qRgb(255, 255, 255));
+                if (rows[i].cycle) {
+                    const QRgb tide =
+                        PictureColour(DayInfoPicture::SmallWeather,
+                                      rows[i].cycle->tide == TideDirection::Rising ? 10 : 9);
+                    QCOMPARE(img.pixel(c.c2, y), tide);
+                    QCOMPARE(img.pixel(c.c2 + 15, y + 15), tide);
+                }
+                QCOMPARE(Count(img, QRect(c.c2 + 16, y - 2, 14, r.L), IsRed) > 0,
+                         rows[i].criticalMarks > 0);
+                QCOMPARE(Count(img, QRect(c.c2 + 30, y - 2, 8, r.L), IsRed), 0);
             }
-        }
-    }
-}
-
-void DayInfoPainterTest::redAsteriskOnCriticalDay() {
-    const DayInfoScene critical = MakeScene(DayInfoMode::Primary, CriticalDay(true));
-    const DayInfoScene calm = MakeScene(DayInfoMode::Primary, CriticalDay(false));
-    QVERIFY(critical.view.groups[0].rows[0].criticalMarks > 0);
-    for (const DayInfoScene* s : {&critical, &calm}) {
-        DayInfoColumns c;
-        const QImage img = Paint(*s, &c);
-        const CycleRows r = RowsOf(*s);
-        const auto& rows = s->view.groups[0].rows;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            // Right of the tide picture up to c2 + 30, from y - 2.
-            const QRect box(c.c2 + 16, r.y[i] - 2, 14, r.L);
-            QCOMPARE(Count(img, box, IsRed) > 0, rows[i].criticalMarks > 0);
-            QCOMPARE(Count(img, QRect(c.c2 + 30, r.y[i] - 2, 8, r.L), IsRed), 0);
         }
     }
 }
