@@ -287,7 +287,9 @@ void TDayInfo::ShowDay(std::int32_t day, bool onlyFocusWhenShown) {
         return;
     }
     const std::int32_t calculation = m_context.calculationDate ? m_context.calculationDate() : day;
-    SetDayOffset(static_cast<std::int64_t>(day) - calculation + kCalculationDayOffset);
+    // Day and view are set together: the notes are composed once, for the day and view shown.
+    m_dayOffset = static_cast<std::int64_t>(day) - calculation + kCalculationDayOffset;
+    FormActivate();
     if (isVisible()) {
         raise();
     } else {
@@ -300,7 +302,6 @@ void TDayInfo::ShowDay(std::int32_t day, bool onlyFocusWhenShown) {
         show();
     }
     activateWindow();
-    FormActivate();
 }
 
 void TDayInfo::SetDayOffset(std::int64_t offset) {
@@ -390,21 +391,26 @@ void TDayInfo::ComposeNotes() {
 }
 
 void TDayInfo::FormActivate() {
-    if (!m_context.activePage) {
-        return;
+    if (m_context.activePage) {
+        switch (m_context.activePage()) {
+            case paint::ChartPage::Primary:
+                m_mode = DayInfoMode::Primary;
+                break;
+            case paint::ChartPage::Secondary:
+                m_mode = DayInfoMode::Secondary;
+                break;
+            case paint::ChartPage::IChing:
+                m_mode = DayInfoMode::IChing;
+                break;
+            case paint::ChartPage::Compatibility:
+                m_mode = DayInfoMode::Interaction;
+                break;
+            case paint::ChartPage::Extra:
+                m_mode = DayInfoMode::Extra;
+                break;
+        }
     }
-    switch (m_context.activePage()) {
-        case paint::ChartPage::Primary:
-            return SetMode(DayInfoMode::Primary, false);
-        case paint::ChartPage::Secondary:
-            return SetMode(DayInfoMode::Secondary, false);
-        case paint::ChartPage::IChing:
-            return SetMode(DayInfoMode::IChing, false);
-        case paint::ChartPage::Compatibility:
-            return SetMode(DayInfoMode::Interaction, false);
-        case paint::ChartPage::Extra:
-            return SetMode(DayInfoMode::Extra, false);
-    }
+    Refresh();
 }
 
 void TDayInfo::PrimaryBtnClick() {
