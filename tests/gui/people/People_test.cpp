@@ -185,7 +185,9 @@ void PeopleTest::askedModallyWithHelpKeys() {
     QVERIFY(!person.Ask(&asker, std::nullopt));
     QCOMPARE(seen, (QStringList{kNameBarFault, "1"}));
     WhenShown(person, [&] {
-        Child<QLineEdit>(person, "Edit1")->insert(QStringLiteral(" Zoë "));
+        // The whole name typed anew: the selection made on opening may not outlive focus
+        // changes of a busy offscreen test.
+        Child<QLineEdit>(person, "Edit1")->setText(QStringLiteral(" Zoë "));
         QTest::keyClick(Child<QLineEdit>(person, "Edit1"), Qt::Key_Enter);
     });
     QCOMPARE(person.Ask(&asker, std::string("Zed|01.01.2000|F")).value_or("none"),
