@@ -215,11 +215,13 @@ void PictureOutputTest::printsLinesAndTextNotAPicture() {
 }
 
 int RunWindowPlacementTests(int argc, char** argv);
+int RunFontTextQtTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PictureOutputTest test;
-    return QTest::qExec(&test, argc, argv) + RunWindowPlacementTests(argc, argv);
+    return QTest::qExec(&test, argc, argv) + RunWindowPlacementTests(argc, argv) +
+           RunFontTextQtTests(argc, argv);
 }
 
 #include "PictureOutput_test.moc"
