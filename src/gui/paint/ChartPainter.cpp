@@ -90,25 +90,17 @@ void DrawDaysRow(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     int monthLength = DaysInMonth(year, month);
     int weekday = DayOfWeek(startDay);
     const int labelY = (g.band - g.textH) / 2;
-    const int weekdayY = static_cast<int>(g.height - g.band - g.textH * 1.25);
+    const int weekdayY = WeekdayRowY(g);
     const int pointerMiddle = g.ColumnX(kPointerColumn) + g.dayW / 2;
-    // A day's texts keep a pixel clear of the grid line on either side; in columns too narrow
-    // for the picture font they are drawn smaller, and left out where nothing would be read.
     const QFont pageFont = p.font();
-    const std::optional<QFont> rowFont = FitFont(pageFont, DateRowTexts(), g.dayW - 2);
+    const std::optional<QFont> rowFont = DateRowFont(pageFont, g.dayW);
     const bool switchFont = rowFont && *rowFont != pageFont;
     for (int k = 0; k < kChartDays; ++k) {
         if (rowFont) {
-            const Colour colour = weekday == 1 ? kRed : kBlack;
-            const QString number = QString::number(day);
-            const QString abbrev = QUtf8(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
             if (switchFont) {
                 p.setFont(*rowFont);
             }
-            TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, number)) / 2, g.dayRowY, number,
-                    colour);
-            TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, abbrev)) / 2, weekdayY, abbrev,
-                    colour);
+            DrawDayLabels(p, g, k, day, weekday, weekdayY);
             if (switchFont) {
                 p.setFont(pageFont);
             }
@@ -213,14 +205,9 @@ void ComputeCurveValues(const ChartGeometry& g, const CurvePlot& plot, int perio
 void DrawChartBackground(QPainter& p, const ChartScene& s, std::int32_t startDay) {
     const ChartGeometry& g = s.geometry;
     p.fillRect(QRect(0, 0, g.width, g.height), ToQColor(kWhite));
-    p.setPen(SolidPen(kGrey));
+    DrawDayFrame(p, g, kChartDays);
     const int top = g.midY - g.half;
     const int bottom = g.midY + g.half;
-    StraightLine(p, g.left, top, g.right, top);
-    StraightLine(p, g.left, bottom, g.right, bottom);
-    for (int j = 0; j <= kChartDays; ++j) {
-        StraightLine(p, g.ColumnX(j), bottom, g.ColumnX(j), top);
-    }
     if (s.showPointer) {
         p.setPen(SolidPen(kBlack));
         p.setBrush(ToQColor(s.pointerColour));
@@ -236,46 +223,92 @@ void DrawChartBackground(QPainter& p, const ChartScene& s, std::int32_t startDay
     DrawDaysRow(p, s, startDay);
 }
 
-void DrawDailyBar(QPainter& p, const ChartScene& s, int k, std::int32_t value) {
-    const ChartGeometry& g = s.geometry;
-    p.setBrush(ToQColor(s.barColours[static_cast<std::size_t>(WeatherBand(value))]));
+void DrawDayFrame(QPainter& p, const ChartGeometry& g, int days) {
+    p.setPen(SolidPen(kGrey));
+    const int top = g.midY - g.half;
+    const int bottom = g.midY + g.half;
+    StraightLine(p, g.left, top, g.ColumnX(days), top);
+    StraightLine(p, g.left, bottom, g.ColumnX(days), bottom);
+    for (int j = 0; j <= days; ++j) {
+        StraightLine(p, g.ColumnX(j), bottom, g.ColumnX(j), top);
+    }
+}
+
+int WeekdayRowY(const ChartGeometry& g) {
+    return static_cast<int>(g.height - g.band - g.textH * 1.25);
+}
+
+std::optional<QFont> DateRowFont(const QFont& pageFont, int dayW) {
+    // A day's texts keep a pixel clear of the grid line on either side.
+    return FitFont(pageFont, DateRowTexts(), dayW - 2);
+}
+
+void DrawDayLabels(QPainter& p, const ChartGeometry& g, int k, int day, int weekday, int weekdayY) {
+    const Colour colour = weekday == 1 ? kRed : kBlack;
+    const QString number = QString::number(day);
+    const QString abbrev = QUtf8(kWeekdayAbbrev[static_cast<std::size_t>(weekday)]);
+    TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, number)) / 2, g.dayRowY, number, colour);
+    TextOut(p, g.ColumnX(k) + (g.dayW - TextWidth(p, abbrev)) / 2, weekdayY, abbrev, colour);
+}
+
+void DrawDailyBar(QPainter& p, const ChartGeometry& g, const BarColours& colours, int k,
+                  std::int32_t value) {
+    p.setBrush(ToQColor(colours[static_cast<std::size_t>(WeatherBand(value))]));
     const int h = static_cast<int>((value * 0.02 - 1) * g.barScale);
     Rectangle(p, g.ColumnX(k), g.midY, g.ColumnX(k + 1) + 1, g.midY - h);
 }
 
-void DrawLegend(QPainter& p, const ChartScene& s) {
-    const ChartGeometry& g = s.geometry;
-    const ChartPageInfo& info = PageInfo(s.page);
+void DrawDailyBar(QPainter& p, const ChartScene& s, int k, std::int32_t value) {
+    DrawDailyBar(p, s.geometry, s.barColours, k, value);
+}
+
+int DrawLegend(QPainter& p, const ChartGeometry& g, const ChartAttribTable& pens,
+               std::span<const RhythmId> curves, std::optional<RhythmId> overall) {
     const int y = g.bottomTextY;
     const int lineY = y + g.textH / 2;
     int o = 0;
+    int end = g.legendX;
     const auto entry = [&](RhythmId slot, const QString& name) {
-        const ChartAttrib& pen = s.pens[static_cast<std::size_t>(slot)];
+        const ChartAttrib& pen = pens[static_cast<std::size_t>(slot)];
         TextOut(p, g.legendX + o, y, name, pen.colour);
         p.setPen(PenOf(pen));
         const int e = o + TextWidth(p, name);
-        StraightLine(p, g.legendX + e + 7, lineY, g.legendX + e + 7 + 40, lineY);
+        end = g.legendX + e + 7 + 40;
+        StraightLine(p, g.legendX + e + 7, lineY, end, lineY);
         o = e + 60;
     };
-    for (int i = 0; i < info.slotCount; ++i) {
-        const RhythmId slot = info.curves[static_cast<std::size_t>(i)];
+    for (const RhythmId slot : curves) {
         entry(slot, QUtf8(RhythmName(slot)));
     }
-    if (s.graphMode == static_cast<int>(GraphMode::Line)) {
-        entry(info.overall, QStringLiteral("Overall"));
+    if (overall) {
+        entry(*overall, QStringLiteral("Overall"));
     }
     p.setPen(SolidPen(kBlack));
+    return end;
+}
+
+void DrawLegend(QPainter& p, const ChartScene& s) {
+    const ChartPageInfo& info = PageInfo(s.page);
+    const std::span<const RhythmId> curves(info.curves.data(),
+                                           static_cast<std::size_t>(info.slotCount));
+    DrawLegend(p, s.geometry, s.pens, curves,
+               s.graphMode == static_cast<int>(GraphMode::Line) ? std::optional(info.overall)
+                                                                : std::nullopt);
+}
+
+QPoint SideMarkAt(const ChartGeometry& g, int index) {
+    const int x = g.left + 1 + (g.dayW - kSideMarkWidth) / 2;
+    const int y = index == 0 ? g.dayRowY : g.midY;
+    return {x, y + (g.half - kSideMarkHeight) / 2};
 }
 
 void DrawSideMarks(QPainter& p, const ChartScene& s) {
     if (!s.drawPicture) {
         return;
     }
-    const ChartGeometry& g = s.geometry;
-    const int x = g.left + 1 + (g.dayW - kSideMarkWidth) / 2;
-    s.drawPicture(p, QPoint(x, g.dayRowY + (g.half - kSideMarkHeight) / 2), ChartPicture::SideMark,
-                  0);
-    s.drawPicture(p, QPoint(x, g.midY + (g.half - kSideMarkHeight) / 2), ChartPicture::SideMark, 1);
+    for (const int i : {0, 1}) {
+        s.drawPicture(p, SideMarkAt(s.geometry, i), ChartPicture::SideMark, i);
+    }
 }
 
 QImage RenderChart(const ChartScene& scene, PaintBuffers& buffers, qreal devicePixelRatio) {

@@ -4,11 +4,15 @@
 // buffer, legend, side marks and the days lived. Nothing is cached between paints; the
 // buffers are only reused so that a paint allocates nothing once they have grown.
 
+#include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "core/engine/Date.h"
@@ -71,6 +75,27 @@ void DrawLegend(QPainter& p, const ChartScene& scene);
 void DrawSideMarks(QPainter& p, const ChartScene& scene);
 // Daily bar of column k for a day value of 0..100, with the painter's pen.
 void DrawDailyBar(QPainter& p, const ChartScene& scene, int k, std::int32_t value);
+
+// The same steps on any box laid out as a ChartGeometry (the month calendar's chart too).
+// The grey frame of `days` columns from midY - half to midY + half, without the zero line.
+void DrawDayFrame(QPainter& p, const ChartGeometry& g, int days);
+void DrawDailyBar(QPainter& p, const ChartGeometry& g, const BarColours& colours, int k,
+                  std::int32_t value);
+// At bottomTextY from legendX: each curve's name in its pen's colour followed by a 40-pixel
+// line of that pen, then the overall entry if any; the pen is black afterwards. Gives the x
+// where the last line ends.
+int DrawLegend(QPainter& p, const ChartGeometry& g, const ChartAttribTable& pens,
+               std::span<const RhythmId> curves, std::optional<RhythmId> overall);
+// Top left of side mark 0 (upper half) or 1 (lower half).
+QPoint SideMarkAt(const ChartGeometry& g, int index);
+// The y of the weekday row, above the bottom band.
+int WeekdayRowY(const ChartGeometry& g);
+// The font of the date rows for columns dayW wide: the page font, smaller where it does not
+// fit, none where nothing would be read.
+std::optional<QFont> DateRowFont(const QFont& pageFont, int dayW);
+// Day number (at dayRowY) and weekday abbreviation (at weekdayY) centred in column k, in
+// red on Sundays (weekday 1), in the painter's font.
+void DrawDayLabels(QPainter& p, const ChartGeometry& g, int k, int day, int weekday, int weekdayY);
 
 // The first day shown: 16 days before the calculation date.
 std::int32_t ChartStartDay(DateTime date);

@@ -15,6 +15,12 @@ QColor ToQColor(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+Colour FromQColor(const QColor& colour) {
+    const QRgb rgb = colour.rgb();
+    return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 |
+           static_cast<Colour>(qBlue(rgb)) << 16;
+}
+
 QPen PenOf(const ChartAttrib& attrib) {
     static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                                Qt::DashDotLine, Qt::DashDotDotLine};

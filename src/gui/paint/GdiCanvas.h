@@ -24,6 +24,7 @@ inline constexpr Colour kGrey = 0x00808080;
 inline constexpr Colour kRed = 0x000000FF;
 
 QColor ToQColor(Colour colour);
+Colour FromQColor(const QColor& colour);
 QPen PenOf(const ChartAttrib& attrib);
 QPen SolidPen(Colour colour, int width = 1);
 

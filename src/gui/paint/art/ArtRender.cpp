@@ -102,14 +102,18 @@ QImage BlankPicture(QSize logical, qreal devicePixelRatio) {
 
 QImage RenderSvg(const QString& resource, QSize logical, qreal devicePixelRatio) {
     QImage image = BlankPicture(logical, devicePixelRatio);
+    QPainter painter(&image);
+    PaintSvg(painter, resource, logical);
+    return image;
+}
+
+void PaintSvg(QPainter& painter, const QString& resource, QSize logical) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) {
         qWarning("artwork: cannot load %s", qPrintable(resource));
-        return image;
+        return;
     }
-    QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
-    return image;
 }
 
 QString PictureSource(ImageList list, int index) {

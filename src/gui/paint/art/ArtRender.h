@@ -18,6 +18,8 @@ QImage BlankPicture(QSize logical, qreal devicePixelRatio);
 
 // Renders an SVG resource scaled to `logical` size; a missing or broken source stays blank.
 QImage RenderSvg(const QString& resource, QSize logical, qreal devicePixelRatio);
+// Paints it at the painter's origin; nothing for a missing or broken source.
+void PaintSvg(QPainter& painter, const QString& resource, QSize logical);
 
 // Resource path of picture `index` of a list drawn from one SVG file per picture, or empty.
 QString PictureSource(ImageList list, int index);

@@ -60,6 +60,53 @@ PictureCache& Cache() {
     return cache;
 }
 
+constexpr QSize kBarExplainSize{200, 150};
+const QString kBarExplainSource = QStringLiteral(":/vitalune/art/misc/barexplain.svg");
+
+// The bar explanation at the ratios asked for; the calendar page draws it on every change.
+const QImage& CachedBarExplain(qreal ratio) {
+    static std::mutex mutex;
+    static std::map<int, QImage> pictures;
+    const int key = static_cast<int>(std::lround(ratio * 100.0));
+    std::lock_guard lock(mutex);
+    auto found = pictures.find(key);
+    if (found == pictures.end()) {
+        found = pictures.emplace(key, BarExplainPicture(ratio)).first;
+    }
+    return found->second;
+}
+
+// A picture of `size` at `topLeft`: the drawing itself (`paint`, at the origin) on vector
+// devices, else the picture rendered at the device's scale (`image`) on its device pixels.
+template <typename Paint, typename Image>
+void DrawOnDevice(QPainter& painter, QPoint topLeft, QSize size, Paint paint, Image image) {
+    const paint::DeviceGrid grid(painter);
+    if (grid.Vector()) {
+        // Paper and PDF get the drawing itself, sharp at any zoom.
+        painter.save();
+        painter.translate(topLeft);
+        paint(painter);
+        painter.restore();
+        return;
+    }
+    if (grid.OneToOne()) {
+        painter.drawImage(topLeft, image(1.0));
+        return;
+    }
+    // Rendered at the device's resolution onto the device pixels its logical pixels cover.
+    const int x0 = grid.X(topLeft.x());
+    const int y0 = grid.Y(topLeft.y());
+    const int x1 = grid.X(topLeft.x() + size.width());
+    const int y1 = grid.Y(topLeft.y() + size.height());
+    const QImage& rendered = image(std::max(grid.ScaleX(), grid.ScaleY()));
+    const QRectF target = grid.Logical(x0, y0, x1, y1);
+    if (rendered.size() == QSize(x1 - x0, y1 - y0)) {
+        painter.drawImage(target.topLeft(), rendered);  // pixel for pixel
+    } else {
+        painter.drawImage(target, rendered);
+    }
+}
+
 }  // namespace
 
 const QImage& Picture(ImageList list, int index, qreal devicePixelRatio) {
@@ -67,32 +114,10 @@ const QImage& Picture(ImageList list, int index, qreal devicePixelRatio) {
 }
 
 void DrawPicture(QPainter& painter, QPoint topLeft, ImageList list, int index) {
-    const paint::DeviceGrid grid(painter);
-    if (grid.Vector()) {
-        // Paper and PDF get the drawing itself, sharp at any zoom.
-        painter.save();
-        painter.translate(topLeft);
-        detail::PaintPicture(painter, list, index);
-        painter.restore();
-        return;
-    }
-    if (grid.OneToOne()) {
-        painter.drawImage(topLeft, Picture(list, index));
-        return;
-    }
-    // Rendered at the device's resolution onto the device pixels its logical pixels cover.
-    const QSize size = ImageSize(list);
-    const int x0 = grid.X(topLeft.x());
-    const int y0 = grid.Y(topLeft.y());
-    const int x1 = grid.X(topLeft.x() + size.width());
-    const int y1 = grid.Y(topLeft.y() + size.height());
-    const QImage& image = Picture(list, index, std::max(grid.ScaleX(), grid.ScaleY()));
-    const QRectF target = grid.Logical(x0, y0, x1, y1);
-    if (image.size() == QSize(x1 - x0, y1 - y0)) {
-        painter.drawImage(target.topLeft(), image);  // pixel for pixel
-    } else {
-        painter.drawImage(target, image);
-    }
+    DrawOnDevice(
+        painter, topLeft, ImageSize(list),
+        [&](QPainter& p) { detail::PaintPicture(p, list, index); },
+        [&](qreal ratio) -> const QImage& { return Picture(list, index, ratio); });
 }
 
 QIcon PictureIcon(ImageList list, int index) {
@@ -118,6 +143,17 @@ QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio) {
                                ? QStringLiteral(":/vitalune/art/misc/stars.svg")
                                : QStringLiteral(":/vitalune/art/misc/hearts.svg");
     return detail::RenderSvg(source, QSize(105, 105), CleanRatio(devicePixelRatio));
+}
+
+QImage BarExplainPicture(qreal devicePixelRatio) {
+    return detail::RenderSvg(kBarExplainSource, kBarExplainSize, CleanRatio(devicePixelRatio));
+}
+
+void DrawBarExplainPicture(QPainter& painter, QPoint topLeft) {
+    DrawOnDevice(
+        painter, topLeft, kBarExplainSize,
+        [&](QPainter& p) { detail::PaintSvg(p, kBarExplainSource, kBarExplainSize); },
+        [&](qreal ratio) -> const QImage& { return CachedBarExplain(CleanRatio(ratio)); });
 }
 
 QImage DayInfoSidePicture(DayInfoSide view, qreal devicePixelRatio) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's pictures: the shared image lists (group icons, weather and person pictures,
 // critical dots, chart side marks, rating hearts and stars), the owl, the matching panel
-// backgrounds, the day information pictures and the program icon. Each picture is rendered once per
+// backgrounds, the day information pictures, the calendar's bar explanation and the program
+// icon. Each picture is rendered once per
 // device pixel ratio from the SVG sources compiled into the library and cached; nothing here reads
 // or writes files.
 
@@ -82,6 +83,12 @@ QImage DateHintPicture(qreal devicePixelRatio = 1.0);
 
 // The matching panel's background of a rating scheme (hearts or stars), 105 x 105.
 QImage SchemeBackground(PictureScheme scheme, qreal devicePixelRatio = 1.0);
+
+// The month calendar's explanation of the four bars of a day cell, 200 x 150. The box at
+// (62, 37), 33 x 62, is left white for the calendar to paint sample bars into.
+QImage BarExplainPicture(qreal devicePixelRatio = 1.0);
+// Draws it as DrawPicture draws the lists' pictures.
+void DrawBarExplainPicture(QPainter& painter, QPoint topLeft);
 
 // The day information window's picture beside the table in the views without notes, 297 x 309.
 enum class DayInfoSide { Secondary, IChing, Extra, Interaction };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ArtTestSupport.h"
+#include "gui/paint/art/CalendarArt.h"
 
 namespace vitalune::art {
 namespace {
@@ -201,6 +202,49 @@ TEST(Artwork, SinglePicturesAndIcons) {
     EXPECT_TRUE(AppIcon().availableSizes().contains(QSize(48, 48)));
     EXPECT_EQ(PictureIcon(ImageList::GroupIcons, 7).pixmap(QSize(16, 16), 2.0).size(),
               QSize(32, 32));  // sharp on a doubled screen; its pixels are the tabs' test
+}
+
+TEST(Artwork, CalendarPictures) {
+    test::EnsureGuiApplication();  // the explanation's names are text
+    EXPECT_EQ(BarExplainPicture(2.0).size(), QSize(400, 300));
+    EXPECT_EQ(BarExplainPicture(2.0).deviceIndependentSize().toSize(), QSize(200, 150));
+    const QImage explain = BarExplainPicture();
+    EXPECT_GT(OpaquePixels(explain), 200 * 150 * 9 / 10);
+    // The box the calendar paints its sample bars into is white, framed, and the names of the
+    // four bars stand below it.
+    int white = 0;
+    for (int y = 37; y < 37 + 62; ++y) {
+        for (int x = 62; x < 62 + 33; ++x) {
+            white += explain.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(white, 33 * 62);
+    EXPECT_LT(qGray(explain.pixel(61, 60)), 200);
+    EXPECT_LT(qGray(explain.pixel(95, 60)), 200);
+    int ink = 0;
+    for (int y = 105; y < 150; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            ink += qGray(explain.pixel(x, y)) < 120 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(ink, 150);
+
+    // Premultiplied, as the pictures are, so that each lands on the clear canvas unchanged.
+    QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    const paint::CalendarPictureDrawer draw = CalendarArtwork();
+    draw(painter, QPoint(3, 5), paint::CalendarPicture::BigWeather, 2);
+    draw(painter, QPoint(3, 100), paint::CalendarPicture::CriticalDots, 3);
+    draw(painter, QPoint(260, 5), paint::CalendarPicture::SideMark, 1);
+    draw(painter, QPoint(50, 20), paint::CalendarPicture::BarExplain, 0);
+    painter.end();
+    const auto at = [&](QRect area) { return canvas.copy(area); };
+    const auto of = [](ImageList list, int index) { return Picture(list, index); };
+    EXPECT_EQ(at(QRect(3, 5, 40, 40)), of(ImageList::BigWeather, 2));
+    EXPECT_EQ(at(QRect(3, 100, 21, 6)), of(ImageList::Dots, 3));
+    EXPECT_EQ(at(QRect(260, 5, 17, 80)), of(ImageList::SideMarks, 1));
+    EXPECT_EQ(at(QRect(50, 20, 200, 150)), explain);
 }
 
 TEST(Artwork, DayInfoSidePictures) {
