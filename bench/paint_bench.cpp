@@ -1,6 +1,6 @@
 // Painting a chart page into an image: every page at the usual window size, and at a 4K
 // screen's device pixels (1920 x 1080 logical pixels at ratio 2); the day information table
-// in each of its views.
+// in each of its views; the month calendar page.
 #include <benchmark/benchmark.h>
 
 #include <QFontMetrics>
@@ -12,6 +12,7 @@
 #include "BenchMain.h"
 #include "GuiApplication.h"
 #include "core/engine/Date.h"
+#include "gui/paint/CalendarPainter.h"
 #include "gui/paint/ChartPainter.h"
 #include "gui/paint/DayInfoPainter.h"
 #include "gui/paint/PictureFont.h"
@@ -100,6 +101,40 @@ BENCHMARK(BM_PaintDayInfo)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// A 31-day month with daily bars in the chart, in the calendar's default fonts.
+void BM_PaintCalendar(benchmark::State& state) {
+    EnsureApplication();
+    const auto font = [](int points) {
+        QFont f(QStringLiteral("Arial"), points);
+        f.setBold(true);
+        return f;
+    };
+    paint::CalendarScene scene;
+    scene.month = EncodeDate(2026, 12, 7);
+    scene.name = "Ann";
+    scene.birth = EncodeDate(1980, 1, 5);
+    scene.monthFont = {font(20), Qt::gray};
+    scene.nameFont = {font(12), Qt::black};
+    scene.dayNamesFont = {font(18), QColor(0x80, 0, 0)};
+    scene.digitsFont = {font(20), Qt::black};
+    scene.pictureFont = paint::PictureFont(QGuiApplication::font());
+    scene.dailyBars = true;
+    scene.drawPicture = [](QPainter& p, QPoint at, paint::CalendarPicture, int) {
+        p.fillRect(QRect(at, QSize(21, 6)), Qt::red);
+    };
+    QImage image(paint::kCalendarPageSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&image);
+        benchmark::DoNotOptimize(paint::PaintCalendar(p, scene));
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintCalendar)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // The slowest argument's median (a page, a view), in milliseconds.
 Figure Slowest(std::string name, std::string benchmark, int first, int last) {
     return {std::move(name),
@@ -123,7 +158,8 @@ const bool kFigures =
     AddFigure(SlowestPage("paint-page-751", "BM_PaintPage751")) &&
     AddFigure(SlowestPage("paint-page-4k", "BM_PaintPage4k")) &&
     AddFigure(Slowest("paint-dayinfo", "BM_PaintDayInfo", static_cast<int>(DayInfoMode::Primary),
-                      static_cast<int>(DayInfoMode::Extra)));
+                      static_cast<int>(DayInfoMode::Extra))) &&
+    AddFigure(Time("paint-calendar", "ms", "BM_PaintCalendar"));
 
 }  // namespace
 }  // namespace vitalune::bench
