@@ -1,5 +1,6 @@
 // The whole "vitalune --export-chart" process: with a names database of a million persons
-// against the same command with the forty-odd persons of the template.
+// against the same command with the forty-odd persons of the template. And a year of month
+// calendars written as one PDF, the whole process.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -85,12 +86,8 @@ const Folders& Prepared() {
     return folders;
 }
 
-int RunExport(const fs::path& dataDir) {
+int Run(std::vector<std::string> args) {
     const Folders& f = Prepared();
-    const std::string out = (f.root / "chart.png").string();
-    const std::string data = dataDir.string();
-    std::vector<std::string> args = {VITALUNE_PROGRAM, "--export-chart", out, "--data-dir", data,
-                                     "--date",         "2026-12-07"};
     std::vector<char*> argv;
     for (std::string& a : args) {
         argv.push_back(a.data());
@@ -113,6 +110,26 @@ int RunExport(const fs::path& dataDir) {
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+int RunExport(const fs::path& dataDir) {
+    return Run({VITALUNE_PROGRAM, "--export-chart", (Prepared().root / "chart.png").string(),
+                "--data-dir", dataDir.string(), "--date", "2026-12-07"});
+}
+
+void BM_ExportCalendarYearPdf(benchmark::State& state) {
+    for (auto _ : state) {
+        if (Run({VITALUNE_PROGRAM, "--export-calendar", (Prepared().root / "year.pdf").string(),
+                 "--data-dir", Prepared().small.string(), "--month", "2027-01", "--months",
+                 "12"}) != 0) {
+            state.SkipWithError("export failed");
+        }
+    }
+}
+BENCHMARK(BM_ExportCalendarYearPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 void BM_ExportChartTemplate(benchmark::State& state) {
     for (auto _ : state) {
@@ -159,7 +176,8 @@ const bool kFigures =
     AddFigure(Time("export-chart-template", "ms", "BM_ExportChartTemplate")) &&
     AddFigure(Ratio("export-chart-1m-unsorted-ratio", "BM_ExportChartMillionUnsorted",
                     "BM_ExportChartTemplate")) &&
-    AddFigure(Time("export-chart-1m-unsorted", "ms", "BM_ExportChartMillionUnsorted"));
+    AddFigure(Time("export-chart-1m-unsorted", "ms", "BM_ExportChartMillionUnsorted")) &&
+    AddFigure(Time("export-calendar-year-pdf", "ms", "BM_ExportCalendarYearPdf"));
 
 }  // namespace
 }  // namespace vitalune::bench

@@ -120,9 +120,12 @@ std::optional<QSize> ParseSize(const QString& text) {
     return size;
 }
 
-ExportResult ExportChart(const ExportRequest& request, const ExportContext& context) {
-    ExportResult result;
-    const LoadedSettings loaded = LoadAppSettings(*context.store);
+ExportSource ReadExportSource(const ExportContext& context,
+                              const std::optional<std::string>& person,
+                              const std::optional<std::string>& person2) {
+    ExportSource source;
+    source.loaded = LoadAppSettings(*context.store);
+    const LoadedSettings& loaded = source.loaded;
 
     NamesDatabase db(*context.clock);
     const fs::path dbPath = ExportDatabasePath(
@@ -133,35 +136,47 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
     options.createMissing = false;
     const LoadResult load = db.LoadFromFile(dbPath, options);
     if (load.outcome != LoadResult::Outcome::Loaded) {
-        result.message = load.message;
+        source.warning = load.message;
     }
 
     Found one = StoredPerson(db, loaded.selection.personGroup, loaded.selection.personIndex);
     Found two = StoredPerson(db, loaded.selection.personGroup2, loaded.selection.personIndex2);
-    for (auto [given, found] : {std::pair{&request.person, &one}, {&request.person2, &two}}) {
+    for (auto [given, found] : {std::pair{&person, &one}, {&person2, &two}}) {
         if (!*given) {
             continue;
         }
-        const auto person = FindPerson(db, **given);
-        if (!person) {
-            return {ExportResult::Status::BadRequest,
-                    "no person \"" + **given + "\" in " + dbPath.string()};
+        const auto named = FindPerson(db, **given);
+        if (!named) {
+            source.bad = ExportResult{ExportResult::Status::BadRequest,
+                                      "no person \"" + **given + "\" in " + dbPath.string()};
+            return source;
         }
-        *found = *person;
+        *found = *named;
     }
+    source.one = {NameOf(db, one), BirthOf(db, one)};
+    source.two = {NameOf(db, two), BirthOf(db, two)};
+    return source;
+}
 
+ExportResult ExportChart(const ExportRequest& request, const ExportContext& context) {
+    const ExportSource source = ReadExportSource(context, request.person, request.person2);
+    if (source.bad) {
+        return *source.bad;
+    }
+    ExportResult result;
+    result.message = source.warning;
     const std::int32_t date = request.date.value_or(context.clock->Today());
     const QFont font = paint::PictureFont(QApplication::font());
     paint::ChartScene scene =
-        paint::MakeChartScene(request.page, request.size, font, loaded.settings, date,
-                              BirthOf(db, one), BirthOf(db, two));
+        paint::MakeChartScene(request.page, request.size, font, source.loaded.settings, date,
+                              source.one.birth, source.two.birth);
     scene.drawPicture = ui::ArtworkPictures();
     paint::PaintBuffers buffers;
     ui::Picture picture;
     picture.chart = request.size;
     picture.drawChart = [&](QPainter& p) { paint::PaintChartPage(p, scene, buffers); };
     picture.leftStamp =
-        ui::LeftStampText(request.page, NameOf(db, one), BirthOf(db, one), NameOf(db, two));
+        ui::LeftStampText(request.page, source.one.name, source.one.birth, source.two.name);
     picture.font = font;
     picture.stamped = request.stamp;
     picture.devicePixelRatio = request.devicePixelRatio;

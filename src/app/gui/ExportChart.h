@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/settings/AppSettings.h"
 #include "gui/paint/ChartScene.h"
 
 namespace vitalune {
@@ -49,6 +50,23 @@ struct ExportResult {
 };
 
 ExportResult ExportChart(const ExportRequest& request, const ExportContext& context);
+
+// What every export reads of the user's files: the settings, and the persons the main window
+// would show (the stored ones, or those the request names as "GROUP/NAME").
+struct ExportPerson {
+    std::string name;  // UTF-8
+    std::int32_t birth = 0;
+};
+struct ExportSource {
+    LoadedSettings loaded;
+    ExportPerson one;
+    ExportPerson two;
+    std::string warning;              // the database could not be read as it is
+    std::optional<ExportResult> bad;  // a named person was not found
+};
+ExportSource ReadExportSource(const ExportContext& context,
+                              const std::optional<std::string>& person,
+                              const std::optional<std::string>& person2);
 
 // The database file a run would open, found without creating, copying or renaming anything.
 std::filesystem::path ExportDatabasePath(const std::filesystem::path& programFolder,

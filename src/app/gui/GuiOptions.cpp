@@ -20,7 +20,8 @@ QCommandLineOption Valued(const char* name, const char* description, const char*
 
 bool WantsExport(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--export-chart", 14) == 0) {
+        if (std::strncmp(argv[i], "--export-chart", 14) == 0 ||
+            std::strncmp(argv[i], "--export-calendar", 17) == 0) {
             return true;
         }
     }
@@ -31,9 +32,9 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Vitalune, the biorhythm calculator.\n"
-                       "Without options it opens the main window; with --export-chart it "
-                       "writes a chart picture and ends without showing a window or changing "
-                       "any setting."));
+                       "Without options it opens the main window; with --export-chart or "
+                       "--export-calendar it writes a chart or calendar picture and ends "
+                       "without showing a window or changing any setting."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const auto dataDir =
@@ -62,7 +63,17 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         QStringLiteral("stamp"),
         QStringLiteral("Add the white margin and the line naming the person and the program, "
                        "as a saved or printed picture has them."));
-    parser.addOptions({dataDir, exportChart, page, date, person, person2, size, scale, stamp});
+    const auto exportCalendar =
+        Valued("export-calendar",
+               "Write month calendar pages to FILE: .pdf (one page per month, lines and text), "
+               ".png, .bmp or .svg (one file per month, FILE-YYYY-MM.png when there are "
+               "several).",
+               "FILE");
+    const auto month =
+        Valued("month", "First month of the calendar, YYYY-MM (default this month).", "YYYY-MM");
+    const auto months = Valued("months", "Number of months, 1 to 120 (default 1).", "N");
+    parser.addOptions({dataDir, exportChart, page, date, person, person2, size, scale, stamp,
+                       exportCalendar, month, months});
     GuiOptions options;
     if (!parser.parse(arguments)) {
         options.error = parser.errorText().toStdString();
@@ -92,6 +103,65 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         options.error =
             "unexpected argument: " + parser.positionalArguments().first().toStdString();
         return options;
+    }
+    if (parser.isSet(exportChart) && parser.isSet(exportCalendar)) {
+        options.error = "--export-chart and --export-calendar cannot be used together";
+        return options;
+    }
+    const auto scaleValue = [&]() -> std::optional<int> {
+        bool number = false;
+        const int n = parser.value(scale).toInt(&number);
+        if (!number || n < 1 || n > 8) {
+            options.error = "--scale: expected a whole number from 1 to 8: " +
+                            parser.value(scale).toStdString();
+            return std::nullopt;
+        }
+        return n;
+    };
+    if (parser.isSet(exportCalendar)) {
+        for (const auto* o : {&page, &date, &person2, &size, &stamp}) {
+            if (parser.isSet(*o)) {
+                options.error = "--" + o->names().first().toStdString() + " needs --export-chart";
+                return options;
+            }
+        }
+        CalendarExportRequest request;
+        request.output = parser.value(exportCalendar);
+        if (parser.isSet(month)) {
+            const auto first = ParseMonth(parser.value(month));
+            if (!first) {
+                options.error = "--month: expected YYYY-MM: " + parser.value(month).toStdString();
+                return options;
+            }
+            request.month = *first;
+        }
+        if (parser.isSet(months)) {
+            bool number = false;
+            request.months = parser.value(months).toInt(&number);
+            if (!number || request.months < 1 || request.months > 120) {
+                options.error = "--months: expected a whole number from 1 to 120: " +
+                                parser.value(months).toStdString();
+                return options;
+            }
+        }
+        if (parser.isSet(person)) {
+            request.person = parser.value(person).toStdString();
+        }
+        if (parser.isSet(scale)) {
+            const auto n = scaleValue();
+            if (!n) {
+                return options;
+            }
+            request.devicePixelRatio = *n;
+        }
+        options.calendarRequest = request;
+        return options;
+    }
+    for (const auto* o : {&month, &months}) {
+        if (parser.isSet(*o)) {
+            options.error = "--" + o->names().first().toStdString() + " needs --export-calendar";
+            return options;
+        }
     }
     if (!parser.isSet(exportChart)) {
         for (const auto* o : {&page, &date, &person, &person2, &size, &scale, &stamp}) {
@@ -136,14 +206,11 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         request.size = *s;
     }
     if (parser.isSet(scale)) {
-        bool number = false;
-        const int n = parser.value(scale).toInt(&number);
-        if (!number || n < 1 || n > 8) {
-            options.error = "--scale: expected a whole number from 1 to 8: " +
-                            parser.value(scale).toStdString();
+        const auto n = scaleValue();
+        if (!n) {
             return options;
         }
-        request.devicePixelRatio = n;
+        request.devicePixelRatio = *n;
     }
     request.stamp = parser.isSet(stamp);
     options.exportRequest = request;
@@ -157,6 +224,9 @@ void SetProgramIdentity() {
     // Wayland compositors find the window's desktop entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.qor.Vitalune"));
     QApplication::setWindowIcon(art::AppIcon());
+    // Outside a desktop session Qt knows no icon theme; the common one gives the tool bars
+    // their pictures where it is installed, and the built-in pictures stand in where not.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 }
 
 }  // namespace vitalune::app

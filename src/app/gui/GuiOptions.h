@@ -1,12 +1,13 @@
 #pragma once
-// The desktop program's command line (--data-dir, the picture export for scripts, --help and
-// --version) and the name and icon it carries.
+// The desktop program's command line (--data-dir, the chart and calendar exports for scripts,
+// --help and --version) and the name and icon it carries.
 
 #include <QStringList>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "app/gui/ExportCalendar.h"
 #include "app/gui/ExportChart.h"
 
 namespace vitalune::app {
@@ -14,6 +15,7 @@ namespace vitalune::app {
 struct GuiOptions {
     std::optional<std::filesystem::path> dataDir;
     std::optional<ExportRequest> exportRequest;
+    std::optional<CalendarExportRequest> calendarRequest;
     std::string error;  // a usage error: print it on stderr and exit with 2
     std::string text;   // the answer to --help or --version: print it on stdout and exit
 };

@@ -11,6 +11,8 @@
 #include "core/engine/Clock.h"
 #include "core/files/DataFolder.h"
 #include "core/help/HelpTopics.h"
+#include "gui/calendar/TCFont.h"
+#include "gui/calendar/TCalendar.h"
 #include "gui/dayinfo/TDayInfo.h"
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
@@ -45,7 +47,9 @@ int RunExport(const app::GuiOptions& options) {
     const DataFolderInputs folderInputs = ProcessDataFolderInputs(options.dataDir);
     const app::ExportContext context{&store, &clock, ResolveDataFolder(folderInputs),
                                      ExecutableFolder(), DataFolderGiven(folderInputs)};
-    const app::ExportResult result = app::ExportChart(*options.exportRequest, context);
+    const app::ExportResult result = options.exportRequest
+                                         ? app::ExportChart(*options.exportRequest, context)
+                                         : app::ExportCalendar(*options.calendarRequest, context);
     if (!result.message.empty()) {
         std::fprintf(stderr, "vitalune: %s\n", result.message.c_str());
     }
@@ -207,6 +211,31 @@ int RunWindow(const app::GuiOptions& options) {
     form.SetDayInfoWindow([&dayInfo](std::int32_t day, ui::DayInfoRequest how) {
         dayInfo.ShowDay(day, how == ui::DayInfoRequest::FocusOrShow);
     });
+
+    ui::CalendarContext calendarContext;
+    calendarContext.calculationDate = [&form] { return form.CalculationDate(); };
+    calendarContext.person = [&form] {
+        return ui::CalendarPerson{form.PersonOne().name,
+                                  static_cast<DateTime>(form.PersonOne().birth)};
+    };
+    calendarContext.settings = &form.Settings();
+    calendarContext.pictureFont = [&form] { return form.PictureFont(); };
+    calendarContext.programFont = [&form] { return form.font(); };
+    calendarContext.store = &store;
+    calendarContext.programFolder = context.programFolder;
+    calendarContext.showHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    ui::TCFont* calendarFonts = nullptr;  // made with the calendar, its parent
+    calendarContext.editFonts = [&form, &calendarFonts](QWidget*, CalendarSettings& settings,
+                                                        const std::function<void()>& redraw) {
+        calendarFonts->Ask(settings, form.font(), redraw);
+    };
+    calendarContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    ui::TCalendar calendar(calendarContext);
+    ui::AddCalendarKeys(keys, calendar);
+    ui::TCFont fontDialog(&calendar);
+    calendarFonts = &fontDialog;
+    ui::AddCalendarFontKeys(keys, fontDialog);
+    form.SetCalendarWindow([&form, &calendar] { calendar.Open(&form); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
@@ -243,7 +272,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vitalune: %s\n", options.error.c_str());
         return 2;
     }
-    if (options.exportRequest) {
+    if (options.exportRequest || options.calendarRequest) {
         return RunExport(options);
     }
     if (noDisplay) {

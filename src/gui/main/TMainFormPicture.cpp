@@ -1,44 +1,16 @@
 // The main window's picture output: the dialogs and messages around PictureOutput.
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "gui/main/ChartBox.h"
 #include "gui/main/TMainForm.h"
 #include "gui/paint/ChartPainter.h"
+#include "gui/widgets/PictureDialogs.h"
 
 namespace vitalune::ui {
 
 using paint::ChartPage;
-
-namespace {
-
-std::optional<QString> AskPictureFileDialog(QWidget* parent, const QString& folder,
-                                            const QString& filters, QString* selectedFilter) {
-    QFileDialog dialog(parent, QString(), folder, filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    if (selectedFilter && !selectedFilter->isEmpty()) {
-        dialog.selectNameFilter(*selectedFilter);
-    }
-    // The suffix follows the chosen file type, as the dialog adds it for names without one.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         const QString suffix = filter.section(QStringLiteral("*."), 1).left(3);
-                         dialog.setDefaultSuffix(suffix);
-                     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    if (selectedFilter) {
-        *selectedFilter = dialog.selectedNameFilter();
-    }
-    return dialog.selectedFiles().first();
-}
-
-}  // namespace
 
 Picture TMainForm::ActivePicture() {
     const ChartPage page = ActivePage();
@@ -62,9 +34,8 @@ void TMainForm::MakePicture(PictureMode mode) {
     const QString folder = QString::fromStdString(m_programFolder.string());
     QString filter = m_pictureFilter;
     const std::optional<QString> chosen =
-        m_context.askPictureFile
-            ? m_context.askPictureFile(folder, PictureFileFilters(), &filter)
-            : AskPictureFileDialog(this, folder, PictureFileFilters(), &filter);
+        m_context.askPictureFile ? m_context.askPictureFile(folder, PictureFileFilters(), &filter)
+                                 : AskPictureFile(this, folder, PictureFileFilters(), &filter);
     RepaintActivePage();
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -85,8 +56,7 @@ void TMainForm::Print2Click() {
     if (m_context.askPrinter) {
         accepted = m_context.askPrinter(printer);
     } else {
-        QPrintDialog dialog(&printer, this);
-        accepted = dialog.exec() == QDialog::Accepted;
+        accepted = AskPrinter(this, printer);
     }
     if (!accepted) {
         return;

@@ -13,7 +13,10 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 
 #include "core/engine/DateText.h"
 #include "gui/paint/PictureFont.h"
@@ -71,20 +74,36 @@ bool WriteRaster(const Picture& picture, QIODevice& device, const char* format, 
     return false;
 }
 
-bool WritePdf(const Picture& picture, QIODevice& device) {
+QPageLayout PdfPageOf(const Picture& picture) {
     const PictureLayout layout = LayoutPicture(picture);
+    const QSizeF points(layout.size.width() * 72.0 / kLayoutDpi,
+                        layout.size.height() * 72.0 / kLayoutDpi);
+    return QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+bool WritePdf(std::span<const Picture> pages, QIODevice& device) {
+    if (pages.empty()) {
+        return false;
+    }
     QPdfWriter writer(&device);
     writer.setResolution(kLayoutDpi);
     writer.setCreator(QString::fromLatin1(kStampTitle));
-    const QSizeF points(layout.size.width() * 72.0 / kLayoutDpi,
-                        layout.size.height() * 72.0 / kLayoutDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(PdfPageOf(pages.front()));
     QPainter p;
     if (!p.begin(&writer)) {
         return false;
     }
-    DrawPicture(p, picture);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            writer.setPageLayout(PdfPageOf(pages[i]));
+            if (!writer.newPage()) {
+                p.end();
+                return false;
+            }
+        }
+        DrawPicture(p, pages[i]);
+    }
     return p.end();
 }
 
@@ -200,7 +219,11 @@ std::optional<PictureFormat> FormatForFilter(const QString& filter) {
     return std::nullopt;
 }
 
-bool WritePicture(const Picture& picture, const QString& path, PictureFormat format, QString* why) {
+namespace {
+
+// Writes through a temporary file that replaces the target only when `write` succeeded.
+bool WriteThrough(const QString& path, QString* why,
+                  const std::function<bool(QSaveFile&, QString*)>& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (why) {
@@ -208,22 +231,7 @@ bool WritePicture(const Picture& picture, const QString& path, PictureFormat for
         }
         return false;
     }
-    bool written = false;
-    switch (format) {
-        case PictureFormat::Bmp:
-            written = WriteRaster(picture, file, "bmp", why);
-            break;
-        case PictureFormat::Png:
-            written = WriteRaster(picture, file, "png", why);
-            break;
-        case PictureFormat::Pdf:
-            written = WritePdf(picture, file);
-            break;
-        case PictureFormat::Svg:
-            written = WriteSvg(picture, file);
-            break;
-    }
-    if (!written) {
+    if (!write(file, why)) {
         file.cancelWriting();
         return false;
     }
@@ -234,6 +242,29 @@ bool WritePicture(const Picture& picture, const QString& path, PictureFormat for
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool WritePicture(const Picture& picture, const QString& path, PictureFormat format, QString* why) {
+    return WriteThrough(path, why, [&](QSaveFile& file, QString* reason) {
+        switch (format) {
+            case PictureFormat::Bmp:
+                return WriteRaster(picture, file, "bmp", reason);
+            case PictureFormat::Png:
+                return WriteRaster(picture, file, "png", reason);
+            case PictureFormat::Pdf:
+                return WritePdf(std::span(&picture, 1), file);
+            case PictureFormat::Svg:
+                return WriteSvg(picture, file);
+        }
+        return false;
+    });
+}
+
+bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why) {
+    return WriteThrough(path, why,
+                        [&](QSaveFile& file, QString*) { return WritePdf(pages, file); });
 }
 
 bool CopyPicture(const Picture& picture, QClipboard& clipboard) {
@@ -253,7 +284,21 @@ QRect PrintTarget(QSize page, QSize pictureSize) {
     return QRect(0, 0, page.width(), height);
 }
 
-bool PrintPicture(const Picture& picture, QPrinter& printer) {
+QRect PortraitPrintTarget(QSize page, QSize pictureSize) {
+    const std::int64_t side = std::min(page.width(), page.height());
+    const std::int64_t w = pictureSize.width();
+    const std::int64_t h = pictureSize.height();
+    if (w <= 0 || h <= 0 || side <= 0) {
+        return QRect(QPoint(0, 0), page);
+    }
+    // Whole-number arithmetic, so that the limiting side is met exactly.
+    if (side * h <= page.height() * w) {
+        return QRect(0, 0, static_cast<int>(side), static_cast<int>(side * h / w));
+    }
+    return QRect(0, 0, static_cast<int>(page.height() * w / h), page.height());
+}
+
+bool PrintPicture(const Picture& picture, QPrinter& printer, PrintTargetRule targetRule) {
     printer.setPageOrientation(QPageLayout::Portrait);
     const PictureLayout layout = LayoutPicture(picture);
     if (!printer.isValid() || layout.size.isEmpty()) {
@@ -266,7 +311,7 @@ bool PrintPicture(const Picture& picture, QPrinter& printer) {
     // The picture itself is painted onto the page at the printer's resolution: lines and text
     // stay sharp on paper, and a PDF printed to file keeps them as lines and text.
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect target = PrintTarget(page.size(), layout.size);
+    const QRect target = targetRule(page.size(), layout.size);
     p.translate(target.topLeft());
     p.scale(static_cast<qreal>(target.width()) / layout.size.width(),
             static_cast<qreal>(target.height()) / layout.size.height());

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "gui/paint/ChartScene.h"
@@ -66,12 +67,18 @@ std::optional<PictureFormat> FormatForFilter(const QString& filter);
 // the target is left as it was and false is returned.
 bool WritePicture(const Picture& picture, const QString& path, PictureFormat format,
                   QString* why = nullptr);
+// Several pictures as the pages of one PDF file, written like WritePicture.
+bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why = nullptr);
 bool CopyPicture(const Picture& picture, QClipboard& clipboard);
 
 // Where a picture of pictureSize lands on a printable page: stretched over a landscape page,
 // full width keeping proportions on a portrait one, always at the top left.
 QRect PrintTarget(QSize page, QSize pictureSize);
+// A portrait page picture (the calendar) within the square of the page's shorter side by its
+// height, at the top left, keeping its proportions: on a portrait sheet the full width.
+QRect PortraitPrintTarget(QSize page, QSize pictureSize);
+using PrintTargetRule = QRect (*)(QSize page, QSize pictureSize);
 // Prints one page in portrait; false when the printer cannot take it.
-bool PrintPicture(const Picture& picture, QPrinter& printer);
+bool PrintPicture(const Picture& picture, QPrinter& printer, PrintTargetRule target = PrintTarget);
 
 }  // namespace vitalune::ui
