@@ -111,7 +111,7 @@ void TCalendar::BuildControls() {
     QAction* charts = action("Charts1", "Charts", &TCalendar::Charts1Click);
     // Until the lines settings can be shown, the entry says so by being unavailable.
     charts->setEnabled(static_cast<bool>(m_context.showLines));
-    const auto toggle = [this, &action](const char* name, const char* caption, bool on) {
+    const auto toggle = [&action](const char* name, const char* caption, bool on) {
         QAction* a = action(name, caption, &TCalendar::Redraw);
         a->setCheckable(true);
         a->setChecked(on);
