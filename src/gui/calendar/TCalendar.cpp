@@ -34,7 +34,6 @@ namespace {
 constexpr const char* kFormName = "Calendar";
 constexpr QSize kInitialSize{871, 744};
 constexpr int kScrollStep = 20;
-constexpr int kWheelStep = 120;
 
 QString L(const char* text) {
     return QString::fromLatin1(text);
@@ -73,8 +72,7 @@ class TCalendar::PagePane final : public QWidget {
 };
 
 TCalendar::TCalendar(CalendarContext context, QWidget* parent)
-    : QDialog(parent), m_context(std::move(context)) {
-    setObjectName(L("Calendar"));
+    : ProgramDialog(kFormName, context.store, parent), m_context(std::move(context)) {
     setWindowTitle(L(kCalendarCaption));
     setModal(true);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -84,9 +82,7 @@ TCalendar::TCalendar(CalendarContext context, QWidget* parent)
     m_month = FirstOfMonth(m_context.calculationDate ? m_context.calculationDate() : 0);
     BuildControls();
     resize(kInitialSize);
-    if (m_context.store) {
-        RestorePlacement(*this, *m_context.store, kFormName);
-    }
+    RestorePlace();
 }
 
 TCalendar::~TCalendar() = default;
@@ -216,11 +212,7 @@ QAction* TCalendar::Action(const char* objectName) const {
 }
 
 void TCalendar::Open(QWidget* over) {
-    if (over && over->window()->windowHandle()) {
-        // Kept above the window that asked for it without becoming its child.
-        winId();
-        windowHandle()->setTransientParent(over->window()->windowHandle());
-    }
+    KeepAbove(over);
     FormShow();
     exec();
 }
@@ -430,27 +422,10 @@ bool TCalendar::DispatchKey(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TCalendar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_frame->viewport() && event->type() == QEvent::Wheel) {
-        m_wheelRest += static_cast<QWheelEvent*>(event)->angleDelta().y();
-        while (m_wheelRest >= kWheelStep) {
-            m_wheelRest -= kWheelStep;
-            ScrollBy(-2);
-        }
-        while (m_wheelRest <= -kWheelStep) {
-            m_wheelRest += kWheelStep;
-            ScrollBy(+2);
-        }
+        ScrollBy(-2 * m_wheel.Take(static_cast<QWheelEvent*>(event)->angleDelta().y()));
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TCalendar::keyPressEvent(QKeyEvent* event) {
-    // Escape is the key dispatcher's: it closes the window once.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TCalendar::hideEvent(QHideEvent* event) {
@@ -458,9 +433,8 @@ void TCalendar::hideEvent(QHideEvent* event) {
         if (!SaveCalendarSettings(*m_context.store, m_settings)) {
             Message(L(kCalendarSettingsError));
         }
-        KeepPlacement(*this, *m_context.store, kFormName);
     }
-    QDialog::hideEvent(event);
+    ProgramDialog::hideEvent(event);
 }
 
 void AddCalendarKeys(KeyDispatcher& dispatcher, TCalendar& window) {

@@ -4,7 +4,6 @@
 // age and date of birth texts and choose the page's fonts. Fonts and switches are kept under
 // the settings subkey "CalendSet" when the window closes.
 
-#include <QDialog>
 #include <QFont>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +12,7 @@
 
 #include "core/settings/CalendarSettings.h"
 #include "gui/calendar/CalendarPage.h"
+#include "gui/widgets/ProgramDialog.h"
 
 class QAction;
 class QMenu;
@@ -59,7 +59,7 @@ struct CalendarContext {
     std::function<std::optional<int>(QWidget* parent, const QString& firstMonth)> askMonths;
 };
 
-class TCalendar final : public QDialog {
+class TCalendar final : public ProgramDialog {
     Q_OBJECT
   public:
     explicit TCalendar(CalendarContext context, QWidget* parent = nullptr);
@@ -95,7 +95,6 @@ class TCalendar final : public QDialog {
     void Redraw();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -111,7 +110,7 @@ class TCalendar final : public QDialog {
     CalendarSettings m_settings;
     std::int32_t m_month = 0;
     QString m_pictureFilter;
-    int m_wheelRest = 0;  // wheel turn not yet worth a step
+    WheelNotches m_wheel;
 
     PagePane* m_page = nullptr;
     QScrollArea* m_frame = nullptr;

@@ -32,7 +32,6 @@ namespace vitalune::ui {
 namespace {
 
 constexpr const char* kFormName = "DayInfo";
-constexpr int kWheelStep = 120;
 
 QString L(const char* text) {
     return QString::fromLatin1(text);
@@ -124,8 +123,7 @@ class TDayInfo::SidePicture final : public QWidget {
 };
 
 TDayInfo::TDayInfo(DayInfoContext context, QWidget* parent)
-    : QDialog(parent), m_context(std::move(context)) {
-    setObjectName(L("DayInfo"));
+    : ProgramDialog(kFormName, context.store, parent), m_context(std::move(context)) {
     setWindowTitle(L(kDayInfoCaption));
     setModal(false);
     // The main window decides when the program ends; it closes this one with it.
@@ -137,9 +135,7 @@ TDayInfo::TDayInfo(DayInfoContext context, QWidget* parent)
         m_context.random = m_ownRandom.get();
     }
     BuildControls();
-    if (m_context.store) {
-        RestorePlacement(*this, *m_context.store, kFormName);
-    }
+    RestorePlace();
 }
 
 TDayInfo::~TDayInfo() = default;
@@ -293,11 +289,8 @@ void TDayInfo::ShowDay(std::int32_t day, bool onlyFocusWhenShown) {
     if (isVisible()) {
         raise();
     } else {
-        if (parentWidget() == nullptr && QApplication::activeWindow() &&
-            QApplication::activeWindow()->windowHandle()) {
-            // Kept above the main window without becoming its child.
-            winId();
-            windowHandle()->setTransientParent(QApplication::activeWindow()->windowHandle());
+        if (parentWidget() == nullptr) {
+            KeepAbove(QApplication::activeWindow());
         }
         show();
     }
@@ -563,22 +556,6 @@ bool TDayInfo::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void TDayInfo::keyPressEvent(QKeyEvent* event) {
-    // Escape is the key dispatcher's: it closes the window once.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TDayInfo::hideEvent(QHideEvent* event) {
-    if (m_context.store) {
-        KeepPlacement(*this, *m_context.store, kFormName);
-    }
-    QDialog::hideEvent(event);
-}
-
 void TDayInfo::wheelEvent(QWheelEvent* event) {
     // Over the table's half only: the notes scroll with the wheel and must not move the day.
     const int x = mapFromGlobal(event->globalPosition().toPoint()).x();
@@ -587,14 +564,8 @@ void TDayInfo::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    m_wheelRest += event->angleDelta().y();
-    while (m_wheelRest >= kWheelStep) {
-        m_wheelRest -= kWheelStep;
-        NextBtnClick();
-    }
-    while (m_wheelRest <= -kWheelStep) {
-        m_wheelRest += kWheelStep;
-        PreviousBtnClick();
+    if (const int notches = m_wheel.Take(event->angleDelta().y())) {
+        StepDay(notches);
     }
     event->accept();
 }

@@ -4,7 +4,6 @@
 // the views, the day, the printable report, help and closing. Made once for the run and hidden,
 // never destroyed, when closed, so its view, day and last day text live as long as the program.
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "core/dayreport/DayReportModel.h"
 #include "gui/paint/ChartScene.h"
 #include "gui/paint/DayInfoPainter.h"
+#include "gui/widgets/ProgramDialog.h"
 
 class QAbstractButton;
 class QStackedWidget;
@@ -63,7 +63,7 @@ struct DayInfoContext {
     std::function<void(QWidget* parent, const QString& text)> showMessage;
 };
 
-class TDayInfo final : public QDialog {
+class TDayInfo final : public ProgramDialog {
     Q_OBJECT
   public:
     explicit TDayInfo(DayInfoContext context, QWidget* parent = nullptr);
@@ -107,8 +107,6 @@ class TDayInfo final : public QDialog {
 
   protected:
     bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:
@@ -142,7 +140,7 @@ class TDayInfo final : public QDialog {
     };
     std::optional<NotesFor> m_notesFor;  // what the notes box tells about
     paint::DayInfoColumns m_columns;
-    int m_wheelRest = 0;  // wheel turn not yet worth a whole day
+    WheelNotches m_wheel;
 
     TablePane* m_table = nullptr;
     SidePicture* m_picture = nullptr;

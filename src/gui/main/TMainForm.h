@@ -18,6 +18,7 @@
 #include "gui/main/MainMenus.h"
 #include "gui/paint/ChartPainter.h"
 #include "gui/widgets/PictureOutput.h"
+#include "gui/widgets/ProgramDialog.h"
 
 class QComboBox;
 class QDateEdit;
@@ -234,7 +235,7 @@ class TMainForm final : public QMainWindow {
     std::function<void()> m_showOptions;
     std::function<void()> m_showAbout;
     std::function<void(int)> m_showHelp;
-    int m_wheelRest = 0;  // wheel turn not yet worth a whole step
+    WheelNotches m_wheel;
 
     MainMenus m_menus;
     QWidget* m_panel1 = nullptr;

@@ -158,10 +158,7 @@ bool TMainForm::WheelOverPages(QWheelEvent* event) {
         return false;
     }
     // One day per notch; a fine-grained wheel adds up to whole notches.
-    m_wheelRest += event->angleDelta().y();
-    const int steps = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
-    m_wheelRest %= QWheelEvent::DefaultDeltasPerStep;
-    if (steps != 0) {
+    if (const int steps = m_wheel.Take(event->angleDelta().y())) {
         StepDate(static_cast<std::int64_t>(CalculationDate()) + steps);
     }
     event->accept();

@@ -50,15 +50,12 @@ QToolButton* PictureButton(const char* name, const char* hint, const QIcon& icon
 }  // namespace
 
 TDOBForm::TDOBForm(DOBContext context, QWidget* parent)
-    : QDialog(parent), m_context(std::move(context)) {
-    setObjectName(L(kFormName));
+    : ProgramDialog(kFormName, context.store, parent), m_context(std::move(context)) {
     setWindowTitle(L(kDOBCaption));
     setModal(true);
     BuildControls();
     resize(std::max(330, sizeHint().width()), std::max(380, sizeHint().height()));
-    if (m_context.store) {
-        RestorePlacement(*this, *m_context.store, kFormName);
-    }
+    RestorePlace();
 }
 
 TDOBForm::~TDOBForm() = default;
@@ -127,11 +124,7 @@ void TDOBForm::BuildControls() {
 }
 
 void TDOBForm::Open(QWidget* over) {
-    if (over && over->window()->windowHandle()) {
-        // Kept above the window that asked for it without becoming its child.
-        winId();
-        windowHandle()->setTransientParent(over->window()->windowHandle());
-    }
+    KeepAbove(over);
     FormShow();
     exec();
 }
@@ -213,22 +206,6 @@ void TDOBForm::PartyListDblClick() {
 
 void TDOBForm::OKBtnClick() {
     accept();
-}
-
-void TDOBForm::keyPressEvent(QKeyEvent* event) {
-    // Escape is the key dispatcher's: it closes the window once.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TDOBForm::hideEvent(QHideEvent* event) {
-    if (m_context.store) {
-        KeepPlacement(*this, *m_context.store, kFormName);
-    }
-    QDialog::hideEvent(event);
 }
 
 void AddBirthdayListKeys(KeyDispatcher& dispatcher, TDOBForm& form) {

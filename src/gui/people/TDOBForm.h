@@ -3,10 +3,11 @@
 // their groups' headings, with "<" and ">" (and Left, Right) stepping the day, and web look-ups
 // of the selected person. It reads the live database and changes nothing in it.
 
-#include <QDialog>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "gui/widgets/ProgramDialog.h"
 
 class QDateEdit;
 class QListView;
@@ -35,7 +36,7 @@ struct DOBContext {
     std::function<void(QWidget* parent, const QString& text)> showMessage;
 };
 
-class TDOBForm final : public QDialog {
+class TDOBForm final : public ProgramDialog {
     Q_OBJECT
   public:
     explicit TDOBForm(DOBContext context, QWidget* parent = nullptr);
@@ -62,9 +63,6 @@ class TDOBForm final : public QDialog {
     void OKBtnClick();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
   private:
     void BuildControls();
     void StepDay(int delta);

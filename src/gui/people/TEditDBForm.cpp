@@ -80,17 +80,14 @@ QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow, const char* hint
 }  // namespace
 
 TEditDBForm::TEditDBForm(EditDBContext context, QWidget* parent)
-    : QDialog(parent),
+    : ProgramDialog(kFormName, context.store, parent),
       m_context(std::move(context)),
       m_db(*m_context.db),
       m_snapshot(*m_context.clock) {
-    setObjectName(L(kFormName));
     setModal(true);
     BuildControls();
     resize(std::max(365, sizeHint().width()), std::max(425, sizeHint().height()));
-    if (m_context.store) {
-        RestorePlacement(*this, *m_context.store, kFormName);
-    }
+    RestorePlace();
     RenewWindowTitle();
 }
 
@@ -815,22 +812,6 @@ void TEditDBForm::reject() {
     } else if (answer == Answer::No) {
         CancelBtnClick();
     }
-}
-
-void TEditDBForm::keyPressEvent(QKeyEvent* event) {
-    // Escape is the key dispatcher's: it closes the window through reject() once.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TEditDBForm::hideEvent(QHideEvent* event) {
-    if (m_context.store) {
-        KeepPlacement(*this, *m_context.store, kFormName);
-    }
-    QDialog::hideEvent(event);
 }
 
 // --- other windows ---

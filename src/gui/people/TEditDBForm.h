@@ -6,7 +6,6 @@
 // person and group dialogs, file dialogs, questions, messages) comes in through EditDBContext,
 // so tests answer it; the main window is reached only through its functions there.
 
-#include <QDialog>
 #include <QStringList>
 #include <cstddef>
 #include <filesystem>
@@ -17,6 +16,7 @@
 
 #include "core/db/NamesDatabase.h"
 #include "gui/people/PeopleDialogs.h"
+#include "gui/widgets/ProgramDialog.h"
 
 class QAction;
 class QGroupBox;
@@ -80,7 +80,7 @@ struct EditDBContext {
     std::function<void(QWidget* parent, const QString& text, const QString& details)> showReport;
 };
 
-class TEditDBForm final : public QDialog {
+class TEditDBForm final : public ProgramDialog {
     Q_OBJECT
   public:
     explicit TEditDBForm(EditDBContext context, QWidget* parent = nullptr);
@@ -134,9 +134,6 @@ class TEditDBForm final : public QDialog {
     void reject() override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
   private:
     void BuildControls();
     QMenuBar* BuildMenu();
