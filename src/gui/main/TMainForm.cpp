@@ -40,6 +40,7 @@
 #include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/Utf8Text.h"
+#include "gui/widgets/DayDateEdit.h"
 #include "gui/widgets/ListRowDelegate.h"
 #include "gui/widgets/PersonItemDelegate.h"
 #include "gui/widgets/PersonListModel.h"
@@ -57,15 +58,6 @@ constexpr int kInitialHeight = 579;
 constexpr int kMinimumWidth = 722;
 constexpr int kMinimumHeight = 463;
 constexpr int kListRows = 5;  // persons the lists show at the least
-
-QDate ToQDate(std::int32_t day) {
-    const CivilDate c = DecodeDate(day);
-    return QDate(c.year, c.month, c.day);
-}
-
-std::int32_t FromQDate(QDate date) {
-    return TryEncodeDate(date.year(), date.month(), date.day()).value_or(0);
-}
 
 struct PageEntry {
     ChartPage page;
@@ -235,12 +227,7 @@ QWidget* TMainForm::BuildDateBox() {
     box->setObjectName(QStringLiteral("DateBox"));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 6);
-    m_cdate = new QDateEdit;
-    m_cdate->setObjectName(QStringLiteral("CDate"));
-    m_cdate->setAccessibleName(QStringLiteral("Calculation date"));
-    m_cdate->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
-    m_cdate->setCalendarPopup(true);
-    m_cdate->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    m_cdate = DayDateEdit("CDate", QStringLiteral("Calculation date"));
     layout->addWidget(m_cdate);
 
     auto* steps = new QHBoxLayout;

@@ -18,6 +18,7 @@
 #include "gui/people/BirthdayListModel.h"
 #include "gui/people/DialogSupport.h"
 #include "gui/platform/Shell.h"
+#include "gui/widgets/DayDateEdit.h"
 #include "gui/widgets/KeyDispatcher.h"
 #include "gui/widgets/LookUpIcons.h"
 #include "gui/widgets/WindowPlacement.h"
@@ -30,11 +31,6 @@ constexpr const char* kFormName = "DOBForm";
 
 QString L(const char* text) {
     return QString::fromLatin1(text);
-}
-
-QDate ToQDate(std::int32_t day) {
-    const CivilDate c = DecodeDate(day);
-    return QDate(c.year, c.month, c.day);
 }
 
 QToolButton* PictureButton(const char* name, const char* hint, const QIcon& icon) {
@@ -64,13 +60,8 @@ void TDOBForm::BuildControls() {
     auto* layout = new QVBoxLayout(this);
 
     auto* dateRow = new QHBoxLayout;
-    m_birthDate = new QDateEdit;
-    m_birthDate->setObjectName(QStringLiteral("BirthDate"));
-    m_birthDate->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
-    m_birthDate->setCalendarPopup(true);
-    m_birthDate->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    m_birthDate = DayDateEdit("BirthDate", QStringLiteral("Birthday date"));
     m_birthDate->setToolTip(QStringLiteral("Set a date"));
-    m_birthDate->setAccessibleName(QStringLiteral("Birthday date"));
     auto* dayMinus = new QPushButton(QStringLiteral("<"));
     dayMinus->setObjectName(QStringLiteral("DayMinus"));
     dayMinus->setToolTip(QStringLiteral("Previous day (Left)"));
@@ -140,8 +131,7 @@ void TDOBForm::FormShow() {
 }
 
 std::int32_t TDOBForm::PickedDay() const {
-    const QDate d = m_birthDate->date();
-    return EncodeDate(d.year(), d.month(), d.day());
+    return FromQDate(m_birthDate->date());
 }
 
 void TDOBForm::SetPickedDay(std::int32_t day) {

@@ -15,15 +15,11 @@
 #include "gui/people/DialogSupport.h"
 #include "gui/people/TDateHintForm.h"
 #include "gui/platform/Utf8Text.h"
+#include "gui/widgets/DayDateEdit.h"
 
 namespace vitalune::ui {
 
 namespace {
-
-QDate ToQDate(std::int32_t day) {
-    const CivilDate c = DecodeDate(ClampDay(day));
-    return QDate(c.year, c.month, c.day);
-}
 
 // "dd.mm.yyyy": the year with four digits, as this dialog has always written it.
 std::string StoredDate(QDate date) {
@@ -54,12 +50,7 @@ TNewPersForm::TNewPersForm(const Clock& clock, QWidget* parent) : QDialog(parent
     auto* nameLabel = new QLabel(QStringLiteral("Name"));
     nameLabel->setBuddy(m_edit1);
 
-    m_date = new QDateEdit;
-    m_date->setObjectName(QStringLiteral("NDate"));
-    m_date->setAccessibleName(QStringLiteral("Date of birth"));
-    m_date->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
-    m_date->setCalendarPopup(true);
-    m_date->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    m_date = DayDateEdit("NDate", QStringLiteral("Date of birth"));
     auto* dateLabel = new QLabel(QStringLiteral("Date of birth"));
     dateLabel->setBuddy(m_date);
     m_hintButton = people::DialogButton("Button1", QStringLiteral("Hint"),
