@@ -48,10 +48,14 @@ const std::array kCommands = {
                "           --kind sunny|rainy|critical|stress [--show-all] [--overall-level K]\n"
                "           [--rhythm NAME[:K]]... [--and|--or] [--stress all|women|men]\n"
                "           [--results N | --months N] [--json]\n"
+               "           [--ics FILE] [--csv FILE] [--name PERSON]\n"
                "NAME is physical, emotional, intellectual or intuitive; K the level item 0..2\n"
                "(sunny: 75%, 50%, 25% or higher; rainy: less than 25%, 50%, 75%); a critical\n"
                "rhythm takes no level. Without a rhythm the overall value (or any critical\n"
-               "rhythm) is tested. The default is --or --months 12.\n",
+               "rhythm) is tested. The default is --or --months 12.\n"
+               "--ics writes the days found as all-day events of an iCalendar file, --csv as a\n"
+               "table for spreadsheets; the events name PERSON (without --name, the date of\n"
+               "birth). Nothing is written when no day is found (exit 1).\n",
                RunForecast},
     CliCommand{"match", "Persons of a names database ranked by compatibility with one of them",
                "Usage: vitalune-cli match FILE --group N --person N [--in-group all|N]\n"

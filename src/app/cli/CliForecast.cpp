@@ -1,5 +1,7 @@
 #include <cctype>
+#include <filesystem>
 #include <ostream>
+#include <utility>
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
@@ -8,6 +10,7 @@
 #include "core/engine/DateInput.h"
 #include "core/engine/DateText.h"
 #include "core/forecast/ForecastSearch.h"
+#include "core/reports/ForecastCalendar.h"
 #include "core/reports/ForecastReport.h"
 #include "core/text/DecimalText.h"
 
@@ -206,19 +209,71 @@ void PrintHits(std::ostream& out, const ForecastCriteria& c, const ForecastResul
     }
 }
 
+// A file the days go to: --ics or --csv.
+struct ForecastExport {
+    std::filesystem::path file;
+    ReportResult (*write)(const ForecastReportInput&, const std::filesystem::path&, FileOps*);
+};
+
+std::vector<ForecastExport> ExportsFromArgs(const CliArgs& args) {
+    std::vector<ForecastExport> exports;
+    for (const auto& [option, write] :
+         {std::pair{"--ics", &WriteForecastICalendar}, std::pair{"--csv", &WriteForecastCsv}}) {
+        if (const auto file = args.Option(option)) {
+            if (file->empty()) {
+                throw UsageError(std::string{option} + " needs a file name");
+            }
+            exports.push_back({*file, write});
+        }
+    }
+    if (exports.size() == 2 && std::filesystem::absolute(exports[0].file).lexically_normal() ==
+                                   std::filesystem::absolute(exports[1].file).lexically_normal()) {
+        throw UsageError("--ics and --csv name the same file");
+    }
+    if (exports.empty() && args.Has("--name")) {
+        throw UsageError("--name applies to --ics and --csv only");
+    }
+    return exports;
+}
+
+// Writes each file asked for; a failure of one does not keep the other from being written.
+int WriteExports(const std::vector<ForecastExport>& exports, const ForecastReportInput& input,
+                 CliIo& io) {
+    constexpr std::string_view kPrefix = "vitalune-cli forecast: ";
+    if (input.result.hits.empty()) {
+        io.err << kPrefix << kNothingFoundMessage << '\n';
+        return kExitFailed;
+    }
+    int exitCode = kExitOk;
+    for (const ForecastExport& target : exports) {
+        const ReportResult written = target.write(input, target.file, nullptr);
+        if (written) {
+            io.err << kPrefix << "wrote " << written.path.string() << '\n';
+        } else {
+            io.err << kPrefix << written.message << " (" << written.reason << ")\n";
+            exitCode = kExitFailed;
+        }
+    }
+    return exitCode;
+}
+
 }  // namespace
 
 int RunForecast(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args,
                          {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress",
-                          "--results", "--months"},
+                          "--results", "--months", "--ics", "--csv", "--name"},
                          {"--show-all", "--and", "--or", "--json"});
     if (!parsed.Positionals().empty()) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }
-    const std::int32_t birth = RequireDate("--birth", parsed.Required("--birth"));
-    const ForecastCriteria criteria = CriteriaFromArgs(parsed);
-    const ForecastResult result = vitalune::RunForecast(criteria, birth);
+    ForecastReportInput input;
+    input.birth = RequireDate("--birth", parsed.Required("--birth"));
+    input.name = parsed.Option("--name").value_or("");
+    input.criteria = CriteriaFromArgs(parsed);
+    const std::vector<ForecastExport> exports = ExportsFromArgs(parsed);
+    input.result = vitalune::RunForecast(input.criteria, input.birth);
+    const ForecastResult& result = input.result;
     if (result.stoppedAtLastDay) {
         io.err << "vitalune-cli forecast: " << kStoppedNote << '\n';
     }
@@ -227,9 +282,9 @@ int RunForecast(const std::vector<std::string>& args, CliIo& io) {
     } else if (result.hits.empty()) {
         io.out << kNothingFoundMessage << '\n';
     } else {
-        PrintHits(io.out, criteria, result);
+        PrintHits(io.out, input.criteria, result);
     }
-    return kExitOk;
+    return exports.empty() ? kExitOk : WriteExports(exports, input, io);
 }
 
 int RunForecastReport(const std::vector<std::string>& args, CliIo& io) {

@@ -12,6 +12,9 @@ const std::array<std::string_view, 13> kShortMonthNames = {
 const std::array<std::string_view, 8> kWeekdayAbbrev = {"",   "Su", "Mo", "Tu",
                                                         "Wd", "Th", "Fr", "Sa"};
 
+const std::array<std::string_view, 8> kWeekdayNames = {
+    "", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
 const std::array<int, 13> kMonthLengths = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 std::string DateText(DateTime date) {

@@ -14,6 +14,7 @@ extern const std::array<std::string_view, 13> kMonthNames;
 extern const std::array<std::string_view, 13> kShortMonthNames;
 // Indexed 1..7 from Sunday, as DayOfWeek counts.
 extern const std::array<std::string_view, 8> kWeekdayAbbrev;
+extern const std::array<std::string_view, 8> kWeekdayNames;
 // Month lengths of a common year, indexed 1..12; DaysInMonth adds the leap day.
 extern const std::array<int, 13> kMonthLengths;
 

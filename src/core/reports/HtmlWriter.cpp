@@ -139,6 +139,12 @@ std::string ReportHead(std::string_view title, std::string_view heading) {
 }
 
 ReportResult WriteReportFile(const fs::path& file, const HtmlWriter& page, FileOps* ops) {
+    // A report is written anew on every request: no sync.
+    return WriteReportBytes(file, page.Bytes(), "Unable to create a file", false, ops);
+}
+
+ReportResult WriteReportBytes(const fs::path& file, std::string_view bytes,
+                              std::string_view failureText, bool sync, FileOps* ops) {
     std::error_code ec;
     fs::path full = fs::absolute(file, ec);
     if (ec) {
@@ -149,7 +155,7 @@ ReportResult WriteReportFile(const fs::path& file, const HtmlWriter& page, FileO
     result.path = full;
     const auto fail = [&](std::string reason) {
         result.ok = false;
-        result.message = "Unable to create a file" + full.string();
+        result.message = std::string{failureText} + full.string();
         result.reason = std::move(reason);
         return result;
     };
@@ -161,8 +167,8 @@ ReportResult WriteReportFile(const fs::path& file, const HtmlWriter& page, FileO
     }
     AtomicWriteOptions options;
     options.ops = ops;
-    options.sync = false;  // a report is written anew on every request
-    if (FileResult written = WriteFileAtomically(full, page.Bytes(), options); !written) {
+    options.sync = sync;
+    if (FileResult written = WriteFileAtomically(full, bytes, options); !written) {
         return fail(std::move(written.error));
     }
     return result;

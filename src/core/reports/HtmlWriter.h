@@ -58,4 +58,10 @@ struct ReportResult {
 ReportResult WriteReportFile(const std::filesystem::path& file, const HtmlWriter& page,
                              FileOps* ops = nullptr);
 
+// Writes any file the way the reports are written: atomically, creating the folder, a failure
+// named by `failureText` + the full path. `sync` for files the user keeps (exports), which a
+// crash right after the write must not take back.
+ReportResult WriteReportBytes(const std::filesystem::path& file, std::string_view bytes,
+                              std::string_view failureText, bool sync, FileOps* ops = nullptr);
+
 }  // namespace vitalune

@@ -63,6 +63,9 @@ TEST(Cli, TranscriptOfCommands) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/data/forecast.htm"));
+    for (const char* file : {"/none.ics", "/none.csv", "/f.x"}) {
+        EXPECT_FALSE(std::filesystem::exists(dir + file)) << file;
+    }
     // The options reach the reports, whose pictures stay in the data folder wherever they go.
     const std::pair<std::string, std::string> reports[] = {
         {"/data/dayinfo.htm", "Created for: &lt;Anna&amp;&gt;, 05 Jan 1970"},
@@ -72,6 +75,10 @@ TEST(Cli, TranscriptOfCommands) {
         {"/p.htm", "and Jo, 22 Dec 1999"},
         {"/p.htm", dir + "/data/Pict/one_2.gif"},
         {"/d.htm", "and Bo, 11 Jan 2000"},
+        {"/f.ics", "SUMMARY:Stressful day for Anna\r\nDESCRIPTION:Physical 57% (critical)\\, Emo"},
+        {"/f.csv", "2024-03-22,Friday,81,1,91,38,57,\r\n"},
+        {"/nameless.ics", "SUMMARY:Stressful day for the person born 05 Jan 1980\r\n"},
+        {"/g.csv", "Date,Weekday,"},
     };
     for (const auto& [file, text] : reports) {
         EXPECT_NE(vitalune::test::ReadTestFile(dir + file).find(text), std::string::npos) << file;
