@@ -14,6 +14,7 @@
 #include "gui/calendar/TCFont.h"
 #include "gui/calendar/TCalendar.h"
 #include "gui/dayinfo/TDayInfo.h"
+#include "gui/forecast/TFindDays.h"
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
@@ -236,6 +237,21 @@ int RunWindow(const app::GuiOptions& options) {
     calendarFonts = &fontDialog;
     ui::AddCalendarFontKeys(keys, fontDialog);
     form.SetCalendarWindow([&form, &calendar] { calendar.Open(&form); });
+
+    ui::ForecastContext forecastContext;
+    forecastContext.calculationDate = [&form] { return form.CalculationDate(); };
+    forecastContext.person = [&form] {
+        return ui::ForecastPerson{form.PersonOne().name,
+                                  static_cast<DateTime>(form.PersonOne().birth)};
+    };
+    forecastContext.clock = &clock;
+    forecastContext.dataFolder = context.programFolder;
+    forecastContext.store = &store;
+    forecastContext.shell = &shell;
+    forecastContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    ui::TFindDays forecast(forecastContext);
+    ui::AddForecastKeys(keys, forecast);
+    form.SetForecastWindow([&form, &forecast] { forecast.Open(&form); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();

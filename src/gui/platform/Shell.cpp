@@ -32,4 +32,15 @@ std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path&
            path;
 }
 
+std::optional<QString> OpenCalendarFile(Shell& shell, const std::filesystem::path& file) {
+    const QString path = QFile::decodeName(file.c_str());
+    if (shell.Open(QUrl::fromLocalFile(path))) {
+        return std::nullopt;
+    }
+    return QStringLiteral(
+               "The calendar file was written, but no calendar application could be started "
+               "to import it. Import this file in your calendar application:\n") +
+           path;
+}
+
 }  // namespace vitalune

@@ -43,4 +43,8 @@ std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddres
 // hand.
 std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path& file);
 
+// Hands an iCalendar file the program has just written to the desktop's calendar application,
+// which offers to import it. As OpenReportFile, the message names the file to import by hand.
+std::optional<QString> OpenCalendarFile(Shell& shell, const std::filesystem::path& file);
+
 }  // namespace vitalune
