@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -169,6 +170,8 @@ TFindDays::TFindDays(ForecastContext context, QWidget* parent)
     : ProgramDialog(kFormName, context.store, parent), m_context(std::move(context)) {
     setWindowTitle(L(kForecastCaption));
     setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_hint = new THintForm(this);
     BuildControls();
     ApplySettings(m_context.store ? LoadForecastSettings(*m_context.store)
@@ -185,6 +188,17 @@ void TFindDays::BuildControls() {
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("ShowDays"));
     m_pages->setAccessibleName(QStringLiteral("Kind of days"));
+    // All four tabs in sight: the page shown decides the search.
+    m_pages->setUsesScrollButtons(false);
+    // Ctrl+Tab turns the pages wherever the focus is, not only on the tabs.
+    const auto turn = [this](int by) {
+        m_pages->setCurrentIndex((m_pages->currentIndex() + by + m_pages->count()) %
+                                 m_pages->count());
+    };
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this,
+            [turn] { turn(+1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this,
+            [turn] { turn(-1); });
     m_pages->addTab(BuildLevelPage(m_sunny, true), Weather(art::SmallWeatherIndex::Sun),
                     QStringLiteral("Sunny days"));
     m_pages->addTab(BuildLevelPage(m_rainy, false), Weather(art::SmallWeatherIndex::Rain),
