@@ -584,40 +584,40 @@ std::optional<ForecastReportInput> TFindDays::Search() {
     return input;
 }
 
-void TFindDays::GoBtnClick() {
+void TFindDays::SearchWriteAndOpen(std::string_view fileName, const Writer& write,
+                                   const Opener& open) {
     const auto input = Search();
     if (!input) {
         return;
     }
-    const ReportResult written =
-        WriteForecastReport(*input, m_context.dataFolder / kForecastReportFileName);
+    const ReportResult written = write(*input, m_context.dataFolder / fileName);
     if (!written) {
         TellWriteFailure(written.message, written.reason);
         return;
     }
     if (m_context.shell) {
-        if (const auto failed = OpenReportFile(*m_context.shell, written.path)) {
+        if (const auto failed = open(*m_context.shell, written.path)) {
             Message(*failed);
         }
     }
 }
 
+void TFindDays::GoBtnClick() {
+    SearchWriteAndOpen(
+        kForecastReportFileName,
+        [](const ForecastReportInput& input, const std::filesystem::path& file) {
+            return WriteForecastReport(input, file);
+        },
+        OpenReportFile);
+}
+
 void TFindDays::CalendarBtnClick() {
-    const auto input = Search();
-    if (!input) {
-        return;
-    }
-    const ReportResult written =
-        WriteForecastICalendar(*input, m_context.dataFolder / kForecastCalendarFileName);
-    if (!written) {
-        TellWriteFailure(written.message, written.reason);
-        return;
-    }
-    if (m_context.shell) {
-        if (const auto failed = OpenCalendarFile(*m_context.shell, written.path)) {
-            Message(*failed);
-        }
-    }
+    SearchWriteAndOpen(
+        kForecastCalendarFileName,
+        [](const ForecastReportInput& input, const std::filesystem::path& file) {
+            return WriteForecastICalendar(input, file);
+        },
+        OpenCalendarFile);
 }
 
 void TFindDays::CsvBtnClick() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/forecast/ForecastSettings.h"
 #include "gui/widgets/ProgramDialog.h"
@@ -29,6 +30,7 @@ namespace vitalune {
 class Clock;
 class Shell;
 struct ForecastReportInput;
+struct ReportResult;
 }  // namespace vitalune
 
 namespace vitalune::ui {
@@ -122,6 +124,11 @@ class TFindDays final : public ProgramDialog {
     // The search of the options shown, with the amounts corrected in their fields; nothing
     // (the user has been told why) when it cannot run or finds no day.
     std::optional<ForecastReportInput> Search();
+    using Writer =
+        std::function<ReportResult(const ForecastReportInput&, const std::filesystem::path&)>;
+    using Opener = std::function<std::optional<QString>(Shell&, const std::filesystem::path& file)>;
+    // Searches, writes the days into the data folder and hands the file to the desktop.
+    void SearchWriteAndOpen(std::string_view fileName, const Writer& write, const Opener& open);
     void TellWriteFailure(const std::string& message, const std::string& reason);
     void Message(const QString& text);
 

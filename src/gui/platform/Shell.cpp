@@ -21,26 +21,31 @@ std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddres
     return QStringLiteral("Unable to open the web address ") + QString::fromStdString(address);
 }
 
-std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path& file) {
+namespace {
+
+// `failure` tells the user what did not start and ends before the file's path.
+std::optional<QString> OpenWrittenFile(Shell& shell, const std::filesystem::path& file,
+                                       const QString& failure) {
     const QString path = QFile::decodeName(file.c_str());
     if (shell.Open(QUrl::fromLocalFile(path))) {
         return std::nullopt;
     }
-    return QStringLiteral(
-               "The report was written, but no web browser could be started to show "
-               "it. Open this file in your browser:\n") +
-           path;
+    return failure + path;
+}
+
+}  // namespace
+
+std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path& file) {
+    return OpenWrittenFile(shell, file,
+                           QStringLiteral("The report was written, but no web browser could be "
+                                          "started to show it. Open this file in your browser:\n"));
 }
 
 std::optional<QString> OpenCalendarFile(Shell& shell, const std::filesystem::path& file) {
-    const QString path = QFile::decodeName(file.c_str());
-    if (shell.Open(QUrl::fromLocalFile(path))) {
-        return std::nullopt;
-    }
-    return QStringLiteral(
-               "The calendar file was written, but no calendar application could be started "
-               "to import it. Import this file in your calendar application:\n") +
-           path;
+    return OpenWrittenFile(
+        shell, file,
+        QStringLiteral("The calendar file was written, but no calendar application could be "
+                       "started to import it. Import this file in your calendar application:\n"));
 }
 
 }  // namespace vitalune
