@@ -18,6 +18,7 @@
 #include "gui/help/HelpService.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
+#include "gui/matching/TMatchForm.h"
 #include "gui/people/PeopleDesktop.h"
 #include "gui/people/PeopleKeys.h"
 #include "gui/people/TDOBForm.h"
@@ -252,6 +253,27 @@ int RunWindow(const app::GuiOptions& options) {
     ui::TFindDays forecast(forecastContext);
     ui::AddForecastKeys(keys, forecast);
     form.SetForecastWindow([&form, &forecast] { forecast.Open(&form); });
+
+    ui::MatchContext matchContext;
+    matchContext.db = &form.Database();
+    matchContext.personOne = [&form] {
+        const auto index = [](int i) { return static_cast<std::size_t>(std::max(i, 0)); };
+        return PersonPlace{index(form.PersonOne().group), index(form.PersonOne().index)};
+    };
+    matchContext.settings = &form.Settings();
+    matchContext.pictureFont = [&form] { return form.PictureFont(); };
+    matchContext.clock = &clock;
+    matchContext.dataFolder = context.programFolder;
+    matchContext.executableFolder = context.executableFolder;
+    matchContext.store = &store;
+    matchContext.shell = &shell;
+    matchContext.viewCharts = [&form](PersonPlace one, PersonPlace two) {
+        form.ShowPair(one.group, one.person, two.group, two.person);
+    };
+    matchContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    ui::TMatchForm matching(matchContext);
+    ui::AddMatchKeys(keys, matching);
+    form.SetMatchingWindow([&form, &matching] { matching.Open(&form); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();

@@ -619,6 +619,20 @@ void TMainForm::ChoosePersonOne(std::size_t group, std::size_t person) {
     RepaintActivePage();
 }
 
+void TMainForm::ShowPair(std::size_t group1, std::size_t person1, std::size_t group2,
+                         std::size_t person2) {
+    const std::size_t g = group2 < m_db.GroupCount() ? group2 : 0;
+    {
+        const QSignalBlocker block(m_group2);
+        m_group2->setCurrentIndex(static_cast<int>(g));
+    }
+    FillPersons(m_pname2, m_model2, g,
+                static_cast<int>(std::min<std::size_t>(person2, std::numeric_limits<int>::max())));
+    SetActivePage(ChartPage::Compatibility);
+    SelectPersonTwo();
+    ChoosePersonOne(group1, person1);
+}
+
 void TMainForm::Group1Change(int index) {
     FillPersons(m_pname, m_model1, static_cast<std::size_t>(std::max(index, 0)), 0);
     SelectPersonOne();

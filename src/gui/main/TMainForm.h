@@ -114,6 +114,9 @@ class TMainForm final : public QMainWindow {
     // Makes a person of the database person one (the person selector's and the names editor's
     // choice); indexes out of range take the first group or person.
     void ChoosePersonOne(std::size_t group, std::size_t person);
+    // Shows a pair on the Compatibility page (the matching window's View charts); indexes out
+    // of range take the first group or person.
+    void ShowPair(std::size_t group1, std::size_t person1, std::size_t group2, std::size_t person2);
 
     // Windows that join later: shown once on the first activation when enabled.
     void SetPersonSelector(std::function<void()> show) { m_showPersonSelector = std::move(show); }

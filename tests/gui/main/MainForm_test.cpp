@@ -344,6 +344,12 @@ void MainFormTest::personTwoStaysInAShorterGroup() {
     form->ChoosePersonOne(7, 99);
     QCOMPARE(form->PersonOne().name + "/" + std::to_string(form->PersonOne().group),
              std::string("New person/0"));
+    // The matching window's View charts: the pair on the Compatibility page.
+    form->ShowPair(1, 2, 1, 3);
+    QCOMPARE(form->ActivePage(), paint::ChartPage::Compatibility);
+    QCOMPARE((QList<int>{form->PersonOne().group, form->PersonOne().index, form->PersonTwo().group,
+                         form->PersonTwo().index}),
+             (QList<int>{1, 2, 1, 3}));
 }
 
 void MainFormTest::personsAndStatusBar() {
