@@ -29,6 +29,7 @@
 #include "gui/platform/QtSettingsStore.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
+#include "gui/settings/TSettingForm.h"
 #include "gui/widgets/KeyDispatcher.h"
 
 namespace {
@@ -252,6 +253,15 @@ int RunWindow(const app::GuiOptions& options) {
     ui::TFindDays forecast(forecastContext);
     ui::AddForecastKeys(keys, forecast);
     form.SetForecastWindow([&form, &forecast] { forecast.Open(&form); });
+
+    ui::OptionsContext optionsContext;
+    optionsContext.settings = &form.Settings();
+    optionsContext.activePage = [&form] { return form.ActivePage(); };
+    optionsContext.settingsChanged = [&form] { form.SettingsChanged(); };
+    optionsContext.store = &store;
+    ui::TSettingForm optionsDialog(optionsContext);
+    ui::AddOptionsKeys(keys, optionsDialog);
+    form.SetOptionsDialog([&form, &optionsDialog] { optionsDialog.Open(&form); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();
