@@ -157,6 +157,7 @@ QWidget* TSettingForm::BuildChartsPage() {
             QStringLiteral("What the page draws besides its curves: nothing, the "
                            "overall curve or a daily bar"));
         form->addRow(Buddy(QString::fromLatin1(row.label), box), box);
+        box->setAccessibleName(box->accessibleName() + QStringLiteral(": overall value"));
         m_graph[static_cast<std::size_t>(row.page)] = box;
         connect(box, &QComboBox::currentIndexChanged, this,
                 [this, page = row.page](int mode) { GraphChange(page, mode); });
@@ -197,8 +198,7 @@ QWidget* TSettingForm::BuildChartsPage() {
 
     auto* lines = new QGroupBox(QStringLiteral(" Lines "));
     auto* linesLayout = new QHBoxLayout(lines);
-    auto* linesText = new QLabel(QStringLiteral("Colour, style and width of each curve"));
-    linesText->setWordWrap(true);
+    auto* linesText = new QLabel(QStringLiteral("Color, style and width of the curves"));
     m_lines = PushButton("LinesBtn", QStringLiteral("Li&nes\u2026"),
                          QStringLiteral("Adjust lines settings "));
     m_lines->setEnabled(static_cast<bool>(m_context.showLines));
@@ -230,7 +230,7 @@ QWidget* TSettingForm::BuildMiscPage() {
             QStringLiteral("The person's name is added after the address; "
                            "left empty, the program's own address is used"));
         // Room for a whole address of the usual length.
-        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 60);
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 72);
         return field;
     };
     m_textAddress = address("TextAddress");
@@ -284,7 +284,6 @@ void TSettingForm::Open(QWidget* over) {
 void TSettingForm::FormShow() {
     m_snapshot = *m_context.settings;
     ShowOptions(*m_context.settings);
-    m_pages->setCurrentIndex(0);
     m_ok->setFocus(Qt::OtherFocusReason);
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -270,7 +271,9 @@ class OptionsTest : public QObject {
         auto* pictures = f.W<QComboBox>("MatchPict");
         QCOMPARE(pictures->itemText(1), QStringLiteral("Stars"));
         QVERIFY(!pictures->itemIcon(1).isNull());
+        f.W<QTabWidget>("PageControl1")->setCurrentIndex(1);
         pictures->setFocus();
+        QVERIFY(pictures->hasFocus());
         pictures->setCurrentIndex(1);
         QCOMPARE(f.Settings().matchingPictureScheme, 1);
         QVERIFY(f.W("OkBtn")->hasFocus());
