@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
