@@ -1,0 +1,161 @@
+#include "gui/help/TAboutBox.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "core/reports/HtmlWriter.h"
+#include "gui/paint/art/Artwork.h"
+#include "gui/platform/Shell.h"
+#include "gui/platform/Utf8Text.h"
+#include "gui/widgets/KeyDispatcher.h"
+#include "gui/widgets/PictureBox.h"
+
+namespace vitalune::ui {
+
+namespace {
+
+constexpr const char* kFormName = "AboutBox";
+constexpr int kIconSize = 48;
+constexpr int kTextColumnWidth = 225;
+
+QString L(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+PictureBox* SmallPicture(const char* objectName, int index) {
+    const QSize size = art::ImageSize(art::ImageList::SmallWeather);
+    auto* box = new PictureBox(size, [index](qreal ratio) {
+        return art::Picture(art::ImageList::SmallWeather, index, ratio);
+    });
+    box->setObjectName(L(objectName));
+    return box;
+}
+
+// A link the keyboard reaches as well as the mouse; activating it calls `open`.
+QLabel* Link(const char* objectName, const QString& href, const QString& text,
+             const QString& hint) {
+    auto* label = new QLabel(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(href.toHtmlEscaped(), text.toHtmlEscaped()));
+    label->setObjectName(L(objectName));
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    label->setOpenExternalLinks(false);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setAccessibleName(text);
+    label->setToolTip(hint);
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(AboutContext context, QWidget* parent)
+    : ProgramDialog(kFormName, nullptr, parent), m_context(std::move(context)) {
+    setWindowTitle(L(kAboutCaption));
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* icon = new PictureBox(QSize(kIconSize, kIconSize),
+                                [](qreal ratio) { return art::AppIconPicture(kIconSize, ratio); });
+    icon->setObjectName(QStringLiteral("MainIcon"));
+
+    m_productName = new QLabel;
+    m_productName->setObjectName(QStringLiteral("ProductName"));
+    QFont title = m_productName->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.5);
+    m_productName->setFont(title);
+    m_productName->setMinimumWidth(kTextColumnWidth);
+
+    auto* description = new QLabel(L(kAboutDescription));
+    description->setObjectName(QStringLiteral("Description"));
+    auto* licence = new QLabel(L(kAboutLicence));
+    licence->setObjectName(QStringLiteral("Licence"));
+
+    const QString mail = L(kSupportMailAddress);
+    QLabel* mailLink = Link("MailURL", QStringLiteral("mailto:") + mail, mail,
+                            QStringLiteral("Write to the support"));
+    QLabel* siteLink = Link("SiteURL", QUtf8(kProductSiteUrl), QUtf8(kProductSiteText),
+                            QStringLiteral("Visit the web site"));
+    connect(mailLink, &QLabel::linkActivated, this, &TAboutBox::MailURLClick);
+    connect(siteLink, &QLabel::linkActivated, this, &TAboutBox::SiteURLClick);
+
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(16);
+    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(m_productName, 0, 1, 1, 2);
+    grid->setRowMinimumHeight(1, m_productName->fontMetrics().height());
+    grid->addWidget(description, 2, 1, 1, 2);
+    grid->addWidget(licence, 3, 1, 1, 2);
+    grid->setRowMinimumHeight(4, description->fontMetrics().height() / 2);
+    grid->addWidget(SmallPicture("mailPict", art::SmallWeatherIndex::Mail), 5, 1);
+    grid->addWidget(mailLink, 5, 2);
+    grid->addWidget(SmallPicture("wwwPict", art::SmallWeatherIndex::Web), 6, 1);
+    grid->addWidget(siteLink, 6, 2);
+    grid->setColumnStretch(2, 1);
+
+    m_ok = new QPushButton(QStringLiteral("OK"));
+    m_ok->setObjectName(QStringLiteral("OKButton"));
+    m_ok->setAccessibleName(QStringLiteral("OK"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(panel);
+    layout->addLayout(buttons);
+}
+
+void TAboutBox::Open(QWidget* over) {
+    KeepAbove(over);
+    FormActivate();
+    exec();
+}
+
+void TAboutBox::FormActivate() {
+    m_productName->setText(QStringLiteral("Vitalune v" VITALUNE_VERSION));
+    m_ok->setFocus(Qt::OtherFocusReason);
+}
+
+void TAboutBox::MailURLClick() {
+    OpenLink(QUrl(QStringLiteral("mailto:") + L(kSupportMailAddress)));
+}
+
+void TAboutBox::SiteURLClick() {
+    OpenLink(QUrl(QUtf8(kProductSiteUrl)));
+}
+
+void TAboutBox::OKButtonClick() {
+    accept();
+}
+
+void TAboutBox::OpenLink(const QUrl& url) {
+    if (!m_context.shell) {
+        return;
+    }
+    if (const auto message = OpenAddress(*m_context.shell, url)) {
+        if (m_context.showMessage) {
+            m_context.showMessage(this, *message);
+        } else {
+            QMessageBox::information(this, windowTitle(), *message);
+        }
+    }
+}
+
+void AddAboutKeys(KeyDispatcher& dispatcher, TAboutBox& box) {
+    dispatcher.AddWindow(&box, [] { return kDefaultHelpTopic; }, {});
+}
+
+}  // namespace vitalune::ui
