@@ -37,19 +37,22 @@ PictureBox* SmallPicture(const char* objectName, int index) {
     return box;
 }
 
-// A link the keyboard reaches as well as the mouse; activating it calls `open`.
-QLabel* Link(const char* objectName, const QString& href, const QString& text,
-             const QString& hint) {
-    auto* label = new QLabel(
-        QStringLiteral("<a href=\"%1\">%2</a>").arg(href.toHtmlEscaped(), text.toHtmlEscaped()));
-    label->setObjectName(L(objectName));
-    label->setTextFormat(Qt::RichText);
-    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    label->setOpenExternalLinks(false);
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->setAccessibleName(text);
-    label->setToolTip(hint);
-    return label;
+// An address shown as a link, which the keyboard reaches and presses as well as the mouse.
+QPushButton* Link(const char* objectName, const QString& text, const QString& hint) {
+    auto* link = new QPushButton(text);
+    link->setObjectName(L(objectName));
+    link->setFlat(true);
+    link->setAutoDefault(false);
+    link->setCursor(Qt::PointingHandCursor);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::ButtonText, palette.color(QPalette::Link));
+    link->setPalette(palette);
+    link->setAccessibleName(text);
+    link->setToolTip(hint);
+    return link;
 }
 
 }  // namespace
@@ -78,13 +81,12 @@ TAboutBox::TAboutBox(AboutContext context, QWidget* parent)
     auto* licence = new QLabel(L(kAboutLicence));
     licence->setObjectName(QStringLiteral("Licence"));
 
-    const QString mail = L(kSupportMailAddress);
-    QLabel* mailLink = Link("MailURL", QStringLiteral("mailto:") + mail, mail,
-                            QStringLiteral("Write to the support"));
-    QLabel* siteLink = Link("SiteURL", QUtf8(kProductSiteUrl), QUtf8(kProductSiteText),
-                            QStringLiteral("Visit the web site"));
-    connect(mailLink, &QLabel::linkActivated, this, &TAboutBox::MailURLClick);
-    connect(siteLink, &QLabel::linkActivated, this, &TAboutBox::SiteURLClick);
+    QPushButton* mailLink =
+        Link("MailURL", L(kSupportMailAddress), QStringLiteral("Write to the support"));
+    QPushButton* siteLink =
+        Link("SiteURL", QUtf8(kProductSiteText), QStringLiteral("Visit the web site"));
+    connect(mailLink, &QPushButton::clicked, this, &TAboutBox::MailURLClick);
+    connect(siteLink, &QPushButton::clicked, this, &TAboutBox::SiteURLClick);
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -98,9 +100,9 @@ TAboutBox::TAboutBox(AboutContext context, QWidget* parent)
     grid->addWidget(licence, 3, 1, 1, 2);
     grid->setRowMinimumHeight(4, description->fontMetrics().height() / 2);
     grid->addWidget(SmallPicture("mailPict", art::SmallWeatherIndex::Mail), 5, 1);
-    grid->addWidget(mailLink, 5, 2);
+    grid->addWidget(mailLink, 5, 2, Qt::AlignLeft);
     grid->addWidget(SmallPicture("wwwPict", art::SmallWeatherIndex::Web), 6, 1);
-    grid->addWidget(siteLink, 6, 2);
+    grid->addWidget(siteLink, 6, 2, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
     m_ok = new QPushButton(QStringLiteral("OK"));

@@ -106,6 +106,7 @@ TTipsForm::TTipsForm(TipsContext context, QWidget* parent)
     buttons->addWidget(close);
 
     auto* layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(owl, 0, 0, Qt::AlignTop | Qt::AlignHCenter);
     layout->addWidget(m_memo, 0, 1);
     layout->setColumnStretch(1, 1);
@@ -130,21 +131,20 @@ void TTipsForm::ShowTip(int index) {
     m_index = index >= 0 && index < kTipCount ? index : 0;
     const TipText& tip = Tip(m_index);
     m_memo->clear();
-    // Indents of 5 points left of the first line of each paragraph and at the right.
-    const qreal indent = 5.0 * logicalDpiY() / 72.0;
+    // Margins of 5 points at both sides; the whole paragraph keeps the left one, which reads
+    // better in a narrow box than a first line indented alone.
+    const qreal margin = 5.0 * logicalDpiY() / 72.0;
     QTextCursor cursor(m_memo->document());
     QTextBlockFormat heading;
     heading.setAlignment(Qt::AlignLeft);
-    heading.setTextIndent(indent);
+    heading.setLeftMargin(margin);
+    heading.setRightMargin(margin);
     cursor.setBlockFormat(heading);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("Category: ") + QUtf8(tip.category), bold);
-    QTextBlockFormat body;
-    body.setAlignment(Qt::AlignLeft);
-    body.setTextIndent(indent);
-    body.setRightMargin(indent);
-    body.setTopMargin(indent);
+    QTextBlockFormat body = heading;
+    body.setTopMargin(margin);
     cursor.insertBlock(body, QTextCharFormat());
     InsertTipText(cursor, QUtf8(tip.text), m_memo->palette());
     m_memo->moveCursor(QTextCursor::Start);

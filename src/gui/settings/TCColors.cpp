@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -59,6 +60,16 @@ QString SlotName(RhythmId slot) {
     return QUtf8(RhythmName(slot));
 }
 
+// The name with the page for the four overall curves, which share one.
+QString LineName(RhythmId slot) {
+    for (const TabInfo& tab : kTabs) {
+        if (paint::PageInfo(tab.page).overall == slot) {
+            return QStringLiteral("%1 (%2)").arg(SlotName(slot), L(tab.caption));
+        }
+    }
+    return SlotName(slot);
+}
+
 // A short piece of chart line in the pen's style and width, drawn as the curves are, so the
 // lists show what each entry gives.
 QImage LineSample(const ChartAttrib& pen, qreal ratio) {
@@ -103,9 +114,9 @@ QPushButton* Button(const char* objectName, const QString& text, const char* hin
     return button;
 }
 
-std::optional<Colour> AskDesktopColour(QWidget* parent, Colour start) {
-    const QColor chosen =
-        QColorDialog::getColor(paint::ToQColor(start), parent, QStringLiteral(" Line colour"));
+std::optional<Colour> AskDesktopColour(QWidget* parent, Colour start, const QString& line) {
+    const QColor chosen = QColorDialog::getColor(paint::ToQColor(start), parent,
+                                                 QStringLiteral(" Colour of %1").arg(line));
     if (!chosen.isValid()) {
         return std::nullopt;
     }
@@ -118,23 +129,28 @@ void ShowNotesBox(QWidget* parent, const QString& title, const QString& text) {
 
 }  // namespace
 
-// The example below the tabs: the shown page's curves with the pens as they are now.
-class LinesExample final : public QWidget {
+// The example below the tabs, framed: the shown page's curves with the pens as they are now.
+class LinesExample final : public QFrame {
   public:
     using SceneOf = std::function<paint::LinesExampleScene(QSize)>;
     explicit LinesExample(SceneOf sceneOf) : m_sceneOf(std::move(sceneOf)) {
         setObjectName(QStringLiteral("Example"));
         setToolTip(QStringLiteral("Charts example"));
         setAccessibleName(QStringLiteral("Charts example"));
-        setMinimumSize(kExampleMinimum);
+        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        const int frame = 2 * frameWidth();
+        setMinimumSize(kExampleMinimum + QSize(frame, frame));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
-    QSize sizeHint() const override { return kExampleMinimum; }
-    paint::LinesExampleScene Scene() const { return m_sceneOf(size()); }
+    QSize sizeHint() const override { return minimumSize(); }
+    paint::LinesExampleScene Scene() const { return m_sceneOf(contentsRect().size()); }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
         QPainter p(this);
+        p.setClipRect(contentsRect());
+        p.translate(contentsRect().topLeft());
         paint::PaintLinesExample(p, Scene());
     }
 
@@ -281,7 +297,7 @@ void TCColors::SetPage(ChartPage page) {
 }
 
 QImage TCColors::ExampleImage() const {
-    QImage image(m_example->size(), QImage::Format_RGB32);
+    QImage image(m_example->Scene().size, QImage::Format_RGB32);
     QPainter p(&image);
     paint::PaintLinesExample(p, m_example->Scene());
     return image;
@@ -291,7 +307,7 @@ void TCColors::ColorClick(RhythmId slot) {
     if (!m_pens) {
         return;
     }
-    if (const auto chosen = m_context.askColour(this, Pen(slot).colour)) {
+    if (const auto chosen = m_context.askColour(this, Pen(slot).colour, LineName(slot))) {
         Pen(slot).colour = *chosen;
         Changed();
     }

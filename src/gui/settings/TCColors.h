@@ -32,9 +32,10 @@ inline constexpr const char* kChartNotes =
     "Dotted or dashed styles are not available when the Width property is not 1 \n";
 
 struct LinesContext {
-    // The colour dialog, starting from the slot's colour: the colour chosen, nothing when
-    // cancelled. None: the desktop's colour dialog.
-    std::function<std::optional<Colour>(QWidget* parent, Colour start)> askColour;
+    // The colour dialog for the line named `line`, starting from its colour: the colour chosen,
+    // nothing when cancelled. None: the desktop's colour dialog.
+    std::function<std::optional<Colour>(QWidget* parent, Colour start, const QString& line)>
+        askColour;
     // The notes' information box. None: a message box.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> showNotes;
 };

@@ -1,8 +1,10 @@
 // The tip of the day and the about box driven offscreen: the tips in turn with their
 // categories, the web site linked from the tips that name it, the check box kept as the
 // show-tips option across a restart of the main window, and the about box's title and links.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -151,16 +153,21 @@ class TipsAboutTest : public QObject {
         TAboutBox about({&shell, [&messages](QWidget*, const QString& m) { messages << m; }});
         about.FormActivate();
         QCOMPARE(about.ProductName()->text(), QStringLiteral("Vitalune v" VITALUNE_VERSION));
-        auto* mail = about.findChild<QLabel*>(QStringLiteral("MailURL"));
-        auto* site = about.findChild<QLabel*>(QStringLiteral("SiteURL"));
-        emit mail->linkActivated(mail->text());
-        emit site->linkActivated(site->text());
+        // Reached with Tab and pressed with the keyboard, or clicked.
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::keyClick(&about, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("MailURL"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto* mail = about.findChild<QPushButton*>(QStringLiteral("MailURL"));
+        auto* site = about.findChild<QPushButton*>(QStringLiteral("SiteURL"));
+        site->click();
         QCOMPARE(shell.opened,
                  QList<QUrl>({QUrl(QStringLiteral("mailto:support@vitalune.example.org")),
                               QUrl(QStringLiteral("https://vitalune.example.org/"))}));
         shell.succeed = false;
-        emit mail->linkActivated(mail->text());
-        emit site->linkActivated(site->text());
+        mail->click();
+        site->click();
         QCOMPARE(messages, QStringList({QStringLiteral("No e-mail program could be started. "
                                                        "Write to support@vitalune.example.org"),
                                         QStringLiteral("Unable to open the web address "

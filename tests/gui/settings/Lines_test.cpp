@@ -32,12 +32,14 @@ struct Fixture {
     Colour answer = 0x00123456;  // the colour dialog's choice
     bool cancelColour = false;
     QStringList notes;
+    QStringList asked;  // the colour dialog's line and starting colour
     int changes = 0;
     std::unique_ptr<TCColors> dialog;
 
     Fixture() {
         LinesContext c;
-        c.askColour = [this](QWidget*, Colour) {
+        c.askColour = [this](QWidget*, Colour start, const QString& line) {
+            asked << QStringLiteral("%1 %2").arg(line).arg(start, 0, 16);
             return cancelColour ? std::nullopt : std::optional<Colour>(answer);
         };
         c.showNotes = [this](QWidget*, const QString& title, const QString& text) {
@@ -81,14 +83,17 @@ class LinesTest : public QObject {
         f.Row<QPushButton>(RhythmId::Physical, "B")->click();
         f.Row<QComboBox>(RhythmId::Emotional, "ST")->setCurrentIndex(2);
         f.Row<QComboBox>(RhythmId::ExtraOverall, "SZ")->setCurrentIndex(0);
+        f.Row<QPushButton>(RhythmId::ExtraOverall, "B")->click();
         f.cancelColour = true;
         f.Row<QPushButton>(RhythmId::Success, "B")->click();
         ChartAttribTable expected = Custom();
         expected[0].colour = f.answer;
         expected[1].style = 2;
-        expected[16].width = 1;
+        expected[16] = {f.answer, 4, 1};
         QCOMPARE(f.pens, expected);
-        QCOMPARE(f.changes, 3);
+        QCOMPARE(f.changes, 4);
+        QCOMPARE(f.asked, QStringList({"Physical 10203", "Overall (Extra charts) 112233",
+                                       "Success 102030"}));
         f.CheckRows();
 
         f.Click("ResetBtn");
