@@ -4,14 +4,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/reports/HtmlWriter.h"
+#include "gui/help/HelpService.h"
 #include "gui/paint/art/Artwork.h"
-#include "gui/platform/Shell.h"
 #include "gui/platform/Utf8Text.h"
 #include "gui/widgets/KeyDispatcher.h"
 #include "gui/widgets/PictureBox.h"
@@ -132,28 +131,16 @@ void TAboutBox::FormActivate() {
 }
 
 void TAboutBox::MailURLClick() {
-    OpenLink(QUrl(QStringLiteral("mailto:") + L(kSupportMailAddress)));
+    OpenAddressOrTell(m_context.shell, QUrl(QStringLiteral("mailto:") + L(kSupportMailAddress)),
+                      this, m_context.showMessage);
 }
 
 void TAboutBox::SiteURLClick() {
-    OpenLink(QUrl(QUtf8(kProductSiteUrl)));
+    OpenAddressOrTell(m_context.shell, QUrl(QUtf8(kProductSiteUrl)), this, m_context.showMessage);
 }
 
 void TAboutBox::OKButtonClick() {
     accept();
-}
-
-void TAboutBox::OpenLink(const QUrl& url) {
-    if (!m_context.shell) {
-        return;
-    }
-    if (const auto message = OpenAddress(*m_context.shell, url)) {
-        if (m_context.showMessage) {
-            m_context.showMessage(this, *message);
-        } else {
-            QMessageBox::information(this, windowTitle(), *message);
-        }
-    }
 }
 
 void AddAboutKeys(KeyDispatcher& dispatcher, TAboutBox& box) {

@@ -47,8 +47,6 @@ class TAboutBox final : public ProgramDialog {
     void OKButtonClick();
 
   private:
-    void OpenLink(const QUrl& url);
-
     AboutContext m_context;
     QLabel* m_productName = nullptr;
     QPushButton* m_ok = nullptr;

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlockFormat>
@@ -16,8 +15,8 @@
 #include "core/help/TipTexts.h"
 #include "core/reports/HtmlWriter.h"
 #include "core/settings/AppSettings.h"
+#include "gui/help/HelpService.h"
 #include "gui/paint/art/Artwork.h"
-#include "gui/platform/Shell.h"
 #include "gui/platform/Utf8Text.h"
 #include "gui/widgets/KeyDispatcher.h"
 #include "gui/widgets/PictureBox.h"
@@ -172,16 +171,7 @@ void TTipsForm::FormClose() {
 }
 
 void TTipsForm::LinkClicked(const QUrl& link) {
-    if (!m_context.shell) {
-        return;
-    }
-    if (const auto message = OpenAddress(*m_context.shell, link)) {
-        if (m_context.showMessage) {
-            m_context.showMessage(this, *message);
-        } else {
-            QMessageBox::information(this, windowTitle(), *message);
-        }
-    }
+    OpenAddressOrTell(m_context.shell, link, this, m_context.showMessage);
 }
 
 void AddTipsKeys(KeyDispatcher& dispatcher, TTipsForm& window) {

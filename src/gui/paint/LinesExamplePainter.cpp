@@ -16,24 +16,10 @@ constexpr std::array<int, 4> kPhases = {0, 2, 1, 3};
 // Plot columns and rows as the chart pages have them: pixels one to one, device pixels on a
 // scaled screen, fractions of a pixel on a vector device.
 CurvePlot ExamplePlot(const DeviceGrid& grid, int width, int middleY) {
-    CurvePlot plot;
-    plot.grid = grid;
-    plot.path = grid.Vector();
-    if (plot.path) {
-        plot.scaleX = kPathColumns;
-        plot.scaleY = kPathRows;
-        plot.first = 0;
-        plot.last = width * kPathColumns;
-        plot.zeroRow = middleY * kPathRows;
-        return plot;
-    }
-    if (!grid.OneToOne()) {
-        plot.scaleX = grid.ScaleX();
-        plot.scaleY = grid.ScaleY();
-    }
-    plot.first = grid.X(0) - grid.OriginX();
-    plot.last = grid.X(width) - grid.OriginX();
-    plot.zeroRow = grid.Y(middleY) - grid.OriginY();
+    CurvePlot plot = PlotOn(grid);
+    plot.first = PlotColumn(plot, 0);
+    plot.last = PlotColumn(plot, width);
+    plot.zeroRow = PlotRow(plot, middleY);
     return plot;
 }
 
