@@ -1,5 +1,6 @@
 #include "gui/widgets/ColourSwatch.h"
 
+#include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 

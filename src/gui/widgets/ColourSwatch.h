@@ -1,9 +1,9 @@
 #pragma once
-// A small square of a colour with a thin frame, for the buttons that choose a colour.
-
-#include <QIcon>
+// A small square of a colour with a grey frame, for the buttons that choose a colour, so the
+// button shows the colour it stands for (needs a QGuiApplication).
 
 class QColor;
+class QIcon;
 
 namespace vitalune::ui {
 
