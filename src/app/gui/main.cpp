@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 #include "app/gui/ExportChart.h"
 #include "app/gui/GuiOptions.h"
@@ -16,6 +17,8 @@
 #include "gui/dayinfo/TDayInfo.h"
 #include "gui/forecast/TFindDays.h"
 #include "gui/help/HelpService.h"
+#include "gui/help/TAboutBox.h"
+#include "gui/help/TTipsForm.h"
 #include "gui/main/MainKeyBlock.h"
 #include "gui/main/TMainForm.h"
 #include "gui/matching/TMatchForm.h"
@@ -30,6 +33,8 @@
 #include "gui/platform/QtSettingsStore.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
+#include "gui/settings/TCColors.h"
+#include "gui/settings/TSettingForm.h"
 #include "gui/widgets/KeyDispatcher.h"
 
 namespace {
@@ -205,11 +210,38 @@ int RunWindow(const app::GuiOptions& options) {
     dayContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
     ui::TDayInfo dayInfo(dayContext);
     ui::AddDayInfoKeys(keys, dayInfo);
+    ui::TipsContext tipsContext{&form.Settings(), &store, nullptr, &shell,
+                                [](QWidget*, const QString& text) { ShowMessage(text); }};
+    ui::TTipsForm tips(tipsContext);
+    ui::AddTipsKeys(keys, tips);
+    // After the person selector, on the main window's first activation.
+    form.SetTipsWindow([&form, &tips] {
+        if (!tips.isVisible()) {
+            tips.Open(&form);
+        }
+    });
     // The windows open beside the main window close with it.
-    form.SetCompanionCloser([&help, &dayInfo] {
+    form.SetCompanionCloser([&help, &dayInfo, &tips] {
         help.CloseHelpWindow();
         dayInfo.close();
+        tips.close();
     });
+    ui::TAboutBox about(
+        ui::AboutContext{&shell, [](QWidget*, const QString& text) { ShowMessage(text); }});
+    ui::AddAboutKeys(keys, about);
+    form.SetAboutBox([&form, &about] { about.Open(&form); });
+    // The lines settings change the main window's pens; the main window, and the window the
+    // dialog was opened from, show each change at once.
+    ui::TCColors lines;
+    ui::AddLinesKeys(keys, lines);
+    const auto editLines = [&form, &lines](QWidget* over, const std::function<void()>& redraw) {
+        lines.Ask(form.Settings().pens, over, [&form, &redraw] {
+            form.RepaintActivePage();
+            if (redraw) {
+                redraw();
+            }
+        });
+    };
     form.SetDayInfoWindow([&dayInfo](std::int32_t day, ui::DayInfoRequest how) {
         dayInfo.ShowDay(day, how == ui::DayInfoRequest::FocusOrShow);
     });
@@ -232,7 +264,13 @@ int RunWindow(const app::GuiOptions& options) {
         calendarFonts->Ask(settings, form.font(), redraw);
     };
     calendarContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };
+    ui::TCalendar* calendarWindow = nullptr;  // the window the entries below open over
+    calendarContext.showAbout = [&about, &calendarWindow] { about.Open(calendarWindow); };
+    calendarContext.showLines = [&editLines, &calendarWindow] {
+        editLines(calendarWindow, [&calendarWindow] { calendarWindow->Redraw(); });
+    };
     ui::TCalendar calendar(calendarContext);
+    calendarWindow = &calendar;
     ui::AddCalendarKeys(keys, calendar);
     ui::TCFont fontDialog(&calendar);
     calendarFonts = &fontDialog;
@@ -274,6 +312,16 @@ int RunWindow(const app::GuiOptions& options) {
     ui::TMatchForm matching(matchContext);
     ui::AddMatchKeys(keys, matching);
     form.SetMatchingWindow([&form, &matching] { matching.Open(&form); });
+
+    ui::OptionsContext optionsContext;
+    optionsContext.settings = &form.Settings();
+    optionsContext.activePage = [&form] { return form.ActivePage(); };
+    optionsContext.settingsChanged = [&form] { form.SettingsChanged(); };
+    optionsContext.showLines = [&editLines](QWidget* over) { editLines(over, {}); };
+    optionsContext.store = &store;
+    ui::TSettingForm optionsDialog(optionsContext);
+    ui::AddOptionsKeys(keys, optionsDialog);
+    form.SetOptionsDialog([&form, &optionsDialog] { optionsDialog.Open(&form); });
     keys.Install();
     QObject::connect(&instance, &SingleInstance::raiseRequested, &form, [&form] {
         form.showNormal();

@@ -1,5 +1,7 @@
 #include "core/settings/AppSettings.h"
 
+#include <algorithm>
+
 #include "core/settings/SettingsStore.h"
 #include "core/text/DecimalText.h"
 
@@ -120,6 +122,17 @@ BarColours ComputeBarColours(std::int32_t transparency) {
         colours[i] = r | (g << 8) | (b << 16);
     }
     return colours;
+}
+
+// In whole numbers: p x 2.55 in floating point lands a hair below 127.5 at 50 %.
+std::int32_t TransparencyFromPercent(int percent) {
+    const int p = std::clamp(percent, 0, 100);
+    return (p * 255 * 2 + 100) / 200;
+}
+
+int TransparencyPercent(std::int32_t transparency) {
+    const int t = std::clamp(transparency, 0, 255);
+    return (t * 100 * 2 + 255) / 510;
 }
 
 bool KeepsSize(std::string_view windowName) {

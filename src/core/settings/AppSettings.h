@@ -87,6 +87,11 @@ bool SaveAppSettings(SettingsStore& store, const AppSettings& settings,
 using BarColours = std::array<Colour, 4>;
 BarColours ComputeBarColours(std::int32_t transparency);
 
+// The transparency as the options dialog shows it, in whole percent, and back; each rounds
+// half up: 50 % is 128 (127.5) and 128 shows as 50 %.
+std::int32_t TransparencyFromPercent(int percent);
+int TransparencyPercent(std::int32_t transparency);
+
 struct FormPlacement {
     std::int32_t top = 0;
     std::int32_t left = 0;

@@ -1,5 +1,7 @@
 #include "core/settings/ChartAttrib.h"
 
+#include <utility>
+
 #include "core/settings/SettingsStore.h"
 #include "core/text/DecimalText.h"
 
@@ -27,6 +29,27 @@ constexpr std::array<Colour, kRhythmCount> kDefaultColours = {
     0x00000000,  // Overall, extra
 };
 
+// Style and width of each slot on a black-and-white printer, in slot order.
+constexpr std::array<std::pair<int, int>, kRhythmCount> kMonochrome = {{
+    {0, 1},
+    {1, 1},
+    {2, 1},
+    {3, 1},  // Physical, Emotional, Intellectual, Intuitive
+    {0, 1},
+    {1, 1},
+    {2, 1},  // Wisdom, Mastery, Passion
+    {0, 1},
+    {1, 1},
+    {2, 1},  // Aesthetic, Awareness, Spiritual
+    {0, 2},
+    {0, 2},
+    {0, 2},  // the primary, secondary and I-Ching overall curves
+    {0, 1},
+    {1, 1},
+    {2, 1},  // Perception, Psychic, Success
+    {0, 2},  // the extra overall curve
+}};
+
 }  // namespace
 
 ChartAttrib DefaultChartAttrib(RhythmId slot) {
@@ -43,6 +66,13 @@ ChartAttribTable DefaultChartAttribs() {
     ChartAttribTable table;
     ResetChartAttribs(table);
     return table;
+}
+
+void ApplyMonochromeChartAttribs(ChartAttribTable& table) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i].style = kMonochrome[i].first;
+        table[i].width = kMonochrome[i].second;
+    }
 }
 
 bool ParseChartAttrib(std::string_view text, ChartAttrib& record) {

@@ -29,6 +29,10 @@ using ChartAttribTable = std::array<ChartAttrib, kRhythmCount>;
 ChartAttrib DefaultChartAttrib(RhythmId slot);
 void ResetChartAttribs(ChartAttribTable& table);
 ChartAttribTable DefaultChartAttribs();
+// Styles and widths for black-and-white printers: the curves of a page told apart by solid,
+// dashed, dotted and dash-dotted lines, the overall curves solid and 2 pixels wide. The
+// colours stay as they are.
+void ApplyMonochromeChartAttribs(ChartAttribTable& table);
 
 // Reads "colour,style,width". The colour is applied as soon as it is read; the result is
 // false when the text is incomplete or a part is not a number, and the caller then gives the

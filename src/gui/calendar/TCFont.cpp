@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -15,6 +13,7 @@
 #include <array>
 
 #include "core/help/HelpTopics.h"
+#include "gui/widgets/ColourSwatch.h"
 #include "gui/widgets/FontTextQt.h"
 #include "gui/widgets/KeyDispatcher.h"
 
@@ -64,15 +63,6 @@ std::optional<QColor> AskPlatformColour(QWidget* parent, const QColor& current) 
         return std::nullopt;
     }
     return chosen;
-}
-
-QIcon Swatch(const QColor& colour) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(colour);
-    QPainter p(&pixmap);
-    p.setPen(Qt::darkGray);
-    p.drawRect(0, 0, 15, 15);
-    return QIcon(pixmap);
 }
 
 QString Describe(const std::optional<FontText>& text, const QFont& font) {
@@ -286,7 +276,7 @@ void TCFont::ShowSelected() {
         Describe(font, FontFromText(font, m_fallback)) + QLatin1Char('\n') + limits;
     m_current->setText(text);
     m_current->setAccessibleName(text);
-    m_colour->setIcon(Swatch(ColourFromText(font)));
+    m_colour->setIcon(ColourSwatch(ColourFromText(font)));
 }
 
 void TCFont::CentreOverParent() {

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -190,15 +189,7 @@ void TFindDays::BuildControls() {
     m_pages->setAccessibleName(QStringLiteral("Kind of days"));
     // All four tabs in sight: the page shown decides the search.
     m_pages->setUsesScrollButtons(false);
-    // Ctrl+Tab turns the pages wherever the focus is, not only on the tabs.
-    const auto turn = [this](int by) {
-        m_pages->setCurrentIndex((m_pages->currentIndex() + by + m_pages->count()) %
-                                 m_pages->count());
-    };
-    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this,
-            [turn] { turn(+1); });
-    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this,
-            [turn] { turn(-1); });
+    TurnPagesFromAnywhere(m_pages);
     m_pages->addTab(BuildLevelPage(m_sunny, true), Weather(art::SmallWeatherIndex::Sun),
                     QStringLiteral("Sunny days"));
     m_pages->addTab(BuildLevelPage(m_rainy, false), Weather(art::SmallWeatherIndex::Rain),

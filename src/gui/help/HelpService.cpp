@@ -1,9 +1,12 @@
 #include "gui/help/HelpService.h"
 
+#include <QMessageBox>
+#include <QUrl>
 #include <system_error>
 
 #include "core/help/HelpTopics.h"
 #include "gui/help/THelpViewer.h"
+#include "gui/platform/Shell.h"
 
 namespace vitalune::ui {
 
@@ -41,6 +44,20 @@ void HelpService::ShowHelpTopic(int topic) {
 void HelpService::CloseHelpWindow() {
     if (m_viewer && m_viewer->isVisible()) {
         m_viewer->close();
+    }
+}
+
+void OpenAddressOrTell(Shell* shell, const QUrl& url, QWidget* parent,
+                       const std::function<void(QWidget*, const QString&)>& tell) {
+    if (!shell) {
+        return;
+    }
+    if (const auto message = OpenAddress(*shell, url)) {
+        if (tell) {
+            tell(parent, *message);
+        } else {
+            QMessageBox::information(parent, parent ? parent->windowTitle() : QString(), *message);
+        }
     }
 }
 

@@ -8,6 +8,9 @@
 #include <functional>
 #include <memory>
 
+class QUrl;
+class QWidget;
+
 namespace vitalune {
 class Shell;
 }
@@ -40,5 +43,10 @@ class HelpService final {
     Shell* m_shell;
     std::unique_ptr<THelpViewer> m_viewer;
 };
+
+// Opens a web or mail address of a help window through the shell (none: nothing happens).
+// When that fails, `tell` says why over `parent`, or a message box does when there is none.
+void OpenAddressOrTell(Shell* shell, const QUrl& url, QWidget* parent,
+                       const std::function<void(QWidget*, const QString&)>& tell);
 
 }  // namespace vitalune::ui

@@ -160,7 +160,7 @@ std::int32_t ChartStartDay(DateTime date) {
     return AddDays(WholeDay(date), -kPointerColumn);
 }
 
-CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid) {
+CurvePlot PlotOn(const DeviceGrid& grid) {
     CurvePlot plot;
     plot.grid = grid;
     plot.path = grid.Vector();
@@ -171,14 +171,25 @@ CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid) {
         plot.scaleX = grid.ScaleX();
         plot.scaleY = grid.ScaleY();
     }
-    // Raster plot columns are device columns counted from the grid's origin.
-    const auto column = [&](int x) {
-        return plot.path ? x * kPathColumns : grid.X(x) - grid.OriginX();
-    };
+    return plot;
+}
+
+// Raster plot columns and rows are device pixels counted from the grid's origin.
+int PlotColumn(const CurvePlot& plot, int x) {
+    return plot.path ? x * kPathColumns : plot.grid.X(x) - plot.grid.OriginX();
+}
+
+int PlotRow(const CurvePlot& plot, int y) {
+    return plot.path ? y * kPathRows : plot.grid.Y(y) - plot.grid.OriginY();
+}
+
+CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid) {
+    CurvePlot plot = PlotOn(grid);
+    const auto column = [&plot](int x) { return PlotColumn(plot, x); };
     plot.first = column(g.left + 1);
     plot.last = plot.path ? column(g.right) : column(g.right + 1) - 1;
     plot.lastOverall = plot.path ? column(g.right - 1) : column(g.right) - 1;
-    plot.zeroRow = plot.path ? g.midY * kPathRows : grid.Y(g.midY) - grid.OriginY();
+    plot.zeroRow = PlotRow(plot, g.midY);
     plot.amp = g.amp * plot.scaleY;
     return plot;
 }

@@ -55,6 +55,11 @@ struct CurvePlot {
 inline constexpr int kPathColumns = 2;
 inline constexpr int kPathRows = 64;
 
+// The plot scales of a device, before any extent is set.
+CurvePlot PlotOn(const DeviceGrid& grid);
+// The plot column (row) where logical pixel x (y) begins.
+int PlotColumn(const CurvePlot& plot, int x);
+int PlotRow(const CurvePlot& plot, int y);
 CurvePlot MakeCurvePlot(const ChartGeometry& g, const DeviceGrid& grid);
 
 // Any of the five pages; the Compatibility page goes to PaintCompatibilityPage.

@@ -21,6 +21,16 @@ std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddres
     return QStringLiteral("Unable to open the web address ") + QString::fromStdString(address);
 }
 
+std::optional<QString> OpenAddress(Shell& shell, const QUrl& url) {
+    if (shell.Open(url)) {
+        return std::nullopt;
+    }
+    if (url.scheme() == QLatin1String("mailto")) {
+        return QStringLiteral("No e-mail program could be started. Write to ") + url.path();
+    }
+    return QStringLiteral("Unable to open the web address ") + url.toString();
+}
+
 namespace {
 
 // `failure` tells the user what did not start and ends before the file's path.

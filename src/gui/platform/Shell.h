@@ -38,6 +38,10 @@ class RecordingShell final : public Shell {
 std::optional<QString> OpenWebSearch(Shell& shell, std::string_view searchAddress,
                                      std::string_view name);
 
+// Opens a web address in the browser, or a mailto: address in the mail program. Nothing when
+// the desktop opened it; otherwise the message for the user, which names the address.
+std::optional<QString> OpenAddress(Shell& shell, const QUrl& url);
+
 // Opens a report the program has just written in the user's browser. Nothing when the desktop
 // opened it; otherwise the message for the user, which names the file so it can be opened by
 // hand.

@@ -1,6 +1,8 @@
 #include "gui/widgets/ProgramDialog.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QTabWidget>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -24,6 +26,16 @@ void ProgramDialog::KeepAbove(QWidget* over) {
         winId();
         windowHandle()->setTransientParent(over->window()->windowHandle());
     }
+}
+
+void ProgramDialog::TurnPagesFromAnywhere(QTabWidget* pages) {
+    const auto turn = [pages](int by) {
+        pages->setCurrentIndex((pages->currentIndex() + by + pages->count()) % pages->count());
+    };
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, pages,
+            [turn] { turn(+1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, pages,
+            [turn] { turn(-1); });
 }
 
 void ProgramDialog::keyPressEvent(QKeyEvent* event) {

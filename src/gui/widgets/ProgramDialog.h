@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+class QTabWidget;
+
 namespace vitalune {
 class SettingsStore;
 }
@@ -23,6 +25,8 @@ class ProgramDialog : public QDialog {
     void RestorePlace();
     // Kept above the window of `over` (none: nothing changes).
     void KeepAbove(QWidget* over);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is, not only on the tabs.
+    void TurnPagesFromAnywhere(QTabWidget* pages);
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -21,6 +21,24 @@ TEST(BarColours, FadeTowardWhite) {
     EXPECT_EQ(ComputeBarColours(128)[1], 0x007FBF7Fu);
 }
 
+TEST(BarColours, TransparencyInPercent) {
+    const struct {
+        int percent;
+        std::int32_t transparency;
+    } table[] = {{0, 0}, {1, 3}, {50, 128}, {99, 252}, {100, 255}, {-5, 0}, {120, 255}};
+    for (const auto& row : table) {
+        EXPECT_EQ(TransparencyFromPercent(row.percent), row.transparency) << row.percent;
+    }
+    EXPECT_EQ(TransparencyPercent(128), 50);
+    EXPECT_EQ(TransparencyPercent(1), 0);
+    EXPECT_EQ(TransparencyPercent(2), 1);
+    EXPECT_EQ(TransparencyPercent(254), 100);
+    // Every position of the trackbar comes back as it was set.
+    for (int p = 0; p <= 100; ++p) {
+        EXPECT_EQ(TransparencyPercent(TransparencyFromPercent(p)), p);
+    }
+}
+
 TEST(AppSettings, FirstStartDefaults) {
     MemorySettingsStore store;
     const LoadedSettings loaded = LoadAppSettings(store);
