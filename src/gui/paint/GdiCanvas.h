@@ -43,6 +43,8 @@ int TextWidth(const QPainter& p, const QString& text);
 class CurveRuns {
   public:
     CurveRuns(const ChartAttrib& pen, const DeviceGrid& grid, std::vector<QRect>& runs);
+    // The runs keep the grid by reference, so a temporary one would dangle.
+    CurveRuns(const ChartAttrib& pen, const DeviceGrid&& grid, std::vector<QRect>& runs) = delete;
     // Pixels (x, from) .. (x, to) in drawing order (from may lie below to).
     void Run(int x, int from, int to);
     void Draw(QPainter& p);

@@ -78,7 +78,9 @@ QImage LineSample(const ChartAttrib& pen, qreal ratio) {
     image.fill(Qt::transparent);
     QPainter p(&image);
     std::vector<QRect> runs;
-    paint::CurveRuns line(pen, paint::DeviceGrid(p), runs);
+    // The runs keep a reference to the grid: it must outlive them.
+    const paint::DeviceGrid grid(p);
+    paint::CurveRuns line(pen, grid, runs);
     const int device = static_cast<int>(kSampleWidth * ratio);
     const int middle = static_cast<int>(kSampleHeight * ratio / 2);
     for (int x = 0; x < device; ++x) {
