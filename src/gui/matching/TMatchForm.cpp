@@ -419,8 +419,12 @@ void TMatchForm::Group1Change() {
     if (m_filling) {
         return;
     }
-    m_persons->SetGroup(static_cast<std::size_t>(std::max(m_group1->currentIndex(), 0)));
-    SetItem(m_pname, 0);
+    {
+        // The box's own change on refilling would run the search once more.
+        const QSignalBlocker block(m_pname);
+        m_persons->SetGroup(static_cast<std::size_t>(std::max(m_group1->currentIndex(), 0)));
+        m_pname->setCurrentIndex(0);
+    }
     PnameChange();
 }
 
@@ -506,7 +510,8 @@ paint::MatchPanelScene TMatchForm::PanelScene() const {
         m_result.entries[static_cast<std::size_t>(entry)].IsPerson()) {
         const MatchEntry& found = m_result.entries[static_cast<std::size_t>(entry)];
         scene.person = true;
-        scene.baseName = BasePerson() ? BasePerson()->first : std::string();
+        const auto base = BasePerson();
+        scene.baseName = base ? base->first : std::string();
         scene.foundName = found.name;
         scene.compat = found.compat;
     }
