@@ -488,23 +488,9 @@ void TDayInfo::ReportBtnClick() {
         input.pens = pens;
         written = WriteDayReport(input, folder / kDayReportFileName);
     }
-    const auto tell = [this](const QString& text) {
-        if (m_context.showMessage) {
-            m_context.showMessage(this, text);
-        }
-    };
-    if (!written) {
-        QString text = QUtf8(written.message);
-        if (!written.reason.empty()) {
-            text += QLatin1Char('\n') + QUtf8(written.reason);
-        }
-        tell(text);
-        return;
-    }
-    if (m_context.shell) {
-        if (const auto failed = OpenReportFile(*m_context.shell, written.path)) {
-            tell(*failed);
-        }
+    if (const auto failed = OpenWrittenReport(m_context.shell, written);
+        failed && m_context.showMessage) {
+        m_context.showMessage(this, *failed);
     }
 }
 

@@ -536,14 +536,6 @@ void TFindDays::Message(const QString& text) {
     }
 }
 
-void TFindDays::TellWriteFailure(const std::string& message, const std::string& reason) {
-    QString text = QUtf8(message);
-    if (!reason.empty()) {
-        text += QLatin1Char('\n') + QUtf8(reason);
-    }
-    Message(text);
-}
-
 std::optional<ForecastReportInput> TFindDays::Search() {
     const ForecastPerson person = m_context.person ? m_context.person() : ForecastPerson{};
     if (person.name.empty()) {
@@ -583,7 +575,7 @@ void TFindDays::SearchWriteAndOpen(std::string_view fileName, const Writer& writ
     }
     const ReportResult written = write(*input, m_context.dataFolder / fileName);
     if (!written) {
-        TellWriteFailure(written.message, written.reason);
+        Message(WriteFailureText(written));
         return;
     }
     if (m_context.shell) {
@@ -633,7 +625,7 @@ void TFindDays::CsvBtnClick() {
     }
     const ReportResult written = WriteForecastCsv(*input, QFile::encodeName(*file).toStdString());
     if (!written) {
-        TellWriteFailure(written.message, written.reason);
+        Message(WriteFailureText(written));
     }
 }
 

@@ -129,7 +129,6 @@ class TFindDays final : public ProgramDialog {
     using Opener = std::function<std::optional<QString>(Shell&, const std::filesystem::path& file)>;
     // Searches, writes the days into the data folder and hands the file to the desktop.
     void SearchWriteAndOpen(std::string_view fileName, const Writer& write, const Opener& open);
-    void TellWriteFailure(const std::string& message, const std::string& reason);
     void Message(const QString& text);
 
     ForecastContext m_context;

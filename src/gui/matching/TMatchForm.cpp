@@ -245,6 +245,8 @@ void TMatchForm::BuildControls() {
     m_list->setAccessibleName(QStringLiteral("Persons found"));
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);
+    // Rows are drawn to the list's width; a sideways scroll would only hide the icons.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_model = new MatchListModel(m_result, this);
     m_delegate = new MatchItemDelegate(m_list);
     m_list->setModel(m_model);
@@ -573,20 +575,8 @@ void TMatchForm::Message(const QString& text) {
 }
 
 void TMatchForm::OpenWritten(const ReportResult& written) {
-    if (!written) {
-        if (!written.message.empty()) {
-            QString text = QUtf8(written.message);
-            if (!written.reason.empty()) {
-                text += QLatin1Char('\n') + QUtf8(written.reason);
-            }
-            Message(text);
-        }
-        return;
-    }
-    if (m_context.shell) {
-        if (const auto failed = OpenReportFile(*m_context.shell, written.path)) {
-            Message(*failed);
-        }
+    if (const auto failed = OpenWrittenReport(m_context.shell, written)) {
+        Message(*failed);
     }
 }
 

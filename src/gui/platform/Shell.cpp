@@ -58,4 +58,19 @@ std::optional<QString> OpenCalendarFile(Shell& shell, const std::filesystem::pat
                        "started to import it. Import this file in your calendar application:\n"));
 }
 
+QString WriteFailureText(const ReportResult& written) {
+    QString text = QString::fromStdString(written.message);
+    if (!written.reason.empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(written.reason);
+    }
+    return text;
+}
+
+std::optional<QString> OpenWrittenReport(Shell* shell, const ReportResult& written) {
+    if (!written) {
+        return WriteFailureText(written);
+    }
+    return shell ? OpenReportFile(*shell, written.path) : std::nullopt;
+}
+
 }  // namespace vitalune

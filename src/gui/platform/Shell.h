@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/reports/HtmlWriter.h"
+
 namespace vitalune {
 
 class Shell {
@@ -50,5 +52,13 @@ std::optional<QString> OpenReportFile(Shell& shell, const std::filesystem::path&
 // Hands an iCalendar file the program has just written to the desktop's calendar application,
 // which offers to import it. As OpenReportFile, the message names the file to import by hand.
 std::optional<QString> OpenCalendarFile(Shell& shell, const std::filesystem::path& file);
+
+// What the user is told when a file the program writes could not be written: the message
+// naming the file, and the system's reason on the next line.
+QString WriteFailureText(const ReportResult& written);
+
+// Opens a report the program has just written, or tells why it could not be written. Nothing
+// when all went well; otherwise the message for the user. A null shell opens nothing.
+std::optional<QString> OpenWrittenReport(Shell* shell, const ReportResult& written);
 
 }  // namespace vitalune

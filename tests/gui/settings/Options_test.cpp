@@ -34,9 +34,13 @@ class PaintCounter final : public QObject {
             form.PaintBox(static_cast<ChartPage>(i))->installEventFilter(this);
         }
     }
-    // Since the last call, once the pending paints are done.
+    // Since the last call, once the pending paints are done. They come on the platform's update
+    // timer, late on a busy machine: wait until a while passes without one.
     QList<ChartPage> Take() {
-        QTest::qWait(30);
+        for (qsizetype seen = -1, i = 0; seen != m_painted.size() && i < 20; ++i) {
+            seen = m_painted.size();
+            QTest::qWait(100);
+        }
         return std::exchange(m_painted, {});
     }
 
