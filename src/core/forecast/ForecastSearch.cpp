@@ -147,34 +147,23 @@ class DirectDays {
     std::int32_t m_day;
 };
 
-template <typename Days>
-ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
-    ForecastCriteria c = criteria;
-    NormaliseAmounts(c);
+// Walks the planned days. `take(date, hits)` tests the current day and appends it when it is
+// listed; `next()` moves to the following day.
+template <typename Result, typename Take, typename Next>
+Result ScanPlanned(const ForecastCriteria& c, Take&& take, Next&& next) {
     const ScanPlan plan = PlanScan(c);
-    ForecastResult result;
+    Result result;
     result.hits.reserve(plan.cap);
-    Days days(birth, plan.first);
-    const bool testsOverall = (c.kind == ForecastKind::Sunny && ShowsAll(c.sunny)) ||
-                              (c.kind == ForecastKind::Rainy && ShowsAll(c.rainy));
-    DayRhythms day;
     bool filled = false;
     for (std::int32_t date = plan.first;; ++date) {
-        days.Fill(day, testsOverall);
-        if (DayPasses(c, day)) {
-            if (!testsOverall) {
-                days.AddOverall(day);
-            }
-            result.hits.push_back({date, day});
-            if (result.hits.size() >= plan.cap) {
-                filled = true;
-                break;
-            }
+        if (take(date, result.hits) && result.hits.size() >= plan.cap) {
+            filled = true;
+            break;
         }
         if (date == plan.lastListed) {
             break;
         }
-        days.Next();
+        next();
     }
     if (filled) {
         result.endDate = result.hits.back().date;
@@ -183,6 +172,34 @@ ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
         result.stoppedAtLastDay = plan.clipped;
     }
     return result;
+}
+
+bool TestsOverall(const ForecastCriteria& c) {
+    return (c.kind == ForecastKind::Sunny && ShowsAll(c.sunny)) ||
+           (c.kind == ForecastKind::Rainy && ShowsAll(c.rainy));
+}
+
+template <typename Days>
+ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
+    ForecastCriteria c = criteria;
+    NormaliseAmounts(c);
+    Days days(birth, std::clamp(c.startDate, kMinDay, kMaxDay));
+    const bool testsOverall = TestsOverall(c);
+    DayRhythms day;
+    return ScanPlanned<ForecastResult>(
+        c,
+        [&](std::int32_t date, std::vector<ForecastHit>& hits) {
+            days.Fill(day, testsOverall);
+            if (!DayPasses(c, day)) {
+                return false;
+            }
+            if (!testsOverall) {
+                days.AddOverall(day);
+            }
+            hits.push_back({date, day});
+            return true;
+        },
+        [&] { days.Next(); });
 }
 
 }  // namespace
@@ -237,6 +254,55 @@ ForecastResult RunForecast(const ForecastCriteria& criteria, DateTime birth) {
 
 ForecastResult RunForecastDirect(const ForecastCriteria& criteria, DateTime birth) {
     return Scan<DirectDays>(criteria, birth);
+}
+
+bool MembersModeApplies(ForecastKind kind) {
+    return kind == ForecastKind::Critical || kind == ForecastKind::Stress;
+}
+
+GroupForecastResult RunGroupForecast(const ForecastCriteria& criteria,
+                                     std::span<const DateTime> births, GroupMembers members) {
+    ForecastCriteria c = criteria;
+    NormaliseAmounts(c);
+    if (births.empty()) {
+        return {};
+    }
+    const bool any = members == GroupMembers::Any && MembersModeApplies(c.kind);
+    const bool testsOverall = TestsOverall(c);
+    const std::int32_t first = std::clamp(c.startDate, kMinDay, kMaxDay);
+    std::vector<TableDays> days;
+    days.reserve(births.size());
+    for (const DateTime birth : births) {
+        days.emplace_back(birth, first);
+    }
+    DayRhythms day;
+    return ScanPlanned<GroupForecastResult>(
+        c,
+        [&](std::int32_t date, std::vector<GroupForecastHit>& hits) {
+            // All: the first member who fails settles the day; any: the first who passes.
+            bool listed = !any;
+            for (TableDays& member : days) {
+                member.Fill(day, testsOverall);
+                if (DayPasses(c, day) == any) {
+                    listed = any;
+                    break;
+                }
+            }
+            if (!listed) {
+                return false;
+            }
+            GroupForecastHit hit{date, std::vector<DayRhythms>(days.size())};
+            for (std::size_t m = 0; m < days.size(); ++m) {
+                days[m].Fill(hit.members[m], true);
+            }
+            hits.push_back(std::move(hit));
+            return true;
+        },
+        [&] {
+            for (TableDays& member : days) {
+                member.Next();
+            }
+        });
 }
 
 }  // namespace vitalune

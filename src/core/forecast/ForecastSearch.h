@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/engine/Date.h"
@@ -85,5 +86,30 @@ ForecastResult RunForecast(const ForecastCriteria& criteria, DateTime birth);
 // The same scan computing every day with the sine recipe: the reference for tests and the
 // baseline for the benchmarks.
 ForecastResult RunForecastDirect(const ForecastCriteria& criteria, DateTime birth);
+
+// A group's forecast: a day is listed when every member passes the criteria, or, for critical
+// and stress days, when any member does. Sunny and rainy days always ask every member.
+enum class GroupMembers { All, Any };
+
+// Whether the all/any choice means anything for a kind of search.
+bool MembersModeApplies(ForecastKind kind);
+
+struct GroupForecastHit {
+    std::int32_t date = 0;
+    std::vector<DayRhythms> members;  // in the order of the births given, overall filled in
+    friend bool operator==(const GroupForecastHit&, const GroupForecastHit&) = default;
+};
+
+struct GroupForecastResult {
+    std::vector<GroupForecastHit> hits;  // as ForecastResult
+    std::int32_t endDate = 0;
+    bool stoppedAtLastDay = false;
+    friend bool operator==(const GroupForecastResult&, const GroupForecastResult&) = default;
+};
+
+// The same scan, term and hit limit as RunForecast, over every member's days. No members: no
+// hits.
+GroupForecastResult RunGroupForecast(const ForecastCriteria& criteria,
+                                     std::span<const DateTime> births, GroupMembers members);
 
 }  // namespace vitalune

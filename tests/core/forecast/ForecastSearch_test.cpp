@@ -283,3 +283,68 @@ TEST(ForecastSearch, TablesGiveWhatTheSineRecipeGives) {
 
 }  // namespace
 }  // namespace vitalune
+
+namespace vitalune {
+namespace {
+
+// A group's days against each member's day computed on its own: all members for sunny and
+// rainy days whatever the mode asks, all or any for critical and stress days.
+TEST(GroupForecast, ListsTheDaysOnWhichAllOrAnyMemberPasses) {
+    const std::vector<DateTime> births = {static_cast<DateTime>(EncodeDate(1970, 1, 5)),
+                                          static_cast<DateTime>(EncodeDate(1984, 7, 30)),
+                                          static_cast<DateTime>(EncodeDate(2001, 2, 14))};
+    const std::int32_t start = EncodeDate(2026, 12, 7);
+    const struct {
+        ForecastKind kind;
+        GroupMembers members;
+        bool everyone;
+    } table[] = {
+        {ForecastKind::Sunny, GroupMembers::All, true},
+        {ForecastKind::Sunny, GroupMembers::Any, true},
+        {ForecastKind::Rainy, GroupMembers::Any, true},
+        {ForecastKind::Critical, GroupMembers::All, true},
+        {ForecastKind::Critical, GroupMembers::Any, false},
+        {ForecastKind::Stress, GroupMembers::Any, false},
+    };
+    for (const auto& row : table) {
+        ForecastCriteria c = Months(row.kind, start, 24);
+        c.sunny.overallLevel = 2;  // from 25 on: often enough for everyone at once
+        c.rainy.overallLevel = 2;
+        const GroupForecastResult result = RunGroupForecast(c, births, row.members);
+        EXPECT_FALSE(result.hits.empty());
+        std::size_t next = 0;
+        for (std::int32_t day = start; day < AddMonths(start, 24) && next < 100; ++day) {
+            std::vector<DayRhythms> members(births.size());
+            std::size_t passing = 0;
+            for (std::size_t m = 0; m < births.size(); ++m) {
+                ComputeDayRhythms(births[m], day, members[m], false);
+                passing += DayPasses(c, members[m]) ? 1 : 0;
+            }
+            const bool expected = row.everyone ? passing == births.size() : passing > 0;
+            const bool listed = next < result.hits.size() && result.hits[next].date == day;
+            ASSERT_EQ(listed, expected) << static_cast<int>(row.kind) << " " << DateText(day);
+            if (listed) {
+                EXPECT_EQ(result.hits[next++].members, members);
+            }
+        }
+        EXPECT_EQ(next, result.hits.size());
+    }
+}
+
+TEST(GroupForecast, KeepsTheSearchTermAndCap) {
+    const std::vector<DateTime> one = {static_cast<DateTime>(kBirth)};
+    const ForecastCriteria results = Results(ForecastKind::Critical, EncodeDate(2026, 12, 7), 7);
+    const GroupForecastResult group = RunGroupForecast(results, one, GroupMembers::All);
+    const ForecastResult alone = RunForecast(results, kBirth);
+    ASSERT_EQ(group.hits.size(), 7u);
+    EXPECT_EQ(group.endDate, alone.endDate);
+    for (std::size_t i = 0; i < group.hits.size(); ++i) {
+        EXPECT_EQ(group.hits[i].date, alone.hits[i].date);
+    }
+    const ForecastCriteria lastDay = Months(ForecastKind::Sunny, kMaxDay - 10, 1);
+    EXPECT_TRUE(RunGroupForecast(lastDay, one, GroupMembers::All).stoppedAtLastDay);
+    EXPECT_TRUE(RunGroupForecast(results, {}, GroupMembers::Any).hits.empty());
+}
+
+}  // namespace
+}  // namespace vitalune
