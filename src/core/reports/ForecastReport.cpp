@@ -1,9 +1,12 @@
 #include "core/reports/ForecastReport.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "core/engine/DateText.h"
+#include "core/engine/DayWeather.h"
+#include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune {
 
@@ -47,6 +50,72 @@ std::optional<bool> SearchModeAnd(const ForecastCriteria& c) {
     return std::nullopt;
 }
 
+void LabelCell(HtmlWriter& html, std::string_view label, bool top) {
+    html.Raw("<td width=\"162\" align=\"right\"")
+        .Raw(top ? " valign=\"top\"" : "")
+        .Raw("><b>")
+        .Raw(label)
+        .Raw(":&nbsp;</b></td><td width=\"534\"")
+        .Raw(top ? " valign=\"top\"" : "")
+        .Raw(">");
+}
+
+void InfoRow(HtmlWriter& html, std::string_view label, std::string_view value) {
+    html.Raw("<tr height=\"23\">");
+    LabelCell(html, label, false);
+    html.Text(value).Raw("</td></tr>");
+}
+
+// Who the report is for, the options in words, the term and the number of days shown; `extra`
+// adds rows after the search mode.
+void Information(HtmlWriter& html, std::string_view reportFor, const ForecastCriteria& c,
+                 std::int32_t endDate, std::size_t hits, const std::function<void()>& extra = {}) {
+    html.Raw(kTableStart).Raw("\">");
+    InfoRow(html, "Report for", reportFor);
+    html.Raw("<tr height=\"15\"><td width=\"162\"></td><td width=\"534\"></td></tr>");
+    html.Raw("<tr height=\"23\">");
+    LabelCell(html, "Search options", true);
+    for (const std::string& line : SearchOptionLines(c)) {
+        html.Raw("<p style=\"margin-top: 1; margin-bottom: 3\">").Text(line).Raw("</p>");
+    }
+    html.Raw("</td></tr>");
+    if (const auto useAnd = SearchModeAnd(c)) {
+        InfoRow(html, "Search mode", *useAnd ? "AND" : "OR");
+    }
+    if (extra) {
+        extra();
+    }
+    InfoRow(
+        html, "Report term",
+        "From " + DateText(std::clamp(c.startDate, kMinDay, kMaxDay)) + " to " + DateText(endDate));
+    InfoRow(html, "Results shown", std::to_string(hits));
+    html.Raw("</table>");
+}
+
+void Legend(HtmlWriter& html) {
+    html.Raw(kSpacer)
+        .Raw(kTableStart)
+        .Raw("\"><tr><td>&nbsp;")
+        .Raw(kRedStar)
+        .Raw("&nbsp;critical days are marked by red asterisks&nbsp;</td></tr></table>")
+        .Raw(kSpacer);
+}
+
+void HeaderCell(HtmlWriter& html, std::string_view width, std::string_view title, bool twoColumns) {
+    html.Raw("<td width=\"")
+        .Raw(width)
+        .Raw("\" height=\"22\"")
+        .Raw(twoColumns ? " colspan=\"2\"" : "")
+        .Raw("><b><font size=\"3\">")
+        .Text(title)
+        .Raw("</font></b></td>");
+}
+
+// Every second row is shaded so long lists stay readable.
+std::string_view RowStart(std::size_t index) {
+    return index % 2 == 1 ? "<tr bgcolor=\"#F0F1FF\">" : "<tr>";
+}
+
 class ForecastPage {
   public:
     explicit ForecastPage(const ForecastReportInput& input) : m_input(input) {}
@@ -54,8 +123,9 @@ class ForecastPage {
     HtmlWriter Build() {
         m_html.Reserve(4096 + m_input.result.hits.size() * 700);
         Head();
-        Information();
-        Legend();
+        Information(m_html, m_input.name + ", " + DateText(m_input.birth), m_input.criteria,
+                    m_input.result.endDate, m_input.result.hits.size());
+        Legend(m_html);
         Results();
         m_html.Raw("</table></center></body></html>");
         return std::move(m_html);
@@ -67,64 +137,8 @@ class ForecastPage {
             .Raw("<p style=\"margin-top: 5; margin-bottom: 5\">&nbsp;</p>");
     }
 
-    void LabelCell(std::string_view label, bool top) {
-        m_html.Raw("<td width=\"162\" align=\"right\"")
-            .Raw(top ? " valign=\"top\"" : "")
-            .Raw("><b>")
-            .Raw(label)
-            .Raw(":&nbsp;</b></td><td width=\"534\"")
-            .Raw(top ? " valign=\"top\"" : "")
-            .Raw(">");
-    }
-    void Row(std::string_view label, std::string_view value) {
-        m_html.Raw("<tr height=\"23\">");
-        LabelCell(label, false);
-        m_html.Text(value).Raw("</td></tr>");
-    }
-
-    void Information() {
-        const ForecastCriteria& c = m_input.criteria;
-        const ForecastResult& r = m_input.result;
-        m_html.Raw(kTableStart).Raw("\">");
-        Row("Report for", m_input.name + ", " + DateText(m_input.birth));
-        m_html.Raw("<tr height=\"15\"><td width=\"162\"></td><td width=\"534\"></td></tr>");
-        m_html.Raw("<tr height=\"23\">");
-        LabelCell("Search options", true);
-        for (const std::string& line : SearchOptionLines(c)) {
-            m_html.Raw("<p style=\"margin-top: 1; margin-bottom: 3\">").Text(line).Raw("</p>");
-        }
-        m_html.Raw("</td></tr>");
-        if (const auto useAnd = SearchModeAnd(c)) {
-            Row("Search mode", *useAnd ? "AND" : "OR");
-        }
-        Row("Report term", "From " + DateText(std::clamp(c.startDate, kMinDay, kMaxDay)) + " to " +
-                               DateText(r.endDate));
-        Row("Results shown", std::to_string(r.hits.size()));
-        m_html.Raw("</table>");
-    }
-
-    void Legend() {
-        m_html.Raw(kSpacer)
-            .Raw(kTableStart)
-            .Raw("\"><tr><td>&nbsp;")
-            .Raw(kRedStar)
-            .Raw("&nbsp;critical days are marked by red asterisks&nbsp;</td></tr></table>")
-            .Raw(kSpacer);
-    }
-
-    void HeaderCell(std::string_view width, std::string_view title, bool twoColumns) {
-        m_html.Raw("<td width=\"")
-            .Raw(width)
-            .Raw("\" height=\"22\"")
-            .Raw(twoColumns ? " colspan=\"2\"" : "")
-            .Raw("><b><font size=\"3\">")
-            .Raw(title)
-            .Raw("</font></b></td>");
-    }
-
     void HitRow(std::size_t index, const ForecastHit& hit) {
-        // Every second row is shaded so long lists stay readable.
-        m_html.Raw(index % 2 == 1 ? "<tr bgcolor=\"#F0F1FF\">" : "<tr>");
+        m_html.Raw(RowStart(index));
         m_html.Raw("<td width=\"107\">").Text(DateText(hit.date)).Raw("</td>");
         for (std::size_t i = 0; i < 4; ++i) {
             m_html.Raw("<td width=\"83\" align=\"right\">")
@@ -144,13 +158,13 @@ class ForecastPage {
 
     void Results() {
         m_html.Raw(kTableStart).Raw("; text-align: center\"><tr bgcolor=\"#C8C2FC\">");
-        HeaderCell("107", "Date", false);
-        HeaderCell("107", "Physical", true);
-        HeaderCell("107", "Emotional", true);
-        HeaderCell("107", "Intellectual", true);
-        HeaderCell("108", "Intuitive", true);
-        HeaderCell("108", "Overall", false);
-        HeaderCell("108", "Critical", false);
+        HeaderCell(m_html, "107", "Date", false);
+        HeaderCell(m_html, "107", "Physical", true);
+        HeaderCell(m_html, "107", "Emotional", true);
+        HeaderCell(m_html, "107", "Intellectual", true);
+        HeaderCell(m_html, "108", "Intuitive", true);
+        HeaderCell(m_html, "108", "Overall", false);
+        HeaderCell(m_html, "108", "Critical", false);
         m_html.Raw("</tr>");
         const auto& hits = m_input.result.hits;
         for (std::size_t i = 0; i < hits.size(); ++i) {
@@ -160,6 +174,70 @@ class ForecastPage {
     }
 
     const ForecastReportInput& m_input;
+    HtmlWriter m_html;
+};
+
+// One row per day found: each member's overall value with its weather picture, starred when
+// the member has a critical day.
+class GroupForecastPage {
+  public:
+    explicit GroupForecastPage(const GroupForecastReportInput& input) : m_input(input) {}
+
+    HtmlWriter Build() {
+        const std::size_t members = m_input.members.size();
+        m_html.Reserve(4096 + m_input.result.hits.size() * (120 + members * 200));
+        m_html.Raw(ReportHead("Group Forecast", "&nbsp;Group Forecast"))
+            .Raw("<p style=\"margin-top: 5; margin-bottom: 5\">&nbsp;</p>");
+        const std::string reportFor = m_input.groupName + " (" + std::to_string(members) +
+                                      (members == 1 ? " member)" : " members)");
+        Information(m_html, reportFor, m_input.criteria, m_input.result.endDate,
+                    m_input.result.hits.size(), [this] {
+                        if (MembersModeApplies(m_input.criteria.kind)) {
+                            InfoRow(m_html, "Days when",
+                                    m_input.mode == GroupMembers::Any ? "any member qualifies"
+                                                                      : "every member qualifies");
+                        }
+                    });
+        Legend(m_html);
+        Results();
+        m_html.Raw("</table></center></body></html>");
+        return std::move(m_html);
+    }
+
+  private:
+    void Results() {
+        // The table grows with the group rather than squeezing names into the page's width.
+        m_html.Raw(
+            "<table border=\"0\" cellspacing=\"0\" cellpadding=\"2\" "
+            "style=\"font-family: Arial; font-size: 10pt; text-align: center\">"
+            "<tr bgcolor=\"#C8C2FC\">");
+        HeaderCell(m_html, "107", "Date", false);
+        for (const GroupForecastMember& member : m_input.members) {
+            HeaderCell(m_html, "96", member.name, false);
+        }
+        m_html.Raw("</tr>");
+        const auto& hits = m_input.result.hits;
+        for (std::size_t i = 0; i < hits.size(); ++i) {
+            m_html.Raw(RowStart(i));
+            m_html.Raw("<td>").Text(DateText(hits[i].date)).Raw("</td>");
+            for (const DayRhythms& day : hits[i].members) {
+                m_html.Raw("<td nowrap>")
+                    .Number(day.overall)
+                    .Raw("%&nbsp;<img border=\"0\" src=\"")
+                    .Text(DataFolderFileRef(m_input.dataFolder,
+                                            WeatherPicturePath(WeatherBand(day.overall))))
+                    .Raw("\" width=\"16\" height=\"16\">")
+                    .Raw(day.criticalCount > 0 ? kRedStar : "&nbsp;")
+                    .Raw("</td>");
+            }
+            m_html.Raw("</tr>");
+        }
+        m_html.Raw("<tr><td colspan=\"")
+            .Number(static_cast<std::int64_t>(m_input.members.size() + 1))
+            .Raw("\" height=\"22\" bgcolor=\"#C8C2FC\"></td></tr>");
+    }
+
+    const GroupForecastReportInput& m_input;
     HtmlWriter m_html;
 };
 
@@ -219,6 +297,21 @@ ReportResult WriteForecastReport(const ForecastReportInput& input,
         return nothing;
     }
     return WriteReportFile(file, ForecastPage(input).Build(), ops);
+}
+
+std::string GroupForecastReportHtml(const GroupForecastReportInput& input) {
+    return GroupForecastPage(input).Build().Bytes();
+}
+
+ReportResult WriteGroupForecastReport(const GroupForecastReportInput& input,
+                                      const std::filesystem::path& file, FileOps* ops) {
+    if (input.result.hits.empty()) {
+        ReportResult nothing;
+        nothing.ok = false;
+        nothing.message = std::string{kNothingFoundMessage};
+        return nothing;
+    }
+    return WriteReportFile(file, GroupForecastPage(input).Build(), ops);
 }
 
 }  // namespace vitalune

@@ -35,4 +35,28 @@ std::string ForecastReportHtml(const ForecastReportInput& input);
 ReportResult WriteForecastReport(const ForecastReportInput& input,
                                  const std::filesystem::path& file, FileOps* ops = nullptr);
 
+inline constexpr std::string_view kGroupForecastReportFileName = "groupforecast.htm";
+
+struct GroupForecastMember {
+    std::string name;  // UTF-8
+    DateTime birth = 0;
+};
+
+// A group's forecast, "groupforecast.htm": the same information table with the group's name,
+// then one row per day found with each member's overall value, weather picture and a mark for
+// a critical day.
+struct GroupForecastReportInput {
+    std::string groupName;  // UTF-8
+    std::vector<GroupForecastMember> members;
+    ForecastCriteria criteria;  // as searched (amounts normalised)
+    GroupMembers mode = GroupMembers::All;
+    GroupForecastResult result;
+    std::filesystem::path dataFolder;  // where the weather pictures are
+};
+
+std::string GroupForecastReportHtml(const GroupForecastReportInput& input);
+// As WriteForecastReport.
+ReportResult WriteGroupForecastReport(const GroupForecastReportInput& input,
+                                      const std::filesystem::path& file, FileOps* ops = nullptr);
+
 }  // namespace vitalune

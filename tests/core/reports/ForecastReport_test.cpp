@@ -102,5 +102,31 @@ TEST(ForecastReport, NothingFoundWritesNothing) {
               std::string::npos);
 }
 
+// Any member with a critical day lists the day; the page names the group, the mode and each
+// member, escaped, with a weather picture and a star for the critical ones.
+TEST(GroupForecastReport, WholePageForAFixedSearch) {
+    ForecastCriteria c;
+    c.kind = ForecastKind::Critical;
+    c.limitByResults = true;
+    c.resultsAmount = 4;
+    c.startDate = EncodeDate(2024, 1, 1);
+    GroupForecastReportInput input;
+    input.groupName = "Team <A>";
+    input.members = {{"Anna & Bob", static_cast<DateTime>(kBirth)},
+                     {"\xD0\x96\xD0\xB0\xD0\xBD\xD0\xBD\xD0\xB0",
+                      static_cast<DateTime>(EncodeDate(1984, 7, 30))}};
+    input.criteria = c;
+    input.mode = GroupMembers::Any;
+    input.dataFolder = "/home/anna/Vitalune";
+    const std::vector<DateTime> births = {input.members[0].birth, input.members[1].birth};
+    input.result = RunGroupForecast(c, births, input.mode);
+    ASSERT_EQ(input.result.hits.size(), 4u);
+    test::ExpectSameAsFile(GroupForecastReportHtml(input), "groupforecast.htm");
+    input.result.hits.clear();
+    test::TempFolder folder;
+    EXPECT_FALSE(WriteGroupForecastReport(input, folder.path() / kGroupForecastReportFileName));
+    EXPECT_TRUE(fs::is_empty(folder.path()));
+}
+
 }  // namespace
 }  // namespace vitalune
