@@ -95,12 +95,16 @@ std::uint64_t Fnv1a(std::string_view bytes) {
     return hash;
 }
 
-// Who and what kind of day, in hex. The name's length goes first so that no name can pass
-// for another name and date.
-std::string PersonKindKey(const ForecastReportInput& input) {
-    const std::uint64_t hash = Fnv1a(std::to_string(input.name.size()) + ":" + input.name + "|" +
-                                     IsoDateText(WholeDay(input.birth)) + "|" +
-                                     std::string{KindText(input.criteria.kind)});
+// Who and what kind of day, in hex. Each name's length goes first so that no name can pass for
+// another name and date.
+std::string PersonKindKey(const std::vector<std::pair<std::string, DateTime>>& people,
+                          ForecastKind kind) {
+    std::string bytes;
+    for (const auto& [name, birth] : people) {
+        bytes +=
+            std::to_string(name.size()) + ":" + name + "|" + IsoDateText(WholeDay(birth)) + "|";
+    }
+    const std::uint64_t hash = Fnv1a(bytes + std::string{KindText(kind)});
     char hex[24];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
     return hex;
@@ -115,54 +119,36 @@ icalproperty* DateProperty(icalproperty_kind kind, std::int32_t day) {
     return property;
 }
 
-// libical writes an X- property's value as it stands, so the name is escaped as TEXT first:
-// a calendar must not read "Smith, Ann" as two names.
+// libical escapes an X- property's value as TEXT itself: "Smith, Ann" stays one name.
 icalproperty* CalendarNameProperty(const std::string& name) {
-    icalvalue* text = icalvalue_new_text(name.c_str());
-    const std::string escaped = TakeIcalString(icalvalue_as_ical_string_r(text));
-    icalvalue_free(text);
-    icalproperty* property = icalproperty_new_x(escaped.c_str());
+    icalproperty* property = icalproperty_new_x(name.c_str());
     icalproperty_set_x_name(property, "X-WR-CALNAME");
     return property;
 }
 
-icalcomponent* HitEvent(const ForecastReportInput& input, const std::string& person,
-                        const std::string& key, const icaltimetype& stamp, const ForecastHit& hit) {
+icalcomponent* DayEvent(const std::string& key, const icaltimetype& stamp, std::int32_t date,
+                        const std::string& summary, const std::string& description) {
     icalcomponent* event = icalcomponent_new_vevent();
-    const std::string uid = key + "-" + BasicDateText(hit.date) + "@vitalune";
+    const std::string uid = key + "-" + BasicDateText(date) + "@vitalune";
     icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, hit.date));
+    icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, date));
     // 31 Dec 9999 has no next day to end on; an all-day event without an end lasts its day.
-    if (hit.date < kMaxDay) {
-        icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, hit.date + 1));
+    if (date < kMaxDay) {
+        icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, date + 1));
     }
-    icalcomponent_add_property(event,
-                               icalproperty_new_summary(Summary(input, person, hit.day).c_str()));
-    icalcomponent_add_property(event, icalproperty_new_description(Description(hit.day).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
     icalcomponent_add_property(event, icalproperty_new_categories("Biorhythm"));
     // A forecast day is no appointment: it leaves the person's free time free.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }
 
-ReportResult WriteForecastFile(const ForecastReportInput& input, const std::filesystem::path& file,
-                               FileOps* ops, std::string (*text)(const ForecastReportInput&)) {
-    if (input.result.hits.empty()) {
-        ReportResult nothing;
-        nothing.ok = false;
-        nothing.message = std::string{kNothingFoundMessage};
-        return nothing;
-    }
-    // Exported files are the user's to keep: synced, unlike the reports written on request.
-    return WriteReportBytes(file, text(input), kFailureText, true, ops);
-}
-
-}  // namespace
-
-std::string ForecastICalendarText(const ForecastReportInput& input, std::int64_t stampUnixSeconds) {
-    const std::string person = PersonText(input);
-    const std::string key = PersonKindKey(input);
+// A calendar of all-day events, one per day `event` is called for.
+template <typename AddEvents>
+std::string CalendarText(const std::string& calendarName, std::int64_t stampUnixSeconds,
+                         AddEvents&& addEvents) {
     const icaltimetype stamp = icaltime_from_timet_with_zone(static_cast<time_t>(stampUnixSeconds),
                                                              0, icaltimezone_get_utc_timezone());
     const Component calendar{icalcomponent_new_vcalendar()};
@@ -172,11 +158,49 @@ std::string ForecastICalendarText(const ForecastReportInput& input, std::int64_t
     icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
     icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(cal, icalproperty_new_method(ICAL_METHOD_PUBLISH));
-    icalcomponent_add_property(cal, CalendarNameProperty("Vitalune forecast: " + person));
-    for (const ForecastHit& hit : input.result.hits) {
-        icalcomponent_add_component(cal, HitEvent(input, person, key, stamp, hit));
-    }
+    icalcomponent_add_property(cal, CalendarNameProperty(calendarName));
+    addEvents([&](std::int32_t date, const std::string& summary, const std::string& description,
+                  const std::string& key) {
+        icalcomponent_add_component(cal, DayEvent(key, stamp, date, summary, description));
+    });
     return TakeIcalString(icalcomponent_as_ical_string_r(cal));
+}
+
+// A CSV field of the user's text: quoted, with its quotes doubled.
+std::string CsvField(std::string_view text) {
+    std::string field = "\"";
+    for (const char c : text) {
+        field += c == '"' ? std::string{"\"\""} : std::string{c};
+    }
+    return field + "\"";
+}
+
+ReportResult NothingFound() {
+    ReportResult nothing;
+    nothing.ok = false;
+    nothing.message = std::string{kNothingFoundMessage};
+    return nothing;
+}
+
+ReportResult WriteForecastFile(const ForecastReportInput& input, const std::filesystem::path& file,
+                               FileOps* ops, std::string (*text)(const ForecastReportInput&)) {
+    if (input.result.hits.empty()) {
+        return NothingFound();
+    }
+    // Exported files are the user's to keep: synced, unlike the reports written on request.
+    return WriteReportBytes(file, text(input), kFailureText, true, ops);
+}
+
+}  // namespace
+
+std::string ForecastICalendarText(const ForecastReportInput& input, std::int64_t stampUnixSeconds) {
+    const std::string person = PersonText(input);
+    const std::string key = PersonKindKey({{input.name, input.birth}}, input.criteria.kind);
+    return CalendarText("Vitalune forecast: " + person, stampUnixSeconds, [&](const auto& add) {
+        for (const ForecastHit& hit : input.result.hits) {
+            add(hit.date, Summary(input, person, hit.day), Description(hit.day), key);
+        }
+    });
 }
 
 std::string ForecastCsvText(const ForecastReportInput& input) {
@@ -204,6 +228,87 @@ ReportResult WriteForecastICalendar(const ForecastReportInput& input,
 ReportResult WriteForecastCsv(const ForecastReportInput& input, const std::filesystem::path& file,
                               FileOps* ops) {
     return WriteForecastFile(input, file, ops, ForecastCsvText);
+}
+
+namespace {
+
+// "Critical day for Team: Anna (Physical, Emotional), Bob (Intuitive)"; other kinds name the
+// group alone.
+std::string GroupSummary(const GroupForecastReportInput& input, const GroupForecastHit& hit) {
+    std::string summary = std::string{KindText(input.criteria.kind)} + " for " + input.groupName;
+    if (input.criteria.kind != ForecastKind::Critical) {
+        return summary;
+    }
+    std::string critical;
+    for (std::size_t m = 0; m < hit.members.size() && m < input.members.size(); ++m) {
+        if (hit.members[m].criticalCount > 0) {
+            critical += (critical.empty() ? "" : ", ") + input.members[m].name + " (" +
+                        CriticalNames(hit.members[m], ", ") + ")";
+        }
+    }
+    return critical.empty() ? summary : summary + ": " + critical;
+}
+
+// One line per member: "Anna: Physical 87%, ... Overall 64%".
+std::string GroupDescription(const GroupForecastReportInput& input, const GroupForecastHit& hit) {
+    std::string text;
+    for (std::size_t m = 0; m < hit.members.size() && m < input.members.size(); ++m) {
+        text +=
+            (text.empty() ? "" : "\n") + input.members[m].name + ": " + Description(hit.members[m]);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string GroupForecastICalendarText(const GroupForecastReportInput& input,
+                                       std::int64_t stampUnixSeconds) {
+    std::vector<std::pair<std::string, DateTime>> people{{input.groupName, 0}};
+    for (const GroupForecastMember& member : input.members) {
+        people.emplace_back(member.name, member.birth);
+    }
+    const std::string key = PersonKindKey(people, input.criteria.kind);
+    return CalendarText(
+        "Vitalune forecast: " + input.groupName, stampUnixSeconds, [&](const auto& add) {
+            for (const GroupForecastHit& hit : input.result.hits) {
+                add(hit.date, GroupSummary(input, hit), GroupDescription(input, hit), key);
+            }
+        });
+}
+
+std::string GroupForecastCsvText(const GroupForecastReportInput& input) {
+    std::string csv = "Date,Weekday";
+    for (const GroupForecastMember& member : input.members) {
+        csv += "," + CsvField(member.name + " overall") + "," + CsvField(member.name + " critical");
+    }
+    csv += "\r\n";
+    for (const GroupForecastHit& hit : input.result.hits) {
+        csv += IsoDateText(hit.date) + "," +
+               std::string{kWeekdayNames[static_cast<std::size_t>(DayOfWeek(hit.date))]};
+        for (const DayRhythms& day : hit.members) {
+            csv += "," + std::to_string(day.overall) + "," + CriticalNames(day, " ");
+        }
+        csv += "\r\n";
+    }
+    return csv;
+}
+
+ReportResult WriteGroupForecastICalendar(const GroupForecastReportInput& input,
+                                         const std::filesystem::path& file, FileOps* ops) {
+    if (input.result.hits.empty()) {
+        return NothingFound();
+    }
+    return WriteReportBytes(
+        file, GroupForecastICalendarText(input, static_cast<std::int64_t>(std::time(nullptr))),
+        kFailureText, true, ops);
+}
+
+ReportResult WriteGroupForecastCsv(const GroupForecastReportInput& input,
+                                   const std::filesystem::path& file, FileOps* ops) {
+    if (input.result.hits.empty()) {
+        return NothingFound();
+    }
+    return WriteReportBytes(file, GroupForecastCsvText(input), kFailureText, true, ops);
 }
 
 }  // namespace vitalune

@@ -28,4 +28,16 @@ ReportResult WriteForecastICalendar(const ForecastReportInput& input,
 ReportResult WriteForecastCsv(const ForecastReportInput& input, const std::filesystem::path& file,
                               FileOps* ops = nullptr);
 
+// The same for a group's days: one event per day naming the group (and, for critical days,
+// the members in one) with each member's values in the description; a CSV line per day with
+// each member's overall value and critical rhythms.
+inline constexpr std::string_view kGroupForecastCalendarFileName = "groupforecast.ics";
+std::string GroupForecastICalendarText(const GroupForecastReportInput& input,
+                                       std::int64_t stampUnixSeconds);
+std::string GroupForecastCsvText(const GroupForecastReportInput& input);
+ReportResult WriteGroupForecastICalendar(const GroupForecastReportInput& input,
+                                         const std::filesystem::path& file, FileOps* ops = nullptr);
+ReportResult WriteGroupForecastCsv(const GroupForecastReportInput& input,
+                                   const std::filesystem::path& file, FileOps* ops = nullptr);
+
 }  // namespace vitalune

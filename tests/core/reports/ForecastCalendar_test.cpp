@@ -57,9 +57,7 @@ std::vector<Event> ReadBack(const std::string& ics, std::string* calendarName = 
     }
     if (calendarName) {
         auto* name = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY);
-        icalvalue* text = icalvalue_new_from_string(ICAL_TEXT_VALUE, icalproperty_get_x(name));
-        *calendarName = icalvalue_get_text(text);
-        icalvalue_free(text);
+        *calendarName = icalproperty_get_x(name);
     }
     icalcomponent_free(calendar);
     return events;
@@ -153,6 +151,33 @@ TEST(ForecastCalendar, WritesSyncedOrLeavesTheOldFile) {
         EXPECT_EQ(r.message, kNothingFoundMessage);
     }
     EXPECT_EQ(folder.Entries(), 2u);
+}
+
+// A group's critical days: the members in one named in the summary, user text quoted in the
+// CSV, nothing written without a day.
+TEST(GroupForecastCalendar, WholeFilesForAFixedSearch) {
+    GroupForecastReportInput input;
+    input.groupName = "Team, \"A\"";
+    input.members = {{"Anna", static_cast<DateTime>(EncodeDate(1980, 1, 5))},
+                     {kOddName, static_cast<DateTime>(EncodeDate(1984, 7, 30))}};
+    input.criteria.kind = ForecastKind::Critical;
+    input.criteria.startDate = EncodeDate(2024, 1, 1);
+    input.criteria.limitByResults = true;
+    input.criteria.resultsAmount = 3;
+    input.mode = GroupMembers::Any;
+    const std::vector<DateTime> births = {input.members[0].birth, input.members[1].birth};
+    input.result = RunGroupForecast(input.criteria, births, input.mode);
+    ASSERT_EQ(input.result.hits.size(), 3u);
+    test::ExpectSameAsFile(GroupForecastCsvText(input), "groupforecast.csv");
+    const std::string ics = GroupForecastICalendarText(input, kStamp);
+    test::ExpectSameAsFile(ics, "groupforecast.ics");
+    std::string calendarName;
+    EXPECT_EQ(ReadBack(ics, &calendarName).size(), 3u);
+    EXPECT_EQ(calendarName, "Vitalune forecast: Team, \"A\"");
+    input.result.hits.clear();
+    test::TempFolder folder;
+    EXPECT_FALSE(WriteGroupForecastCsv(input, folder.path() / "days.csv"));
+    EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 
 }  // namespace
