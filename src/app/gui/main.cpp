@@ -12,6 +12,7 @@
 #include "core/engine/Clock.h"
 #include "core/files/DataFolder.h"
 #include "core/help/HelpTopics.h"
+#include "core/reports/ForecastReport.h"
 #include "gui/calendar/TCFont.h"
 #include "gui/calendar/TCalendar.h"
 #include "gui/dayinfo/TDayInfo.h"
@@ -282,6 +283,16 @@ int RunWindow(const app::GuiOptions& options) {
     forecastContext.person = [&form] {
         return ui::ForecastPerson{form.PersonOne().name,
                                   static_cast<DateTime>(form.PersonOne().birth)};
+    };
+    forecastContext.groupNames = [&form] {
+        std::vector<std::string> names;
+        for (const std::string& entry : form.Database().Groups()) {
+            names.push_back(ParseGroupEntry(entry).name);
+        }
+        return names;
+    };
+    forecastContext.groupMembers = [&form](std::size_t group) {
+        return GroupForecastMembers(form.Database(), group);
     };
     forecastContext.clock = &clock;
     forecastContext.dataFolder = context.programFolder;

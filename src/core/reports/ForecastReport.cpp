@@ -6,6 +6,7 @@
 
 #include "core/engine/DateText.h"
 #include "core/engine/DayWeather.h"
+#include "core/db/NamesDatabase.h"
 #include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune {
@@ -297,6 +298,19 @@ ReportResult WriteForecastReport(const ForecastReportInput& input,
         return nothing;
     }
     return WriteReportFile(file, ForecastPage(input).Build(), ops);
+}
+
+std::vector<GroupForecastMember> GroupForecastMembers(const NamesDatabase& db, std::size_t group) {
+    std::vector<GroupForecastMember> members;
+    if (group >= db.GroupCount()) {
+        return members;
+    }
+    for (const std::string_view line : db.Persons(group)) {
+        if (const std::int32_t birth = ParseDob(PersonDateText(line)); birth != 0) {
+            members.push_back({SplitPersonLine(line).name, static_cast<DateTime>(birth)});
+        }
+    }
+    return members;
 }
 
 std::string GroupForecastReportHtml(const GroupForecastReportInput& input) {

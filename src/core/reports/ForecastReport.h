@@ -13,6 +13,8 @@
 
 namespace vitalune {
 
+class NamesDatabase;
+
 inline constexpr std::string_view kForecastReportFileName = "forecast.htm";
 inline constexpr std::string_view kNothingFoundMessage =
     "Nothing was found. Try to change the search options.";
@@ -53,6 +55,10 @@ struct GroupForecastReportInput {
     GroupForecastResult result;
     std::filesystem::path dataFolder;  // where the weather pictures are
 };
+
+// The members of a database group a forecast can reckon with: every person with a readable
+// date of birth, in the group's order.
+std::vector<GroupForecastMember> GroupForecastMembers(const NamesDatabase& db, std::size_t group);
 
 std::string GroupForecastReportHtml(const GroupForecastReportInput& input);
 // As WriteForecastReport.

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -184,6 +185,30 @@ TFindDays::~TFindDays() = default;
 void TFindDays::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* forRow = new QHBoxLayout;
+    m_for = new QComboBox;
+    m_for->setObjectName(QStringLiteral("ForBox"));
+    m_for->setAccessibleName(QStringLiteral("For"));
+    m_for->setToolTip(
+        QStringLiteral("Search the days of person one, or the days that suit a "
+                       "whole group of the names database"));
+    m_members = new QComboBox;
+    m_members->setObjectName(QStringLiteral("MembersBox"));
+    m_members->setAccessibleName(QStringLiteral("Days when"));
+    m_members->addItems(
+        {QStringLiteral("every member qualifies"), QStringLiteral("any member qualifies")});
+    m_members->setToolTip(
+        QStringLiteral("For a group's critical and stressful days: the days "
+                       "of everyone at once, or of anyone"));
+    auto* forLabel = new QLabel(QStringLiteral("&For:"));
+    forLabel->setBuddy(m_for);
+    auto* membersLabel = new QLabel(QStringLiteral("days when"));
+    membersLabel->setBuddy(m_members);
+    forRow->addWidget(forLabel);
+    forRow->addWidget(m_for, 1);
+    forRow->addWidget(membersLabel);
+    forRow->addWidget(m_members);
+    layout->addLayout(forRow);
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("ShowDays"));
     m_pages->setAccessibleName(QStringLiteral("Kind of days"));
@@ -239,6 +264,8 @@ void TFindDays::BuildControls() {
     buttons->addWidget(m_go);
     layout->addLayout(buttons);
 
+    connect(m_for, &QComboBox::currentIndexChanged, this, &TFindDays::UpdateMembersBox);
+    connect(m_pages, &QTabWidget::currentChanged, this, &TFindDays::UpdateMembersBox);
     connect(today, &QPushButton::clicked, this, &TFindDays::TodayBtnClick);
     connect(csv, &QPushButton::clicked, this, &TFindDays::CsvBtnClick);
     connect(calendar, &QPushButton::clicked, this, &TFindDays::CalendarBtnClick);
@@ -407,6 +434,7 @@ void TFindDays::FormActivate() {
     if (m_context.calculationDate) {
         SetStartDate(m_context.calculationDate());
     }
+    FillForBox();
     m_go->setFocus(Qt::OtherFocusReason);
 }
 
@@ -536,29 +564,63 @@ void TFindDays::Message(const QString& text) {
     }
 }
 
-std::optional<ForecastReportInput> TFindDays::Search() {
+void TFindDays::FillForBox() {
     const ForecastPerson person = m_context.person ? m_context.person() : ForecastPerson{};
-    if (person.name.empty()) {
-        Message(L(kNobodyMessage));
-        return std::nullopt;
+    const int chosen = std::max(m_for->currentIndex(), 0);
+    const QSignalBlocker quiet(m_for);
+    m_for->clear();
+    m_for->addItem(QStringLiteral("Person one: ") + QUtf8(person.name));
+    m_groupNames = m_context.groupNames ? m_context.groupNames() : std::vector<std::string>{};
+    for (const std::string& name : m_groupNames) {
+        m_for->addItem(QStringLiteral("Group: ") + QUtf8(name));
     }
+    // The group stays chosen while the database still has it.
+    m_for->setCurrentIndex(chosen < m_for->count() ? chosen : 0);
+    UpdateMembersBox();
+}
+
+std::optional<std::size_t> TFindDays::ChosenGroup() const {
+    const int item = m_for->currentIndex();
+    return item > 0 ? std::optional<std::size_t>{static_cast<std::size_t>(item - 1)} : std::nullopt;
+}
+
+void TFindDays::UpdateMembersBox() {
+    const int page = m_pages->currentIndex();
+    m_members->setEnabled(ChosenGroup() && (page == 2 || page == 3));
+}
+
+std::optional<ForecastCriteria> TFindDays::Criteria() {
     const auto made = MakeForecastCriteria(Settings(), Choices());
     if (const auto* text = std::get_if<std::string>(&made)) {
         Message(QUtf8(*text));
         (m_results->isChecked() ? m_resultsAmount : m_monthsAmount)->setFocus();
         return std::nullopt;
     }
+    const ForecastCriteria criteria = std::get<ForecastCriteria>(made);
+    // The amounts searched with, as corrected, go back into their fields.
+    if (ParseAmount(m_resultsAmount->text().toStdString())) {
+        m_resultsAmount->setText(QString::number(criteria.resultsAmount));
+    }
+    if (ParseAmount(m_monthsAmount->text().toStdString())) {
+        m_monthsAmount->setText(QString::number(criteria.monthsAmount));
+    }
+    return criteria;
+}
+
+std::optional<ForecastReportInput> TFindDays::Search() {
+    const ForecastPerson person = m_context.person ? m_context.person() : ForecastPerson{};
+    if (person.name.empty()) {
+        Message(L(kNobodyMessage));
+        return std::nullopt;
+    }
+    const auto criteria = Criteria();
+    if (!criteria) {
+        return std::nullopt;
+    }
     ForecastReportInput input;
     input.name = person.name;
     input.birth = person.birth;
-    input.criteria = std::get<ForecastCriteria>(made);
-    // The amounts searched with, as corrected, go back into their fields.
-    if (ParseAmount(m_resultsAmount->text().toStdString())) {
-        m_resultsAmount->setText(QString::number(input.criteria.resultsAmount));
-    }
-    if (ParseAmount(m_monthsAmount->text().toStdString())) {
-        m_monthsAmount->setText(QString::number(input.criteria.monthsAmount));
-    }
+    input.criteria = *criteria;
     input.result = RunForecast(input.criteria, person.birth);
     if (input.result.hits.empty()) {
         Message(QUtf8(kNothingFoundMessage));
@@ -567,50 +629,60 @@ std::optional<ForecastReportInput> TFindDays::Search() {
     return input;
 }
 
-void TFindDays::SearchWriteAndOpen(std::string_view fileName, const Writer& write,
-                                   const Opener& open) {
-    const auto input = Search();
-    if (!input) {
-        return;
+std::optional<GroupForecastReportInput> TFindDays::SearchGroup() {
+    const std::size_t group = *ChosenGroup();
+    GroupForecastReportInput input;
+    input.groupName = group < m_groupNames.size() ? m_groupNames[group] : std::string();
+    input.members =
+        m_context.groupMembers ? m_context.groupMembers(group) : std::vector<GroupForecastMember>{};
+    if (input.members.empty()) {
+        Message(QStringLiteral("The group \"%1\" has nobody with a date of birth. Add persons "
+                               "to it in the names editor, or choose another group.")
+                    .arg(QUtf8(input.groupName)));
+        return std::nullopt;
     }
-    const ReportResult written = write(*input, m_context.dataFolder / fileName);
+    const auto criteria = Criteria();
+    if (!criteria) {
+        return std::nullopt;
+    }
+    input.criteria = *criteria;
+    input.mode = m_members->currentIndex() == 1 ? GroupMembers::Any : GroupMembers::All;
+    input.dataFolder = m_context.dataFolder;
+    std::vector<DateTime> births;
+    births.reserve(input.members.size());
+    for (const GroupForecastMember& member : input.members) {
+        births.push_back(member.birth);
+    }
+    input.result = RunGroupForecast(input.criteria, births, input.mode);
+    if (input.result.hits.empty()) {
+        Message(QUtf8(kNothingFoundMessage));
+        return std::nullopt;
+    }
+    return input;
+}
+
+template <typename Input, typename Write>
+void TFindDays::WriteAndOpen(const Input& input, std::string_view fileName, Write&& write,
+                             bool calendar) {
+    const ReportResult written = write(input, m_context.dataFolder / fileName, nullptr);
     if (!written) {
         Message(WriteFailureText(written));
         return;
     }
     if (m_context.shell) {
-        if (const auto failed = open(*m_context.shell, written.path)) {
+        const auto failed = calendar ? OpenCalendarFile(*m_context.shell, written.path)
+                                     : OpenReportFile(*m_context.shell, written.path);
+        if (failed) {
             Message(*failed);
         }
     }
 }
 
-void TFindDays::GoBtnClick() {
-    SearchWriteAndOpen(
-        kForecastReportFileName,
-        [](const ForecastReportInput& input, const std::filesystem::path& file) {
-            return WriteForecastReport(input, file);
-        },
-        OpenReportFile);
-}
-
-void TFindDays::CalendarBtnClick() {
-    SearchWriteAndOpen(
-        kForecastCalendarFileName,
-        [](const ForecastReportInput& input, const std::filesystem::path& file) {
-            return WriteForecastICalendar(input, file);
-        },
-        OpenCalendarFile);
-}
-
-void TFindDays::CsvBtnClick() {
-    const auto input = Search();
-    if (!input) {
-        return;
-    }
+template <typename Input, typename Write>
+void TFindDays::SaveCsv(const Input& input, std::string_view suggestedName, Write&& write) {
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("forecast.csv"));
+            .filePath(QUtf8(suggestedName));
     std::optional<QString> file;
     if (m_context.askCsvFile) {
         file = m_context.askCsvFile(this, suggested);
@@ -623,10 +695,54 @@ void TFindDays::CsvBtnClick() {
     if (!file) {
         return;
     }
-    const ReportResult written = WriteForecastCsv(*input, QFile::encodeName(*file).toStdString());
+    const ReportResult written = write(input, QFile::encodeName(*file).toStdString(), nullptr);
     if (!written) {
         Message(WriteFailureText(written));
     }
+}
+
+void TFindDays::WriteDays(DaysFile kind) {
+    if (ChosenGroup()) {
+        const auto input = SearchGroup();
+        if (!input) {
+            return;
+        }
+        switch (kind) {
+            case DaysFile::Report:
+                return WriteAndOpen(*input, kGroupForecastReportFileName, WriteGroupForecastReport,
+                                    false);
+            case DaysFile::Calendar:
+                return WriteAndOpen(*input, kGroupForecastCalendarFileName,
+                                    WriteGroupForecastICalendar, true);
+            case DaysFile::Csv:
+                return SaveCsv(*input, "groupforecast.csv", WriteGroupForecastCsv);
+        }
+        return;
+    }
+    const auto input = Search();
+    if (!input) {
+        return;
+    }
+    switch (kind) {
+        case DaysFile::Report:
+            return WriteAndOpen(*input, kForecastReportFileName, WriteForecastReport, false);
+        case DaysFile::Calendar:
+            return WriteAndOpen(*input, kForecastCalendarFileName, WriteForecastICalendar, true);
+        case DaysFile::Csv:
+            return SaveCsv(*input, "forecast.csv", WriteForecastCsv);
+    }
+}
+
+void TFindDays::GoBtnClick() {
+    WriteDays(DaysFile::Report);
+}
+
+void TFindDays::CalendarBtnClick() {
+    WriteDays(DaysFile::Calendar);
+}
+
+void TFindDays::CsvBtnClick() {
+    WriteDays(DaysFile::Csv);
 }
 
 bool TFindDays::DispatchKey(int key, bool alt) {

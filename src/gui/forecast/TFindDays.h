@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/forecast/ForecastSettings.h"
 #include "gui/widgets/ProgramDialog.h"
@@ -30,6 +31,8 @@ namespace vitalune {
 class Clock;
 class Shell;
 struct ForecastReportInput;
+struct GroupForecastMember;
+struct GroupForecastReportInput;
 struct ReportResult;
 }  // namespace vitalune
 
@@ -50,10 +53,13 @@ struct ForecastPerson {
 struct ForecastContext {
     std::function<std::int32_t()> calculationDate;
     std::function<ForecastPerson()> person;  // person one
-    const Clock* clock = nullptr;            // the Today button; none: the system's
-    std::filesystem::path dataFolder;        // where forecast.htm and forecast.ics go
-    SettingsStore* store = nullptr;          // the options and the window's place
-    Shell* shell = nullptr;                  // opens what was written; none: only written
+    // The database's groups, for a forecast of a whole group; none: person one only.
+    std::function<std::vector<std::string>()> groupNames;
+    std::function<std::vector<GroupForecastMember>(std::size_t group)> groupMembers;
+    const Clock* clock = nullptr;      // the Today button; none: the system's
+    std::filesystem::path dataFolder;  // where forecast.htm and forecast.ics go
+    SettingsStore* store = nullptr;    // the options and the window's place
+    Shell* shell = nullptr;            // opens what was written; none: only written
     std::function<void(QWidget* parent, const QString& text)> showMessage;
     // Where to save the CSV table; none: the desktop's save dialog.
     std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> askCsvFile;
@@ -121,19 +127,33 @@ class TFindDays final : public ProgramDialog {
     void ShowAllClick(LevelPage& page);
     void CriticalShowAllClick();
     void CriticalRhythmClick();
-    // The search of the options shown, with the amounts corrected in their fields; nothing
-    // (the user has been told why) when it cannot run or finds no day.
+    // The criteria shown, with the amounts corrected in their fields; nothing (the user has
+    // been told why) when they cannot be searched with.
+    std::optional<ForecastCriteria> Criteria();
+    // The search for person one or for the group chosen in "For:"; nothing (the user has been
+    // told why) when it cannot run or finds no day.
     std::optional<ForecastReportInput> Search();
-    using Writer =
-        std::function<ReportResult(const ForecastReportInput&, const std::filesystem::path&)>;
-    using Opener = std::function<std::optional<QString>(Shell&, const std::filesystem::path& file)>;
-    // Searches, writes the days into the data folder and hands the file to the desktop.
-    void SearchWriteAndOpen(std::string_view fileName, const Writer& write, const Opener& open);
+    std::optional<GroupForecastReportInput> SearchGroup();
+    // The group chosen in "For:", none for person one.
+    std::optional<std::size_t> ChosenGroup() const;
+    void FillForBox();
+    void UpdateMembersBox();
+    enum class DaysFile { Report, Calendar, Csv };
+    // Searches and writes the days: the report and the calendar into the data folder, handed
+    // to the desktop; the table where the user saves it.
+    void WriteDays(DaysFile kind);
+    template <typename Input, typename Write>
+    void WriteAndOpen(const Input& input, std::string_view fileName, Write&& write, bool calendar);
+    template <typename Input, typename Write>
+    void SaveCsv(const Input& input, std::string_view suggested, Write&& write);
     void Message(const QString& text);
 
     ForecastContext m_context;
     THintForm* m_hint = nullptr;
     QTabWidget* m_pages = nullptr;
+    QComboBox* m_for = nullptr;             // person one, then the database's groups
+    QComboBox* m_members = nullptr;         // every or any member, for critical and stress days
+    std::vector<std::string> m_groupNames;  // as m_for lists them
     LevelPage m_sunny;
     LevelPage m_rainy;
     CriticalPage m_critical;

@@ -15,6 +15,7 @@
 #include "core/dayreport/DayTexts.h"
 #include "core/engine/Clock.h"
 #include "core/engine/Date.h"
+#include "core/reports/ForecastReport.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/forecast/TFindDays.h"
@@ -42,6 +43,15 @@ struct Fixture {
         c.calculationDate = [] { return EncodeDate(2026, 12, 7); };
         c.person = [this] {
             return ForecastPerson{person, static_cast<DateTime>(EncodeDate(1970, 1, 5))};
+        };
+        c.groupNames = [] { return std::vector<std::string>{"Family", "Nobody"}; };
+        c.groupMembers = [](std::size_t group) {
+            return group == 0
+                       ? std::vector<GroupForecastMember>{{"Anna", static_cast<DateTime>(
+                                                                       EncodeDate(1970, 1, 5))},
+                                                          {"Bob", static_cast<DateTime>(
+                                                                      EncodeDate(1984, 7, 30))}}
+                       : std::vector<GroupForecastMember>{};
         };
         c.clock = &clock;
         c.dataFolder = dir.path().toStdString();
@@ -238,6 +248,39 @@ class ForecastTest : public QObject {
         std::string header;
         std::getline(in, header);
         QVERIFY(header.starts_with("Date,Weekday,Physical"));
+    }
+
+    // A group's days: the members' choice only where it means something, an empty group told,
+    // the group's report, calendar and table.
+    void groupForecast() {
+        Fixture f;
+        auto* members = f.W<QComboBox>("MembersBox");
+        QCOMPARE(f.W<QComboBox>("ForBox")->count(), 3);
+        f.W<QComboBox>("ForBox")->setCurrentIndex(2);  // the group with nobody
+        f.Click("GoBtn");
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].contains(QStringLiteral("\"Nobody\" has nobody")));
+        f.W<QComboBox>("ForBox")->setCurrentIndex(1);
+        QVERIFY(!members->isEnabled());  // sunny days: every member
+        f.W<QTabWidget>("ShowDays")->setCurrentIndex(2);
+        QVERIFY(members->isEnabled());
+        members->setCurrentIndex(1);
+        f.Click("GoBtn");
+        f.Click("CalendarBtn");
+        f.csvAnswer = f.dir.filePath(QStringLiteral("days.csv"));
+        f.Click("CsvBtn");
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.shell.opened,
+                 (QList<QUrl>{QUrl::fromLocalFile(f.dir.filePath("groupforecast.htm")),
+                              QUrl::fromLocalFile(f.dir.filePath("groupforecast.ics"))}));
+        std::ifstream in(f.csvAnswer->toStdString());
+        std::string header;
+        std::getline(in, header);
+        QCOMPARE(header, std::string(R"(Date,Weekday,"Anna overall","Anna critical",)"
+                                     R"("Bob overall","Bob critical")") +
+                             "\r");
+        f.W<QComboBox>("ForBox")->setCurrentIndex(0);
+        QVERIFY(!members->isEnabled());
     }
 
     void descriptionFollowsThePointer() {
