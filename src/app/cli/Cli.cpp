@@ -39,6 +39,14 @@ const std::array kCommands = {
                RunDb},
     CliCommand{"birthdays", "Persons of a names database born on a day of the year",
                "Usage: vitalune-cli birthdays FILE --date DATE [--json]\n", RunBirthdays},
+    CliCommand{"today", "Every person's percentages and critical rhythms on a day",
+               "Usage: vitalune-cli today FILE [--group NAME] [--date DATE] [--json]\n"
+               "Each person of the group NAME (or of every group) with a date of birth: the\n"
+               "Physical, Emotional, Intellectual and Intuitive percentages, the overall value\n"
+               "and the critical rhythms on DATE (default today). The JSON is one object:\n"
+               "{\"date\":D,\"persons\":[{\"group\",\"name\",\"birth\",\"percent\":[P,E,I,U],\n"
+               "\"overall\",\"critical\":[P,E,I,U]}]}. An unknown group is a bad argument.\n",
+               RunToday},
     CliCommand{"dayinfo", "The day information views of one person (or a pair) and the notes",
                "Usage: vitalune-cli dayinfo --birth DATE --date DATE [--birth2 DATE]\n"
                "                            [--name NAME] [--name2 NAME] [--seed N] [--json]\n",

@@ -46,6 +46,7 @@ int RunDb(const std::vector<std::string>& args, CliIo& io);
 int RunDbImport(const std::vector<std::string>& args, CliIo& io);
 int RunDbExport(const std::vector<std::string>& args, CliIo& io);
 int RunBirthdays(const std::vector<std::string>& args, CliIo& io);
+int RunToday(const std::vector<std::string>& args, CliIo& io);
 int RunDayInfo(const std::vector<std::string>& args, CliIo& io);
 int RunForecast(const std::vector<std::string>& args, CliIo& io);
 int RunReport(const std::vector<std::string>& args, CliIo& io);
