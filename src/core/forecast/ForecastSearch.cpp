@@ -1,6 +1,8 @@
 #include "core/forecast/ForecastSearch.h"
 
 #include <algorithm>
+#include <bit>
+#include <optional>
 
 #include "core/engine/DayTable.h"
 
@@ -202,6 +204,146 @@ ForecastResult Scan(const ForecastCriteria& criteria, DateTime birth) {
         [&] { days.Next(); });
 }
 
+// One bit per day of a span, for the group search: each member's days are worked out a
+// word of 64 days at a time, then joined with the others'.
+class DayBits {
+  public:
+    DayBits(std::size_t days, bool set)
+        : m_days(days), m_words((days + 63) / 64, set ? ~std::uint64_t{0} : 0) {}
+    std::size_t Days() const { return m_days; }
+    bool Test(std::size_t i) const { return (m_words[i / 64] >> (i % 64)) & 1u; }
+    void Set(std::size_t i) { m_words[i / 64] |= std::uint64_t{1} << (i % 64); }
+    void SetWord(std::size_t w, std::uint64_t bits) { m_words[w] = bits; }
+    // The 64 days from day `i` on, the first in the lowest bit.
+    std::uint64_t Word64At(std::size_t i) const {
+        const std::size_t w = i / 64;
+        const std::size_t shift = i % 64;
+        const std::uint64_t low = m_words[w] >> shift;
+        return shift == 0 || w + 1 >= m_words.size() ? low : low | m_words[w + 1] << (64 - shift);
+    }
+    std::size_t Words() const { return m_words.size(); }
+    void And(const DayBits& other) {
+        for (std::size_t w = 0; w < m_words.size(); ++w) {
+            m_words[w] &= other.m_words[w];
+        }
+    }
+    void Or(const DayBits& other) {
+        for (std::size_t w = 0; w < m_words.size(); ++w) {
+            m_words[w] |= other.m_words[w];
+        }
+    }
+    // Clears each set day that fails `keep`.
+    template <typename Keep>
+    void KeepWhere(Keep&& keep) {
+        for (std::size_t w = 0; w < m_words.size(); ++w) {
+            for (std::uint64_t rest = m_words[w]; rest != 0; rest &= rest - 1) {
+                const auto bit = static_cast<std::size_t>(std::countr_zero(rest));
+                const std::size_t i = w * 64 + bit;
+                if (i >= m_days || !keep(i)) {
+                    m_words[w] &= ~(std::uint64_t{1} << bit);
+                }
+            }
+        }
+    }
+
+  private:
+    std::size_t m_days;
+    std::vector<std::uint64_t> m_words;
+};
+
+// The days of the span on which one rhythm's day result passes `test`. A phase's result
+// repeats every period once the person is born, so the days are worked out over one period
+// (and the days before birth, which have phases of their own) and then repeated a word at a
+// time.
+template <typename Test>
+DayBits RhythmBits(int rhythm, DateTime birth, std::int32_t first, std::size_t days, Test test) {
+    const DayTable& table = DayTable::Get(rhythm);
+    const int period = table.period();
+    const std::int32_t lived = first - WholeDay(birth);
+    PhaseCursor cursor(period, lived);
+    DayBits bits(days, false);
+    // Day i has lived + i days lived; from the first positive one on, phases repeat.
+    const std::size_t periodic = lived > 0 ? 0 : static_cast<std::size_t>(1 - lived);
+    const std::size_t direct = std::min(days, periodic + static_cast<std::size_t>(period) + 64);
+    for (std::size_t i = 0; i < direct; ++i, cursor.Next()) {
+        if (test(table.AtPhase(cursor.r()))) {
+            bits.Set(i);
+        }
+    }
+    // Then whole words, from the one the worked-out days end in: the 64 days from a word's
+    // start came a whole number of periods earlier, within the days worked out.
+    const auto step = static_cast<std::size_t>(period);
+    for (std::size_t w = direct < days ? direct / 64 : bits.Words(); w < bits.Words(); ++w) {
+        const std::size_t start = w * 64;
+        bits.SetWord(w, bits.Word64At(periodic + (start - periodic) % step));
+    }
+    return bits;
+}
+
+// A member's days as bits, for criteria each rhythm can answer on its own; nothing for those
+// that ask the overall value.
+std::optional<DayBits> MemberBits(const ForecastCriteria& c, DateTime birth, std::int32_t first,
+                                  std::size_t days) {
+    const auto rhythm = [&](int i, auto test) { return RhythmBits(i, birth, first, days, test); };
+    const auto combine = [&](const std::array<bool, 4>& chosen, bool useAnd, auto test) {
+        DayBits joined(days, useAnd);
+        for (int i = 0; i < 4; ++i) {
+            if (chosen[static_cast<std::size_t>(i)]) {
+                const DayBits one = rhythm(i, [&](const PhaseResult& r) { return test(i, r); });
+                useAnd ? joined.And(one) : joined.Or(one);
+            }
+        }
+        return joined;
+    };
+    switch (c.kind) {
+        case ForecastKind::Sunny:
+        case ForecastKind::Rainy: {
+            const LevelCriteria& page = c.kind == ForecastKind::Sunny ? c.sunny : c.rainy;
+            if (ShowsAll(page)) {
+                return std::nullopt;
+            }
+            const bool sunny = c.kind == ForecastKind::Sunny;
+            return combine(page.rhythm, page.useAnd, [&](int i, const PhaseResult& r) {
+                const int level = page.level[static_cast<std::size_t>(i)];
+                return sunny ? r.percent >= SunnyThreshold(level) : r.percent <= RainyBound(level);
+            });
+        }
+        case ForecastKind::Critical: {
+            const bool all = ShowsAllCritical(c);
+            return combine(all ? std::array<bool, 4>{true, true, true, true} : c.criticalRhythm,
+                           !all && c.criticalAnd,
+                           [](int, const PhaseResult& r) { return r.critical; });
+        }
+        case ForecastKind::Stress:
+            break;
+    }
+    // Intellectual 90 or more with Emotional under 10 (women), or the other way round (men).
+    const auto pair = [&](bool intellectualHigh) {
+        DayBits days1 = rhythm(2, [&](const PhaseResult& r) {
+            return intellectualHigh ? r.percent >= 90 : r.percent < 10;
+        });
+        days1.And(rhythm(1, [&](const PhaseResult& r) {
+            return intellectualHigh ? r.percent < 10 : r.percent >= 90;
+        }));
+        return days1;
+    };
+    if (c.stressMode == StressMode::Women) {
+        return pair(true);
+    }
+    if (c.stressMode == StressMode::Men) {
+        return pair(false);
+    }
+    DayBits both = pair(true);
+    both.Or(pair(false));
+    return both;
+}
+
+bool PassesOverall(const ForecastCriteria& c, DateTime birth, std::int32_t date) {
+    DayRhythms day;
+    ComputeDayRhythms(birth, date, day, false);
+    return DayPasses(c, day);
+}
+
 }  // namespace
 
 bool ShowsAll(bool showAllChecked, const std::array<bool, 4>& rhythmChosen) {
@@ -268,41 +410,34 @@ GroupForecastResult RunGroupForecast(const ForecastCriteria& criteria,
         return {};
     }
     const bool any = members == GroupMembers::Any && MembersModeApplies(c.kind);
-    const bool testsOverall = TestsOverall(c);
-    const std::int32_t first = std::clamp(c.startDate, kMinDay, kMaxDay);
-    std::vector<TableDays> days;
-    days.reserve(births.size());
+    const ScanPlan plan = PlanScan(c);
+    const auto span = static_cast<std::size_t>(plan.lastListed - plan.first + 1);
+    DayBits group(span, !any);
     for (const DateTime birth : births) {
-        days.emplace_back(birth, first);
+        if (const auto bits = MemberBits(c, birth, plan.first, span)) {
+            any ? group.Or(*bits) : group.And(*bits);
+        } else {
+            // Overall values are asked of every member (sunny and rainy days): only the days
+            // the members before left standing.
+            group.KeepWhere([&](std::size_t i) {
+                return PassesOverall(c, birth, plan.first + static_cast<std::int32_t>(i));
+            });
+        }
     }
-    DayRhythms day;
     return ScanPlanned<GroupForecastResult>(
         c,
         [&](std::int32_t date, std::vector<GroupForecastHit>& hits) {
-            // All: the first member who fails settles the day; any: the first who passes.
-            bool listed = !any;
-            for (TableDays& member : days) {
-                member.Fill(day, testsOverall);
-                if (DayPasses(c, day) == any) {
-                    listed = any;
-                    break;
-                }
-            }
-            if (!listed) {
+            if (!group.Test(static_cast<std::size_t>(date - plan.first))) {
                 return false;
             }
-            GroupForecastHit hit{date, std::vector<DayRhythms>(days.size())};
-            for (std::size_t m = 0; m < days.size(); ++m) {
-                days[m].Fill(hit.members[m], true);
+            GroupForecastHit hit{date, std::vector<DayRhythms>(births.size())};
+            for (std::size_t m = 0; m < births.size(); ++m) {
+                ComputeDayRhythms(births[m], date, hit.members[m], false);
             }
             hits.push_back(std::move(hit));
             return true;
         },
-        [&] {
-            for (TableDays& member : days) {
-                member.Next();
-            }
-        });
+        [] {});
 }
 
 }  // namespace vitalune

@@ -290,26 +290,35 @@ namespace {
 // A group's days against each member's day computed on its own: all members for sunny and
 // rainy days whatever the mode asks, all or any for critical and stress days.
 TEST(GroupForecast, ListsTheDaysOnWhichAllOrAnyMemberPasses) {
-    const std::vector<DateTime> births = {static_cast<DateTime>(EncodeDate(1970, 1, 5)),
-                                          static_cast<DateTime>(EncodeDate(1984, 7, 30)),
-                                          static_cast<DateTime>(EncodeDate(2001, 2, 14))};
+    const std::vector<DateTime> births = {
+        static_cast<DateTime>(EncodeDate(1970, 1, 5)),
+        static_cast<DateTime>(EncodeDate(1984, 7, 30)),
+        static_cast<DateTime>(EncodeDate(2001, 2, 14)),
+        static_cast<DateTime>(EncodeDate(2027, 3, 1))};  // born during the search
     const std::int32_t start = EncodeDate(2026, 12, 7);
     const struct {
         ForecastKind kind;
+        bool rhythms;  // chosen rhythms rather than the overall value or any critical rhythm
         GroupMembers members;
         bool everyone;
     } table[] = {
-        {ForecastKind::Sunny, GroupMembers::All, true},
-        {ForecastKind::Sunny, GroupMembers::Any, true},
-        {ForecastKind::Rainy, GroupMembers::Any, true},
-        {ForecastKind::Critical, GroupMembers::All, true},
-        {ForecastKind::Critical, GroupMembers::Any, false},
-        {ForecastKind::Stress, GroupMembers::Any, false},
+        {ForecastKind::Sunny, false, GroupMembers::All, true},
+        {ForecastKind::Sunny, true, GroupMembers::Any, true},
+        {ForecastKind::Rainy, false, GroupMembers::Any, true},
+        {ForecastKind::Rainy, true, GroupMembers::All, true},
+        {ForecastKind::Critical, false, GroupMembers::All, true},
+        {ForecastKind::Critical, true, GroupMembers::Any, false},
+        {ForecastKind::Stress, false, GroupMembers::Any, false},
     };
     for (const auto& row : table) {
         ForecastCriteria c = Months(row.kind, start, 24);
         c.sunny.overallLevel = 2;  // from 25 on: often enough for everyone at once
         c.rainy.overallLevel = 2;
+        if (row.rhythms) {
+            c.sunny = c.rainy = {false, 0, {true, false, true, false}, {2, 0, 2, 0}, false};
+            c.criticalShowAll = false;
+            c.criticalRhythm = {true, false, false, true};
+        }
         const GroupForecastResult result = RunGroupForecast(c, births, row.members);
         EXPECT_FALSE(result.hits.empty());
         std::size_t next = 0;
