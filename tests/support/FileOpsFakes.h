@@ -57,6 +57,22 @@ class FailingRename : public FileOps {
     std::filesystem::path m_onto;
 };
 
+// The first `allowed` renames work, every later one fails as across devices.
+class RenamesFailAfter : public FileOps {
+  public:
+    explicit RenamesFailAfter(int allowed) : m_allowed(allowed) {}
+    int Rename(const char* from, const char* to) override {
+        if (m_allowed-- > 0) {
+            return FileOps::Rename(from, to);
+        }
+        errno = EXDEV;
+        return -1;
+    }
+
+  private:
+    int m_allowed;
+};
+
 // The file system cannot link.
 class NoLinks : public FileOps {
   public:

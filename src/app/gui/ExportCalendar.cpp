@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QRegularExpression>
 #include <vector>
 
@@ -16,22 +15,8 @@ namespace vitalune::app {
 
 namespace {
 
-ExportResult Failed(const QString& path, const QString& why) {
-    return {ExportResult::Status::Failed,
-            "cannot write " + path.toStdString() + (why.isEmpty() ? "" : ": " + why.toStdString())};
-}
-
-// One picture file of a known type or any other Qt can write.
-ExportResult WriteOne(const ui::Picture& picture, const QString& path, const QString& format) {
-    QString why;
-    if (const auto known = ui::FormatForPath(QStringLiteral("x.") + format)) {
-        return ui::WritePicture(picture, path, *known, &why) ? ExportResult{} : Failed(path, why);
-    }
-    QImageWriter writer(path, format.toLatin1());
-    if (!writer.write(ui::PictureImage(picture))) {
-        return Failed(path, writer.errorString());
-    }
-    return {};
+ExportResult Failed(const QString& why) {
+    return {ExportResult::Status::Failed, why.toStdString()};
 }
 
 }  // namespace
@@ -85,8 +70,8 @@ ExportResult ExportCalendar(const CalendarExportRequest& request, const ExportCo
     result.message = source.warning;
     if (format == QLatin1String("pdf")) {
         QString why;
-        if (!ui::WritePdfPages(pages, request.output, &why)) {
-            return Failed(request.output, why);
+        if (!ui::WritePdfPages(pages, request.output, &why, context.ops)) {
+            return Failed(why);
         }
         return result;
     }
@@ -94,9 +79,10 @@ ExportResult ExportCalendar(const CalendarExportRequest& request, const ExportCo
         const QString path = request.months == 1
                                  ? request.output
                                  : MonthFileName(request.output, AddMonths(first, i));
-        const ExportResult one = WriteOne(pages[static_cast<std::size_t>(i)], path, format);
-        if (one.status != ExportResult::Status::Written) {
-            return one;
+        QString why;
+        if (!ui::WritePictureAs(pages[static_cast<std::size_t>(i)], path, format.toLatin1(), &why,
+                                context.ops)) {
+            return Failed(why);
         }
     }
     return result;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QRegularExpression>
 #include <system_error>
 
@@ -189,19 +188,9 @@ ExportResult ExportChart(const ExportRequest& request, const ExportContext& cont
         format = QStringLiteral("png");
     }
     QString why;
-    if (const auto known = ui::FormatForPath(QStringLiteral("x.") + format)) {
-        if (!ui::WritePicture(picture, request.output, *known, &why)) {
-            return {ExportResult::Status::Failed,
-                    "cannot write " + request.output.toStdString() +
-                        (why.isEmpty() ? std::string() : ": " + why.toStdString())};
-        }
-        return result;
-    }
-    // Any other picture type Qt can write (JPEG, ...).
-    QImageWriter writer(request.output, format.toLatin1());
-    if (!writer.write(ui::PictureImage(picture))) {
-        return {ExportResult::Status::Failed, "cannot write " + request.output.toStdString() +
-                                                  ": " + writer.errorString().toStdString()};
+    if (!ui::WritePictureAs(picture, request.output, format.toLower().toLatin1(), &why,
+                            context.ops)) {
+        return {ExportResult::Status::Failed, why.toStdString()};
     }
     return result;
 }

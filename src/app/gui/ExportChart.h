@@ -15,6 +15,7 @@
 
 namespace vitalune {
 class Clock;
+class FileOps;
 class SettingsStore;
 }  // namespace vitalune
 
@@ -38,6 +39,7 @@ struct ExportContext {
     std::filesystem::path programFolder;
     std::filesystem::path executableFolder;
     bool programFolderGiven = false;  // its database wins over the one the settings remember
+    FileOps* ops = nullptr;           // writes the picture; the system's when null
 };
 
 struct ExportResult {

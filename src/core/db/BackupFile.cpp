@@ -1,8 +1,5 @@
 #include "core/db/BackupFile.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <cerrno>
 #include <string>
 #include <system_error>
@@ -20,89 +17,55 @@ fs::path BackupNameFor(const fs::path& path) {
 
 namespace {
 
-fs::path TemporaryNear(const fs::path& path, std::string_view purpose) {
-    static std::atomic<unsigned> counter{0};
-    std::string name = ".";
-    name += path.filename().string();
-    name += '.';
-    name += purpose;
-    name += '-';
-    name += std::to_string(::getpid());
-    name += '-';
-    name += std::to_string(counter++);
-    return path.parent_path() / name;
-}
-
-// Gives `to` the current content of `from`: a hard link renamed into place, or, where the file
-// system cannot link, a copy written atomically.
-FileResult PlaceCopy(FileOps& ops, const fs::path& from, const fs::path& to) {
-    const fs::path link = TemporaryNear(to, "link");
-    if (ops.Link(from.c_str(), link.c_str()) == 0) {
-        if (ops.Rename(link.c_str(), to.c_str()) == 0) {
-            return {};
-        }
-        const int err = errno;
-        ops.Unlink(link.c_str());
-        return FileResult::Failure(SystemErrorText("cannot write", to, err));
+// A second name for the current content of `file`: a hard link, or, where the file system
+// cannot link, a copy.
+FileResult PlaceCopy(FileOps& ops, const fs::path& file, const fs::path& copy,
+                     const fs::path& shown) {
+    if (ops.Link(file.c_str(), copy.c_str()) == 0) {
+        return {};
     }
     std::string content;
-    if (FileResult read = ReadWholeFile(from, content); !read) {
+    if (FileResult read = ReadWholeFile(file, content); !read) {
         return read;
     }
-    AtomicWriteOptions options;
-    options.ops = &ops;
-    return WriteFileAtomically(to, content, options);
+    return WriteNewFile(ops, copy, content, true, shown, file);
 }
 
 }  // namespace
 
 FileResult WriteWithBackup(const fs::path& path, std::string_view content, FileOps* opsOrNull) {
     FileOps& ops = opsOrNull ? *opsOrNull : SystemFileOps();
-    const fs::path backup = BackupNameFor(path);
+    // The backup lies beside the file a link points to.
+    fs::path file;
+    if (FileResult resolved = ResolveWriteTarget(path, file); !resolved) {
+        return resolved;
+    }
+    const fs::path backup = BackupNameFor(file);
+    RemoveStaleTemporaries(backup, ops);
     std::error_code ec;
-    const bool hasFile = fs::exists(path, ec);
+    AtomicWriteOptions options;
+    options.ops = &ops;
     // A file that is its own backup name ("x.bak") gets none, as renaming it would lose it.
-    if (!hasFile || backup == path) {
-        AtomicWriteOptions options;
-        options.ops = &ops;
+    if (!fs::exists(file, ec) || backup == file) {
         return WriteFileAtomically(path, content, options);
     }
 
-    // The old backup is kept under a second name until the new file is in place, so that a
-    // failing replacement can put it back.
-    fs::path oldBackup;
-    bool backupMade = false;
-    AtomicWriteOptions options;
-    options.ops = &ops;
-    options.beforeReplace = [&]() -> FileResult {
-        if (fs::exists(backup, ec)) {
-            const fs::path kept = TemporaryNear(backup, "old");
-            if (FileResult copied = PlaceCopy(ops, backup, kept); !copied) {
-                return copied;
-            }
-            oldBackup = kept;
-        }
-        if (FileResult copied = PlaceCopy(ops, path, backup); !copied) {
-            return copied;
-        }
-        backupMade = true;
-        return {};
-    };
-    FileResult result = WriteFileAtomically(path, content, options);
-    if (!result && backupMade) {
-        // The file is unchanged; give the backup its old content back.
-        if (!oldBackup.empty()) {
-            if (ops.Rename(oldBackup.c_str(), backup.c_str()) == 0) {
-                oldBackup.clear();
-            }
-        } else {
-            ops.Unlink(backup.c_str());
-        }
+    // The old content gets a second name before the new content replaces it, and becomes the
+    // backup only after that: the previous backup is never touched by a save that fails, so no
+    // step ever has to be undone.
+    const fs::path previous = TemporaryNameFor(file, "bak");
+    options.beforeReplace = [&] { return PlaceCopy(ops, file, previous, backup); };
+    if (FileResult result = WriteFileAtomically(path, content, options); !result) {
+        ops.Unlink(previous.c_str());
+        return result;
     }
-    if (!oldBackup.empty()) {
-        ops.Unlink(oldBackup.c_str());
+    if (ops.Rename(previous.c_str(), backup.c_str()) != 0) {
+        const int err = errno;
+        ops.Unlink(previous.c_str());
+        return FileResult::Failure(
+            SystemErrorText("saved, but cannot replace the backup", backup, err));
     }
-    return result;
+    return {};
 }
 
 }  // namespace vitalune

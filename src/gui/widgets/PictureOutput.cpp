@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageWriter>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "core/engine/DateText.h"
+#include "core/files/AtomicFile.h"
 #include "gui/paint/PictureFont.h"
 
 namespace vitalune::ui {
@@ -221,50 +222,61 @@ std::optional<PictureFormat> FormatForFilter(const QString& filter) {
 
 namespace {
 
-// Writes through a temporary file that replaces the target only when `write` succeeded.
-bool WriteThrough(const QString& path, QString* why,
-                  const std::function<bool(QSaveFile&, QString*)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+// Renders into memory and hands the bytes to the one atomic writer, so that no picture type
+// is ever written in place and every failed write is seen, whatever Qt's writers report.
+bool WriteThrough(const QString& path, QString* why, FileOps* ops,
+                  const std::function<bool(QIODevice&, QString*)>& write) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!write(buffer, &reason)) {
         if (why) {
-            *why = file.errorString();
+            *why = QStringLiteral("cannot write ") + path +
+                   (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
         }
         return false;
     }
-    if (!write(file, why)) {
-        file.cancelWriting();
-        return false;
+    AtomicWriteOptions options;
+    options.ops = ops;
+    const FileResult written =
+        WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), bytes.size()), options);
+    if (!written && why) {
+        *why = QString::fromLocal8Bit(written.error);
     }
-    if (!file.commit()) {
-        if (why) {
-            *why = file.errorString();
-        }
-        return false;
-    }
-    return true;
+    return written.ok;
 }
 
 }  // namespace
 
-bool WritePicture(const Picture& picture, const QString& path, PictureFormat format, QString* why) {
-    return WriteThrough(path, why, [&](QSaveFile& file, QString* reason) {
-        switch (format) {
-            case PictureFormat::Bmp:
-                return WriteRaster(picture, file, "bmp", reason);
-            case PictureFormat::Png:
-                return WriteRaster(picture, file, "png", reason);
-            case PictureFormat::Pdf:
-                return WritePdf(std::span(&picture, 1), file);
-            case PictureFormat::Svg:
-                return WriteSvg(picture, file);
+bool WritePicture(const Picture& picture, const QString& path, PictureFormat format, QString* why,
+                  FileOps* ops) {
+    for (const FormatInfo& f : kFormats) {
+        if (f.format == format) {
+            return WritePictureAs(picture, path, f.suffix, why, ops);
         }
-        return false;
+    }
+    return false;
+}
+
+bool WritePictureAs(const Picture& picture, const QString& path, const QByteArray& type,
+                    QString* why, FileOps* ops) {
+    return WriteThrough(path, why, ops, [&](QIODevice& device, QString* reason) {
+        if (type == "pdf") {
+            return WritePdf(std::span(&picture, 1), device);
+        }
+        if (type == "svg") {
+            return WriteSvg(picture, device);
+        }
+        return WriteRaster(picture, device, type.constData(), reason);
     });
 }
 
-bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why) {
-    return WriteThrough(path, why,
-                        [&](QSaveFile& file, QString*) { return WritePdf(pages, file); });
+bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why,
+                   FileOps* ops) {
+    return WriteThrough(path, why, ops,
+                        [&](QIODevice& device, QString*) { return WritePdf(pages, device); });
 }
 
 bool CopyPicture(const Picture& picture, QClipboard& clipboard) {

@@ -20,6 +20,10 @@ class QClipboard;
 class QPainter;
 class QPrinter;
 
+namespace vitalune {
+class FileOps;
+}
+
 namespace vitalune::ui {
 
 enum class PictureMode { SaveToFile, CopyToClipboard };
@@ -64,11 +68,16 @@ QString PictureFileFilters();
 std::optional<PictureFormat> FormatForFilter(const QString& filter);
 
 // Writes through a temporary file that replaces the target only when complete; on failure
-// the target is left as it was and false is returned.
+// the target is left as it was, `why` says what failed with the path and the system's reason,
+// and false is returned. `ops` are the system's when null.
 bool WritePicture(const Picture& picture, const QString& path, PictureFormat format,
-                  QString* why = nullptr);
+                  QString* why = nullptr, FileOps* ops = nullptr);
+// Any type Qt's image writers know by `type` ("jpg", "webp", ...), or "pdf" and "svg".
+bool WritePictureAs(const Picture& picture, const QString& path, const QByteArray& type,
+                    QString* why = nullptr, FileOps* ops = nullptr);
 // Several pictures as the pages of one PDF file, written like WritePicture.
-bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why = nullptr);
+bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why = nullptr,
+                   FileOps* ops = nullptr);
 bool CopyPicture(const Picture& picture, QClipboard& clipboard);
 
 // Where a picture of pictureSize lands on a printable page: stretched over a landscape page,

@@ -12,26 +12,35 @@
 #include "app/gui/GuiOptions.h"
 #include "core/engine/Clock.h"
 #include "core/settings/MemorySettingsStore.h"
+#include "support/FileOpsFakes.h"
 
 using namespace vitalune;
 using namespace vitalune::app;
 
 namespace {
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct Exporter {
     QTemporaryDir dir;
     MemorySettingsStore store;
     FixedClock clock = FixedClock(EncodeDate(2026, 12, 7));
 
-    ExportResult Run(const char* name, int months, qreal scale = 1) const {
+    ExportResult Run(const char* name, int months, qreal scale = 1, FileOps* ops = nullptr) const {
         CalendarExportRequest request;
         request.output = dir.filePath(QString::fromLatin1(name));
         request.months = months;
         request.person = "Celebrities/Alan Turing";
         request.devicePixelRatio = scale;
-        const ExportContext context{&store, &clock,
+        const ExportContext context{&store,
+                                    &clock,
                                     dir.filePath(QStringLiteral("data")).toStdString(),
-                                    QCoreApplication::applicationDirPath().toStdString(), true};
+                                    QCoreApplication::applicationDirPath().toStdString(),
+                                    true,
+                                    ops};
         return ExportCalendar(request, context);
     }
 };
@@ -99,6 +108,19 @@ class ExportCalendarTest : public QObject {
         const ExportContext context{&e.store, &e.clock, e.dir.path().toStdString(),
                                     QCoreApplication::applicationDirPath().toStdString(), true};
         QCOMPARE(ExportCalendar(request, context).ExitCode(), 2);
+
+        // A full disk fails the export and keeps what was there.
+        for (const char* name : {"year.pdf", "cal.png"}) {
+            QCOMPARE(e.Run(name, 1).ExitCode(), 0);
+            const QString path = e.dir.filePath(QString::fromLatin1(name));
+            const QByteArray before = ReadAll(path);
+            test::FullDisk fullDisk(100);
+            const ExportResult full = e.Run(name, 1, 1, &fullDisk);
+            QCOMPARE(full.ExitCode(), 1);
+            QCOMPARE(QString::fromStdString(full.message),
+                     QStringLiteral("cannot write %1: No space left on device").arg(path));
+            QCOMPARE(ReadAll(path), before);
+        }
     }
 };
 

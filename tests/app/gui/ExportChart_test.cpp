@@ -13,6 +13,7 @@
 #include "core/engine/Clock.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/SettingsStore.h"
+#include "support/FileOpsFakes.h"
 
 using namespace vitalune;
 using namespace vitalune::app;
@@ -33,10 +34,13 @@ struct Exporter {
 
     bool folderGiven = false;
 
-    ExportResult Run(const ExportRequest& request) const {
-        const ExportContext context{&store, &clock, data.toStdString(),
+    ExportResult Run(const ExportRequest& request, FileOps* ops = nullptr) const {
+        const ExportContext context{&store,
+                                    &clock,
+                                    data.toStdString(),
                                     QCoreApplication::applicationDirPath().toStdString(),
-                                    folderGiven};
+                                    folderGiven,
+                                    ops};
         return ExportChart(request, context);
     }
     ExportRequest To(const char* name) const {
@@ -193,6 +197,21 @@ void ExportChartTest::failuresAreReported() {
     result = e.Run(request);
     QCOMPARE(result.ExitCode(), 1);
     QVERIFY(result.message.find("cannot write") != std::string::npos);
+
+    // A full disk fails every type, names the file and keeps the picture that was there.
+    for (const char* name : {"full.png", "full.bmp", "full.svg", "full.pdf", "full.jpg"}) {
+        request = e.To(name);
+        QCOMPARE(e.Run(request).ExitCode(), 0);
+        const QByteArray before = Head(request.output, 1 << 20);
+        test::FullDisk fullDisk(100);
+        result = e.Run(request, &fullDisk);
+        QCOMPARE(result.ExitCode(), 1);
+        QCOMPARE(QString::fromStdString(result.message),
+                 QStringLiteral("cannot write %1: No space left on device").arg(request.output));
+        QCOMPARE(Head(request.output, 1 << 20), before);
+        QCOMPARE(QDir(e.dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden),
+                 QStringList{});  // no temporary left
+    }
 }
 
 // The program with a home of its own, so the user's settings are never touched; `env`

@@ -4,6 +4,8 @@
 // For whoever draws the pictures, a contact sheet of every list:
 //   vitalune-gifgen --contact-sheet FILE.png [--scale N]
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/files/AtomicFile.h"
 #include "gui/paint/art/ReportPictureArt.h"
 #include "gui/paint/art/gifgen/ContactSheet.h"
 #include "gui/paint/art/gifgen/GifEncoder.h"
@@ -58,8 +61,18 @@ int WriteContactSheet(int argc, char** argv, const char* file) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    if (!vitalune::art::RenderContactSheet(scale).save(QString::fromLocal8Bit(file))) {
-        std::fprintf(stderr, "vitalune-gifgen: cannot write %s\n", file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QByteArray type = QFileInfo(QString::fromLocal8Bit(file)).suffix().toLower().toLatin1();
+    if (!vitalune::art::RenderContactSheet(scale).save(&buffer, type.constData())) {
+        std::fprintf(stderr, "vitalune-gifgen: cannot write %s as %s\n", file, type.constData());
+        return 1;
+    }
+    const auto written = vitalune::WriteFileAtomically(
+        file, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    if (!written) {
+        std::fprintf(stderr, "vitalune-gifgen: %s\n", written.error.c_str());
         return 1;
     }
     return 0;
