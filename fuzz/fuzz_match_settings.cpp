@@ -8,8 +8,7 @@
 #include <string_view>
 
 #include "FuzzInput.h"
-#include "core/db/NamesDatabase.h"
-#include "core/engine/Clock.h"
+#include "FuzzMatching.h"
 #include "core/matching/MatchSettings.h"
 #include "core/settings/MemorySettingsStore.h"
 
@@ -24,81 +23,6 @@ constexpr std::string_view kNames[] = {"Group2", "Sex",      "AgeBegin",   "AgeE
 using fuzz::Check;
 using Input = fuzz::FuzzInput;
 
-const NamesDatabase& Database() {
-    static const FixedClock clock(EncodeDate(2030, 6, 15));
-    static const NamesDatabase database = [] {
-        NamesDatabase db(clock);
-        db.LoadFromBytes(
-            "#Friends|3\r\nAda|02.01.2000|F\r\nBase|01.01.2000|M\r\nBea|05.01.2000|F\r\n"
-            "Cid|13.01.2001|M\r\nDan|11.01.1950|M\r\nEve|29.01.1980|F\r\n"
-            "#Work|5\r\nBase|01.01.2000|M\r\nGus|03.01.2000|M\r\nJo|22.12.1999|F\r\n"
-            "#Empty|7\r\n");
-        return db;
-    }();
-    return database;
-}
-
-void CheckCriteria(const MatchCriteria& c) {
-    Check(c.searchItem >= 0);
-    Check(static_cast<int>(c.sex) >= 0 && static_cast<int>(c.sex) < kSexItemCount);
-    Check(c.ageBegin >= 0 && c.ageBegin <= c.ageEnd && c.ageEnd < kAgeItemCount);
-    Check(c.pattern >= 0 && c.pattern < kPatternCount);
-    for (WantedRating r : c.ratings) {
-        Check(static_cast<int>(r) >= 0 && static_cast<int>(r) < kRatingItemCount);
-    }
-    Check(static_cast<int>(c.sort) >= 0 && static_cast<int>(c.sort) < kSortItemCount);
-}
-
-void CheckResult(const MatchCriteria& c, const MatchResult& result) {
-    Check(result.written == result.entries.size() && result.shown == result.entries.size());
-    if (result.found == 0) {
-        Check(result.entries.size() == 1 && result.entries[0].Kind() == MatchKind::NobodyFound);
-        return;
-    }
-    std::size_t persons = 0;
-    bool inGroup = false;
-    bool groupHasPerson = false;
-    std::int32_t previousOverall = 101;
-    for (const MatchEntry& entry : result.entries) {
-        switch (entry.Kind()) {
-            case MatchKind::GroupHeader:
-                Check(!inGroup);
-                inGroup = true;
-                groupHasPerson = false;
-                previousOverall = 101;
-                break;
-            case MatchKind::Separator:
-                Check(inGroup && groupHasPerson);
-                inGroup = false;
-                break;
-            case MatchKind::NobodyFound:
-                Check(false);
-                break;
-            default: {
-                Check(inGroup && entry.IsPerson());
-                groupHasPerson = true;
-                ++persons;
-                Check(c.sex != SexFilter::Male || entry.kind == "M");
-                Check(c.sex != SexFilter::Female || entry.kind == "F");
-                for (std::size_t i = 0; i < 3; ++i) {
-                    Check(RatingPasses(c.ratings[i], entry.compat.values[i], c.exact));
-                }
-                const std::int32_t overall = entry.compat[CompatField::Overall];
-                if (c.sort == MatchSort::Compatibility) {
-                    Check(overall <= previousOverall);
-                }
-                previousOverall = overall;
-                if (c.ageCheck) {
-                    const int age =
-                        c.currentYear - DecodeDate(ParseDob(entry.dateOfBirthText)).year;
-                    Check(age >= AgeBeginYears(c.ageBegin) && age <= AgeEndYears(c.ageEnd));
-                }
-            }
-        }
-    }
-    Check(!inGroup && persons == result.found);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -108,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     MatchCriteria criteria;
     criteria.currentYear = 2030;
     LoadMatchSettings(store, criteria);
-    CheckCriteria(criteria);
+    fuzz::CheckCriteria(criteria);
 
     MemorySettingsStore again;
     Check(SaveMatchSettings(again, criteria));
@@ -117,11 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     LoadMatchSettings(again, reloaded);
     Check(reloaded == criteria);
 
-    const NamesDatabase& db = Database();
+    const NamesDatabase& db = fuzz::Database();
     FitSearchGroup(criteria, db.GroupCount());
     Check(static_cast<std::size_t>(criteria.searchItem) <= db.GroupCount());
     criteria.baseGroup = in.Byte() % 4;  // one past the groups too
     criteria.basePerson = in.Byte() % 8;
-    CheckResult(criteria, RunMatching(criteria, db));
+    fuzz::CheckResult(criteria, RunMatching(criteria, db));
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
+#include "app/cli/CliCriteria.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
 #include "core/engine/DateInput.h"
@@ -112,7 +113,9 @@ StressMode ParseStress(std::string_view text) {
     throw UsageError("--stress: \"" + std::string{text} + "\" is not one of all, women, men");
 }
 
-ForecastCriteria CriteriaFromArgs(const CliArgs& args) {
+}  // namespace
+
+ForecastCriteria ForecastCriteriaFromArgs(const CliArgs& args) {
     ForecastCriteria c;
     c.kind = ParseKind(args.Required("--kind"));
     c.startDate = RequireDate("--start", args.Required("--start"));
@@ -161,6 +164,8 @@ ForecastCriteria CriteriaFromArgs(const CliArgs& args) {
     NormaliseAmounts(c);
     return c;
 }
+
+namespace {
 
 std::string HitsJson(const ForecastResult& result) {
     std::string hits = "[";
@@ -270,7 +275,7 @@ int RunForecast(const std::vector<std::string>& args, CliIo& io) {
     ForecastReportInput input;
     input.birth = RequireDate("--birth", parsed.Required("--birth"));
     input.name = parsed.Option("--name").value_or("");
-    input.criteria = CriteriaFromArgs(parsed);
+    input.criteria = ForecastCriteriaFromArgs(parsed);
     const std::vector<ForecastExport> exports = ExportsFromArgs(parsed);
     input.result = vitalune::RunForecast(input.criteria, input.birth);
     const ForecastResult& result = input.result;
@@ -298,7 +303,7 @@ int RunForecastReport(const std::vector<std::string>& args, CliIo& io) {
     ForecastReportInput input;
     input.name = parsed.Required("--name");
     input.birth = RequireDate("--birth", parsed.Required("--birth"));
-    input.criteria = CriteriaFromArgs(parsed);
+    input.criteria = ForecastCriteriaFromArgs(parsed);
     const ReportTarget target = ResolveReportTarget(parsed, kForecastReportFileName);
     input.result = vitalune::RunForecast(input.criteria, input.birth);
     if (input.result.stoppedAtLastDay) {

@@ -7,6 +7,7 @@
 
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
+#include "app/cli/CliCriteria.h"
 #include "app/cli/CliNamesFile.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
@@ -111,7 +112,9 @@ void ApplyRatings(MatchCriteria& c, const std::string& text) {
     c.ratings = ratings;
 }
 
-MatchCriteria CriteriaFromArgs(const CliArgs& args, const NamesDatabase& db) {
+}  // namespace
+
+MatchCriteria MatchCriteriaFromArgs(const CliArgs& args, const NamesDatabase& db) {
     MatchCriteria c;
     std::tie(c.baseGroup, c.basePerson) = ChoosePerson(args, db, "--group", "--person");
     if (const auto in = args.Option("--in-group"); in && Lower(*in) != "all") {
@@ -152,6 +155,8 @@ MatchCriteria CriteriaFromArgs(const CliArgs& args, const NamesDatabase& db) {
     c.currentYear = DecodeDate(today).year;
     return c;
 }
+
+namespace {
 
 std::string EntriesJson(const MatchResult& result) {
     std::string entries = "[";
@@ -212,7 +217,7 @@ int RunMatch(const std::vector<std::string>& args, CliIo& io) {
     if (!LoadDatabase(db, file, io, "match")) {
         return kExitFailed;
     }
-    const MatchCriteria criteria = CriteriaFromArgs(parsed, db);
+    const MatchCriteria criteria = MatchCriteriaFromArgs(parsed, db);
     const MatchResult result = RunMatching(criteria, db);
     if (parsed.Has("--json")) {
         io.out << EntriesJson(result) << '\n';
@@ -237,7 +242,7 @@ int RunGroupReport(const std::vector<std::string>& args, CliIo& io) {
         return kExitFailed;
     }
     GroupReportInput input;
-    input.criteria = CriteriaFromArgs(parsed, db);
+    input.criteria = MatchCriteriaFromArgs(parsed, db);
     const ReportTarget target = ResolveReportTarget(parsed, kGroupReportFileName);
     const Person base =
         SplitPersonLine(db.Persons(input.criteria.baseGroup)[input.criteria.basePerson]);

@@ -145,8 +145,12 @@ std::optional<FormPlacement> LoadFormPlacement(const SettingsStore& store,
         return std::nullopt;
     }
     FormPlacement placement;
-    placement.top = ReadInt(store, windowName, "Top", 0);
-    placement.left = ReadInt(store, windowName, "Left", 0);
+    const auto position = [&](std::string_view name) {
+        return std::clamp(ReadInt(store, windowName, name, 0), -kFormPositionLimit,
+                          kFormPositionLimit);
+    };
+    placement.top = position("Top");
+    placement.left = position("Left");
     if (KeepsSize(windowName)) {
         placement.height = ReadInt(store, windowName, "Height");
         placement.width = ReadInt(store, windowName, "Width");

@@ -100,6 +100,10 @@ struct FormPlacement {
     friend bool operator==(const FormPlacement&, const FormPlacement&) = default;
 };
 
+// A kept position is read within this distance of the screen's origin: far beyond any
+// arrangement of screens, yet near enough that a window's size added to it cannot overflow.
+inline constexpr std::int32_t kFormPositionLimit = 1 << 20;
+
 // Only "MainForm" and "Calendar" keep their size; the others their position only.
 bool KeepsSize(std::string_view windowName);
 // Nothing when the window's subkey does not exist (the window is then centred).

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/settings/MemorySettingsStore.h"
 #include "support/ExpectedFile.h"
 #include "support/RecordingStore.h"
@@ -103,6 +105,15 @@ TEST(FormPlacement, SizeOnlyForMainFormAndCalendar) {
     EXPECT_FALSE(LoadAppSettings(store).firstStart);     // yet the program has run before
     store.SetFailWrites(true);
     EXPECT_FALSE(SaveFormPlacement(store, "Calendar", {1, 2, 3, 4}));
+}
+
+TEST(FormPlacement, FarPositionsComeBackWithinTheLimit) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    MemorySettingsStore store;
+    ASSERT_TRUE(SaveFormPlacement(store, "Calendar", {kMin, kMax, 300, 400}));
+    EXPECT_EQ(LoadFormPlacement(store, "Calendar"),
+              (FormPlacement{-kFormPositionLimit, kFormPositionLimit, 300, 400}));
 }
 
 }  // namespace
