@@ -108,6 +108,7 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
     m_persons.clear();
     try {
         std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        ReplaceControlCharacters(text);
         // Line numbers of the lines appended to each group, kept only for the report.
         std::vector<std::vector<std::size_t>> lineNumbers;
         std::unordered_map<std::string, std::size_t> groupByName;
@@ -241,6 +242,7 @@ MergeResult NamesDatabase::MergeFromBytes(std::string bytes) {
     std::vector<TemporaryGroup> read;
     try {
         std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        ReplaceControlCharacters(text);
         ForEachLine(text, [&](std::size_t, std::string_view line) {
             if (line.front() == '#') {
                 read.push_back({HeaderEntry(ParseGroupEntry(line.substr(1))), {}});

@@ -67,7 +67,7 @@ TEST(Cli, TranscriptOfCommands) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/data/forecast.htm"));
-    for (const char* file : {"/none.ics", "/none.csv", "/f.x", "/never.rec"}) {
+    for (const char* file : {"/none.ics", "/none.csv", "/f.x", "/never.rec", "/never.csv"}) {
         EXPECT_FALSE(std::filesystem::exists(dir + file)) << file;
     }
     // The options reach the reports, whose pictures stay in the data folder wherever they go.
