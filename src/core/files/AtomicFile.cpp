@@ -6,7 +6,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <random>
+
+#include "core/files/InputFile.h"
 
 namespace vitalune {
 
@@ -119,37 +122,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_
 }
 
 FileResult ReadWholeFile(const std::filesystem::path& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return FileResult::Failure(SystemErrorText("cannot read", path, errno));
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return FileResult::Failure(SystemErrorText("cannot read", path, EISDIR));
-    }
-    content.clear();
-    if (info.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return FileResult::Failure(SystemErrorText("cannot read", path, err));
-        }
-        if (n == 0) {
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return {};
+    return ReadInputFile(path, content, std::numeric_limits<std::uintmax_t>::max());
 }
 
 }  // namespace vitalune

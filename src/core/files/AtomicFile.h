@@ -49,7 +49,7 @@ struct AtomicWriteOptions {
 FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
                                const AtomicWriteOptions& options = {});
 
-// Reads a whole file.
+// Reads a whole regular file of any size; a folder, a pipe or a device is refused unopened.
 FileResult ReadWholeFile(const std::filesystem::path& path, std::string& content);
 
 // "cannot write /path: Permission denied"
