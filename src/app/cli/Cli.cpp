@@ -141,11 +141,30 @@ int RunCli(const std::vector<std::string>& args, CliIo& io) {
     return kExitUsage;
 }
 
+namespace {
+
+// One line of input ended by LF, CR LF or a CR alone (old Mac files); false at the end.
+bool ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        if (c == '\r' && in.peek() == '\n') {
+            in.get();
+        }
+        if (c == '\r' || c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    return !line.empty();
+}
+
+}  // namespace
+
 int RunJsonBatch(CliIo& io,
                  const std::function<std::string(std::string_view, std::string_view)>& handle) {
     int exitCode = kExitOk;
     std::string line;
-    while (std::getline(io.in, line)) {
+    while (ReadLine(io.in, line)) {
         std::istringstream fields(line);
         std::string first;
         std::string second;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "core/db/NameRule.h"
 #include "core/engine/DateInput.h"
 
 namespace vitalune::cli {
@@ -91,6 +92,13 @@ std::int32_t RequireDate(std::string_view option, std::string_view text) {
                          "\" is not a date: " + *reason);
     }
     return std::get<std::int32_t>(parsed);
+}
+
+std::string RequireName(std::string_view option, std::string text, NameUse use) {
+    if (const auto fault = NameFault(text, use)) {
+        throw UsageError(std::string{option} + ": " + *fault);
+    }
+    return text;
 }
 
 }  // namespace vitalune::cli

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/db/NameRule.h"
+
 namespace vitalune::cli {
 
 // A mistake in the command line; reported on one line with exit code 2.
@@ -40,5 +42,9 @@ class CliArgs {
 
 // Throws a UsageError naming the option when the text is not a date (see ParseDateInput).
 std::int32_t RequireDate(std::string_view option, std::string_view text);
+
+// Throws a UsageError naming the option when the text cannot be a name (NameFault): control
+// characters would reach the reports and files raw.
+std::string RequireName(std::string_view option, std::string text, NameUse use = NameUse::Group);
 
 }  // namespace vitalune::cli

@@ -23,9 +23,9 @@ int RunDbImport(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args, {"--from", "--group", "-o", "--output"}, {"--json"});
     const std::string file = OneFile(parsed, "FILE");
     const std::string from = parsed.Required("--from");
-    const std::string group = parsed.Required("--group");
-    if (group.empty() || !IsStorableGroupName(group)) {
-        throw UsageError("--group must be a name without \"|\" or line breaks");
+    const std::string group = RequireName("--group", parsed.Required("--group"));
+    if (group.empty()) {
+        throw UsageError("--group must name a group");
     }
     const std::string output = OutputOption(parsed, file);
     const SystemClock clock;

@@ -160,11 +160,11 @@ int RunDayInfo(const std::vector<std::string>& args, CliIo& io) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }
     const DayPerson first{
-        parsed.Option("--name").value_or(""),
+        RequireName("--name", parsed.Option("--name").value_or("")),
         static_cast<DateTime>(RequireDate("--birth", parsed.Required("--birth")))};
     const DateTime date = RequireDate("--date", parsed.Required("--date"));
     const auto birth2 = parsed.Option("--birth2");
-    const DayPerson second{parsed.Option("--name2").value_or(""),
+    const DayPerson second{RequireName("--name2", parsed.Option("--name2").value_or("")),
                            birth2 ? static_cast<DateTime>(RequireDate("--birth2", *birth2)) : 0};
     const auto random = RandomFromArgs(parsed);
 
@@ -217,7 +217,7 @@ int RunDayInfoReport(const std::vector<std::string>& args, CliIo& io) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }
     DayReportInput input;
-    input.person = {parsed.Required("--name"),
+    input.person = {RequireName("--name", parsed.Required("--name")),
                     static_cast<DateTime>(RequireDate("--birth", parsed.Required("--birth")))};
     input.reportDate = RequireDate("--date", parsed.Required("--date"));
     input.pens = DefaultChartAttribs();

@@ -274,7 +274,7 @@ int RunForecast(const std::vector<std::string>& args, CliIo& io) {
     }
     ForecastReportInput input;
     input.birth = RequireDate("--birth", parsed.Required("--birth"));
-    input.name = parsed.Option("--name").value_or("");
+    input.name = RequireName("--name", parsed.Option("--name").value_or(""));
     input.criteria = ForecastCriteriaFromArgs(parsed);
     const std::vector<ForecastExport> exports = ExportsFromArgs(parsed);
     input.result = vitalune::RunForecast(input.criteria, input.birth);
@@ -301,7 +301,7 @@ int RunForecastReport(const std::vector<std::string>& args, CliIo& io) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }
     ForecastReportInput input;
-    input.name = parsed.Required("--name");
+    input.name = RequireName("--name", parsed.Required("--name"));
     input.birth = RequireDate("--birth", parsed.Required("--birth"));
     input.criteria = ForecastCriteriaFromArgs(parsed);
     const ReportTarget target = ResolveReportTarget(parsed, kForecastReportFileName);

@@ -5,6 +5,7 @@
 
 #include "core/contacts/ContactFields.h"
 #include "core/db/NamesDatabase.h"
+#include "core/files/InputFile.h"
 
 namespace vitalune {
 
@@ -14,7 +15,7 @@ namespace fs = std::filesystem;
 
 // Address book exports stay far below this; a bigger file is not one, and reading it whole
 // would only hold the window up.
-constexpr std::uintmax_t kMaxContactsFileSize = 256u << 20;
+constexpr std::uintmax_t kMaxContactsFileSize = kMaxInputFileBytes;
 
 std::string LowerSuffix(const fs::path& file) {
     std::string suffix = file.extension().string();
@@ -72,7 +73,7 @@ ContactsRead ReadContactsFile(const fs::path& file) {
         return read;
     }
     std::string bytes;
-    if (const FileResult result = ReadWholeFile(file, bytes); !result) {
+    if (const FileResult result = ReadInputFile(file, bytes, kMaxContactsFileSize); !result) {
         read.error = result.error;
         return read;
     }

@@ -8,11 +8,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
 
-// C0, DEL and C1: none of them shows, and CR and LF end a line of the file.
-bool IsControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
 }  // namespace
 
 std::string TrimName(std::string_view typed) {
@@ -31,12 +26,8 @@ std::optional<std::string> NameFault(std::string_view name, NameUse use) {
     if (name.find('|') != std::string_view::npos) {
         return kNameBarFault;
     }
-    std::size_t pos = 0;
-    char32_t c = 0;
-    while (pos < name.size() && NextCodePoint(name, pos, c)) {
-        if (IsControl(c)) {
-            return kNameControlFault;
-        }
+    if (HasControlCharacter(name)) {
+        return kNameControlFault;
     }
     if (use == NameUse::Person && !name.empty() && (name.front() == '#' || name.front() == ';')) {
         return kNameStartFault;

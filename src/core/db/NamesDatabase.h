@@ -54,7 +54,7 @@ struct LoadResult {
 
 struct MergeResult {
     FileResult read;
-    std::size_t droppedLines = 0;  // person lines that were not valid
+    std::size_t droppedLines = 0;  // person lines not valid or before the first header
     std::size_t addedGroups = 0;
 };
 

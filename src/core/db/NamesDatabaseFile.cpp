@@ -8,6 +8,8 @@
 
 #include "core/db/NamesDatabase.h"
 #include "core/engine/Clock.h"
+#include "core/files/InputFile.h"
+#include "core/text/DecimalText.h"
 #include "core/text/Encoding.h"
 
 namespace vitalune {
@@ -24,22 +26,19 @@ std::string MissingDatabaseMessage(const fs::path& path) {
 namespace {
 
 // Calls `use(lineNumber, line)` for every line that is neither empty nor a comment. Lines end
-// with LF or CR LF and may be of any length.
+// with LF, CR LF or a CR alone (old Mac files) and may be of any length.
 template <typename Use>
 void ForEachLine(std::string_view text, Use&& use) {
     std::size_t lineNumber = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
         ++lineNumber;
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) {
-            end = text.size();
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') {
+            ++end;
         }
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
         if (!line.empty() && line.front() != ';') {
             use(lineNumber, line);
         }
@@ -56,6 +55,14 @@ std::string HeaderEntry(PersonGroup group) {
 
 std::string GroupName(std::string_view entry) {
     return std::string{entry.substr(0, entry.find('|'))};
+}
+
+// Whether a header's "|" is followed by something other than a group icon's number, which
+// loading replaces by the default icon.
+bool LosesIcon(std::string_view entry) {
+    const std::size_t bar = entry.find('|');
+    return bar != std::string_view::npos &&
+           ParseDecimal(entry.substr(bar + 1)).value_or(kGroupIconCount) >= kGroupIconCount;
 }
 
 // Whether windows-1252 bytes would be taken for different UTF-8 text when read.
@@ -81,7 +88,7 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
     std::string bytes;
     FileResult read;
     try {
-        read = ReadWholeFile(path, bytes);
+        read = ReadInputFile(path, bytes);
     } catch (const std::bad_alloc&) {
         read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
     }
@@ -101,6 +108,7 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
     m_persons.clear();
     try {
         std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        ReplaceControlCharacters(text);
         // Line numbers of the lines appended to each group, kept only for the report.
         std::vector<std::vector<std::size_t>> lineNumbers;
         std::unordered_map<std::string, std::size_t> groupByName;
@@ -108,6 +116,11 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
         ForEachLine(text, [&](std::size_t lineNumber, std::string_view line) {
             if (line.front() == '#') {
                 std::string entry = HeaderEntry(ParseGroupHeader(line.substr(1)));
+                if (options.dropped && LosesIcon(line.substr(1))) {
+                    options.dropped->push_back(
+                        {lineNumber, std::string{line},
+                         "the icon is not a number below 48, so the group is kept as " + entry});
+                }
                 auto [it, isNew] = groupByName.try_emplace(GroupName(entry), m_groups.size());
                 if (isNew) {
                     AppendGroup(std::move(entry));
@@ -213,7 +226,7 @@ MergeResult NamesDatabase::MergeFromFile(const fs::path& path) {
     std::string bytes;
     MergeResult result;
     try {
-        result.read = ReadWholeFile(path, bytes);
+        result.read = ReadInputFile(path, bytes);
     } catch (const std::bad_alloc&) {
         result.read = FileResult::Failure("cannot read " + path.string() + ": not enough memory");
     }
@@ -228,16 +241,15 @@ MergeResult NamesDatabase::MergeFromBytes(std::string bytes) {
     };
     std::vector<TemporaryGroup> read;
     try {
-        const std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
+        ReplaceControlCharacters(text);
         ForEachLine(text, [&](std::size_t, std::string_view line) {
             if (line.front() == '#') {
                 read.push_back({HeaderEntry(ParseGroupEntry(line.substr(1))), {}});
-            } else if (!read.empty()) {
-                if (IsValidPersonLine(line)) {
-                    read.back().persons.Append(line);
-                } else {
-                    ++result.droppedLines;
-                }
+            } else if (!read.empty() && IsValidPersonLine(line)) {
+                read.back().persons.Append(line);
+            } else {
+                ++result.droppedLines;
             }
         });
     } catch (const std::exception& e) {

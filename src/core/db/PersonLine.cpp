@@ -165,12 +165,13 @@ std::string_view PersonLineFaultText(PersonLineFault fault) {
 }
 
 bool IsStorablePersonLine(std::string_view line) {
-    return !line.empty() && line.front() != '#' && line.front() != ';' &&
-           line.find_first_of("\r\n") == std::string_view::npos && IsValidUtf8(line);
+    return !line.empty() && line.front() != '#' && line.front() != ';' && IsValidUtf8(line) &&
+           !HasControlCharacter(line);
 }
 
 bool IsStorableGroupName(std::string_view name) {
-    return name.find_first_of("|\r\n") == std::string_view::npos && IsValidUtf8(name);
+    return name.find('|') == std::string_view::npos && IsValidUtf8(name) &&
+           !HasControlCharacter(name);
 }
 
 std::string PlaceholderPerson(std::int32_t today) {

@@ -61,9 +61,10 @@ inline bool IsValidPersonLine(std::string_view line) {
 }
 
 // Whether a line can be stored and read back as the same person line: not empty, valid UTF-8,
-// no line break, and not starting like a comment (";") or a group header ("#").
+// no control character (line breaks among them), and not starting like a comment (";") or a
+// group header ("#").
 bool IsStorablePersonLine(std::string_view line);
-// Whether a group name can be stored: valid UTF-8 without "|" or line breaks.
+// Whether a group name can be stored: valid UTF-8 without "|" or control characters.
 bool IsStorableGroupName(std::string_view name);
 
 // The person that fills a group which would otherwise be empty.

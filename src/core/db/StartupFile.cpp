@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/db/BackupFile.h"
+#include "core/files/InputFile.h"
 
 namespace vitalune {
 
@@ -32,7 +33,7 @@ class StartupWork {
     // Copies a file; `backupTarget` keeps a file already there as its .bak.
     bool Copy(const fs::path& from, const fs::path& to, bool backupTarget) {
         std::string content;
-        FileResult done = ReadWholeFile(from, content);
+        FileResult done = ReadInputFile(from, content);
         if (done) {
             if (backupTarget) {
                 done = WriteWithBackup(to, content, &m_ops);
@@ -74,9 +75,15 @@ StartupFile FindAtStartup(const fs::path& programFolder, const std::string& stor
     const fs::path templateFile = programFolder / "empty.rec";
     const fs::path usedTemplate = BackupNameFor(templateFile);
 
-    fs::path candidate = storedName;
-    if (!IsFile(candidate)) {
-        candidate = programFolder / "db.rec";
+    fs::path candidate = programFolder / "db.rec";
+    if (std::error_code missing; !storedName.empty() && fs::exists(storedName, missing)) {
+        // A folder, a pipe or a device would fail, hang or flood the load: the program's own
+        // database is used instead, and the user is told why.
+        if (const FileResult usable = CheckInputFile(storedName); usable) {
+            candidate = storedName;
+        } else {
+            result.errors.push_back(usable.error + "; " + candidate.string() + " is used instead");
+        }
     }
     if (!IsFile(candidate)) {
         // The template is retired only once it has been copied, so a failed start can retry.

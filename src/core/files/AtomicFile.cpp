@@ -8,10 +8,13 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <random>
 #include <regex>
+
+#include "core/files/InputFile.h"
 
 namespace vitalune {
 
@@ -218,37 +221,7 @@ FileResult WriteFileAtomically(const fs::path& target, std::string_view content,
 }
 
 FileResult ReadWholeFile(const std::filesystem::path& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return FileResult::Failure(SystemErrorText("cannot read", path, errno));
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return FileResult::Failure(SystemErrorText("cannot read", path, EISDIR));
-    }
-    content.clear();
-    if (info.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return FileResult::Failure(SystemErrorText("cannot read", path, err));
-        }
-        if (n == 0) {
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return {};
+    return ReadInputFile(path, content, std::numeric_limits<std::uintmax_t>::max());
 }
 
 }  // namespace vitalune

@@ -73,7 +73,7 @@ FileResult WriteNewFile(FileOps& ops, const std::filesystem::path& file, std::st
                         bool sync, const std::filesystem::path& shown,
                         const std::filesystem::path& modeOf);
 
-// Reads a whole file.
+// Reads a whole regular file of any size; a folder, a pipe or a device is refused unopened.
 FileResult ReadWholeFile(const std::filesystem::path& path, std::string& content);
 
 // "cannot write /path: Permission denied"

@@ -62,7 +62,7 @@ HtmlWriter& HtmlWriter::Raw(std::string_view html) {
 }
 
 HtmlWriter& HtmlWriter::Text(std::string_view utf8) {
-    if (utf8.find_first_of("&<>\"") == std::string_view::npos) {
+    if (utf8.find_first_of("&<>\"") == std::string_view::npos && !HasControlCharacter(utf8)) {
         AppendEncoded(m_bytes, utf8);
     } else {
         AppendEncoded(m_bytes, EscapeHtml(utf8));
@@ -76,9 +76,12 @@ HtmlWriter& HtmlWriter::Number(std::int64_t value) {
 }
 
 std::string EscapeHtml(std::string_view utf8) {
+    // Control characters would hide in the page or, as C1 references, show as other letters.
+    std::string text{utf8};
+    ReplaceControlCharacters(text);
     std::string out;
-    out.reserve(utf8.size());
-    for (char c : utf8) {
+    out.reserve(text.size());
+    for (char c : text) {
         switch (c) {
             case '&':
                 out += "&amp;";

@@ -27,7 +27,8 @@ class HtmlWriter {
     std::string m_bytes;
 };
 
-// &amp; &lt; &gt; &quot; for the four characters that could break markup.
+// &amp; &lt; &gt; &quot; for the four characters that could break markup; control characters
+// other than CR and LF become U+FFFD (written as &#65533;).
 std::string EscapeHtml(std::string_view utf8);
 
 // "RRGGBB" (upper-case hex) of a colour kept as 0x00BBGGRR.

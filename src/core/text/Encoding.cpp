@@ -186,6 +186,58 @@ std::string Utf8ToWindows1252WithReferences(std::string_view utf8) {
     return out;
 }
 
+bool HasControlCharacter(std::string_view utf8) {
+    std::size_t pos = 0;
+    char32_t c = 0;
+    while (pos < utf8.size()) {
+        if (!NextCodePoint(utf8, pos, c)) {
+            ++pos;
+        } else if (IsControlCharacter(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t ReplaceControlCharacters(std::string& utf8) {
+    // C0 and DEL are single bytes; C1 is U+0080..U+009F, "\xC2\x80".."\xC2\x9F".
+    const auto isControlAt = [&utf8](std::size_t i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b == '\r' || b == '\n') {
+            return std::size_t{0};
+        }
+        if (b < 0x20 || b == 0x7F) {
+            return std::size_t{1};
+        }
+        const bool c1 = b == 0xC2 && i + 1 < utf8.size() &&
+                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        return std::size_t{c1 ? 2u : 0u};
+    };
+    std::size_t i = 0;
+    while (i < utf8.size() && isControlAt(i) == 0) {
+        ++i;
+    }
+    if (i == utf8.size()) {
+        return 0;
+    }
+    std::string out;
+    out.reserve(utf8.size() + 16);
+    out.append(utf8, 0, i);
+    std::size_t count = 0;
+    while (i < utf8.size()) {
+        if (const std::size_t length = isControlAt(i)) {
+            out += "\xEF\xBF\xBD";
+            i += length;
+            ++count;
+        } else {
+            out += utf8[i++];
+        }
+    }
+    utf8 = std::move(out);
+    return count;
+}
+
 DecodedText DecodeFileText(std::string_view bytes) {
     const std::string_view body = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
     if (IsValidUtf8(body)) {

@@ -22,6 +22,15 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 // ("&#1046;"); invalid UTF-8 bytes become "&#65533;".
 std::string Utf8ToWindows1252WithReferences(std::string_view utf8);
 
+// C0, DEL and C1: none of them shows, and some end or break a line of a file.
+constexpr bool IsControlCharacter(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+bool HasControlCharacter(std::string_view utf8);
+// Every control character of valid UTF-8 text except CR and LF becomes U+FFFD; returns how
+// many. Text without one is left as it is, without copying.
+std::size_t ReplaceControlCharacters(std::string& utf8);
+
 // A text file's bytes as UTF-8: UTF-8 when valid (a leading byte order mark is dropped),
 // otherwise windows-1252.
 struct DecodedText {

@@ -382,7 +382,9 @@ void TMainForm::OpenDatabase(const std::string& storedPath) {
     m_db.SetFileName(startup.path.string());
     const LoadResult result = m_db.LoadFromFile(startup.path);
     if (!result.message.empty()) {
-        Message(QUtf8(result.message));
+        // The fixed text alone would not say that a pipe or a device was refused, nor why.
+        Message(QUtf8(result.readError.empty() ? result.message
+                                               : result.message + "\n\n" + result.readError));
     }
     if (!result.created) {
         Message(QUtf8(result.created.error));

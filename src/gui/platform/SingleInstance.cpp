@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace vitalune {
 
@@ -13,12 +15,22 @@ constexpr int kConnectMs = 1000;
 // The first program answers once its window is up, which on a large database or a busy
 // machine takes a while after it began to listen.
 constexpr int kAnswerMs = 10000;
+constexpr int kRetryMs = 20;
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
 const QByteArray kFolder = QByteArrayLiteral("folder ");
+
+// Where QLocalServer puts a socket of this name, plus ".lock".
+QString LockPathFor(const QString& name) {
+    const QString socket = QDir::isAbsolutePath(name) ? name : QDir::temp().filePath(name);
+    return socket + QStringLiteral(".lock");
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
-    : QObject(parent), m_name(std::move(name)) {
+    : QObject(parent), m_name(std::move(name)), m_lock(LockPathFor(m_name)) {
+    // Held for the whole run: only a lock whose process is gone counts as stale.
+    m_lock.setStaleLockTime(0);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::OnConnection);
 }
 
@@ -31,27 +43,47 @@ QString SingleInstance::DefaultName() {
 
 bool SingleInstance::Acquire(const QString& dataFolder) {
     m_dataFolder = dataFolder;
-    QLocalSocket first;
-    first.connectToServer(m_name);
-    if (first.waitForConnected(kConnectMs)) {
-        first.write(kRaise);
-        first.waitForBytesWritten(kConnectMs);
-        // The first one tells its folder as soon as it sees the connection.
-        QByteArray answer;
-        while (!answer.contains('\n') && first.waitForReadyRead(kAnswerMs)) {
-            answer += first.readAll();
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (m_lock.tryLock(0)) {
+            break;
         }
-        if (answer.startsWith(kFolder)) {
-            m_runningFolder = QString::fromUtf8(answer.mid(kFolder.size()).trimmed());
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            break;  // no lock can be made here: run as first rather than not at all
         }
-        first.disconnectFromServer();
-        return false;
+        // The holder may not listen yet: it took the lock a moment ago.
+        if (AskFirst() || waited.elapsed() > kAnswerMs) {
+            return false;
+        }
+        QThread::msleep(kRetryMs);
     }
-    // Nobody answers: any socket file left is stale.
+    // Whatever socket file is left is stale: the lock says nobody else is first.
     QLocalServer::removeServer(m_name);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     // Should listening fail, the program still runs; it only loses the single-instance rule.
     m_server.listen(m_name);
+    return true;
+}
+
+bool SingleInstance::AskFirst() {
+    QLocalSocket first;
+    first.connectToServer(m_name);
+    if (!first.waitForConnected(kConnectMs)) {
+        return false;
+    }
+    first.write(kRaise);
+    first.waitForBytesWritten(kConnectMs);
+    // The first one tells its folder as soon as it sees the connection; the answer may have
+    // come in while the request went out.
+    QByteArray answer = first.readAll();
+    while (!answer.contains('\n') && first.waitForReadyRead(kAnswerMs)) {
+        answer += first.readAll();
+    }
+    if (answer.startsWith(kFolder)) {
+        m_runningFolder = QString::fromUtf8(answer.mid(kFolder.size()).trimmed());
+    }
+    first.disconnectFromServer();
     return true;
 }
 

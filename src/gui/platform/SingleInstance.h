@@ -1,10 +1,12 @@
 #pragma once
-// One running program per user: the first process listens on a local socket in the user's
-// runtime folder; a later one finds it, asks it to raise its window, learns which data folder
-// it runs with, and ends. A socket left behind by a crashed run has nobody listening and is
-// taken over.
+// One running program per user: the first process holds a lock file and listens on a local
+// socket beside it in the user's runtime folder; a later one finds it, asks it to raise its
+// window, learns which data folder it runs with, and ends. The lock, not the socket, decides
+// who is first, so starts at the same moment cannot both become first; a lock and a socket
+// left behind by a crashed run are taken over.
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -31,8 +33,10 @@ class SingleInstance final : public QObject {
 
   private:
     void OnConnection();
+    bool AskFirst();
 
     QString m_name;
+    QLockFile m_lock;
     QString m_dataFolder;
     QString m_runningFolder;
     QLocalServer m_server;

@@ -68,21 +68,27 @@ QRect FitOnScreens(QRect window, const QList<QRect>& screenAreas, QSize minimum)
 
 void RestorePlacement(QWidget& window, const SettingsStore& store, std::string_view name) {
     const auto placement = LoadFormPlacement(store, name);
-    if (placement && placement->width && placement->height) {
-        window.resize(std::max(*placement->width, window.minimumWidth()),
-                      std::max(*placement->height, window.minimumHeight()));
-    }
     if (!placement) {
         Centre(window);
         return;
+    }
+    // A damaged or hand-edited setting may hold any number. Bounded first, nothing below can
+    // overflow, and the window never takes the stored size before it is fitted to a screen.
+    static constexpr int kFar = 1 << 20;
+    const auto bounded = [](int value) { return std::clamp(value, -kFar, kFar); };
+    QSize size = window.size();
+    if (placement->width && placement->height) {
+        size = QSize(bounded(*placement->width), bounded(*placement->height))
+                   .expandedTo(window.minimumSize());
     }
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
         areas.append(screen->availableGeometry());
     }
-    const QRect place = FitOnScreens(QRect(QPoint(placement->left, placement->top), window.size()),
-                                     areas, window.minimumSize());
-    window.resize(place.size());
+    const QRect place =
+        FitOnScreens(QRect(QPoint(bounded(placement->left), bounded(placement->top)), size), areas,
+                     window.minimumSize());
+    window.resize(place.size().boundedTo(QSize(kFar, kFar)));
     window.move(place.topLeft());
 }
 

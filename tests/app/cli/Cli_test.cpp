@@ -1,6 +1,7 @@
 // Each command's arguments, exit code and output; what the output says is the core's and
 // is tested there.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "CliTestSupport.h"
 #include "app/cli/Json.h"
@@ -40,6 +41,9 @@ TEST(Cli, TranscriptOfCommands) {
     ASSERT_TRUE(WriteFileAtomically(dir + "/file", "x"));
     ASSERT_TRUE(WriteFileAtomically(dir + "/bad.rec",
                                     "stray\n#Friends\nEve|31.04.1990|F\nAnn|05.01.1980|F\n"));
+    ASSERT_TRUE(WriteFileAtomically(dir + "/mac.rec",
+                                    "#Friends|3\rAda|02.01.2000|F\rbad\rBo|03.01.2000|M\r"));
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0600), 0);
     ASSERT_TRUE(WriteFileAtomically(dir + "/contacts.vcf",
                                     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Lee\r\n"
                                     "BDAY:19800105\r\nGENDER:F\r\nEND:VCARD\r\nBEGIN:VCARD\r\n"
@@ -63,7 +67,7 @@ TEST(Cli, TranscriptOfCommands) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.rec"));  // checking creates nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/none.htm"));  // nor does finding nothing
     EXPECT_FALSE(std::filesystem::exists(dir + "/data/forecast.htm"));
-    for (const char* file : {"/none.ics", "/none.csv", "/f.x"}) {
+    for (const char* file : {"/none.ics", "/none.csv", "/f.x", "/never.rec", "/never.csv"}) {
         EXPECT_FALSE(std::filesystem::exists(dir + file)) << file;
     }
     // The options reach the reports, whose pictures stay in the data folder wherever they go.

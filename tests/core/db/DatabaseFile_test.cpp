@@ -1,8 +1,10 @@
 // Loading, saving and merging database files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "DbTestSupport.h"
 #include "core/db/NamesDatabase.h"
+#include "core/files/InputFile.h"
 #include "support/FileOpsFakes.h"
 #include "support/Transcript.h"
 
@@ -87,13 +89,29 @@ TEST_F(DatabaseFile, UnusableFilesAreLeftAlone) {
         EXPECT_FALSE(fs::exists(File("db.bak")));
         EXPECT_EQ(m_db.Groups(), Strings{"My profiles|2"});
     }
+    // What is no file, or too big to hold, is refused before a byte is read: a pipe would hang
+    // the load and a device or a huge file would eat the memory.
     fs::create_directory(File("folder.rec"));
-    const LoadResult unreadable = m_db.LoadFromFile(File("folder.rec"));
-    EXPECT_EQ(unreadable.outcome, Outcome::Unreadable);
-    EXPECT_EQ(unreadable.message, "Problems with current Names Database \nNew empty DB created");
-    EXPECT_NE(unreadable.readError, "");
-    EXPECT_EQ(m_db.Groups(), Strings{"My profiles|2"});
+    ASSERT_EQ(::mkfifo(File("fifo.rec").c_str(), 0600), 0);
+    WriteBytes(File("huge.rec"), "#Huge|1\r\n");
+    fs::resize_file(File("huge.rec"), kMaxInputFileBytes + 1);  // sparse: no disk used
+    const std::pair<fs::path, std::string> refused[] = {
+        {File("folder.rec"), "it is a folder, not a file"},
+        {File("fifo.rec"), "it is a pipe (FIFO), not a file"},
+        {"/dev/zero", "it is a device, not a file"},
+        {File("huge.rec"), "the file is larger than 256 MB, more than the program can hold"},
+    };
+    for (const auto& [path, why] : refused) {
+        const LoadResult unreadable = m_db.LoadFromFile(path);
+        EXPECT_EQ(unreadable.outcome, Outcome::Unreadable);
+        EXPECT_EQ(unreadable.message,
+                  "Problems with current Names Database \nNew empty DB created");
+        EXPECT_EQ(unreadable.readError, "cannot read " + path.string() + ": " + why);
+        EXPECT_EQ(m_db.Groups(), Strings{"My profiles|2"});
+        EXPECT_EQ(m_db.MergeFromFile(path).read.error, unreadable.readError);
+    }
     EXPECT_TRUE(fs::is_directory(File("folder.rec")));
+    EXPECT_EQ(fs::file_size(File("huge.rec")), kMaxInputFileBytes + 1);
 
     // The next explicit save keeps the unusable file as the backup.
     Load("garbage\n");
@@ -165,7 +183,7 @@ TEST_F(DatabaseFile, MergeAddsGroupsAndValidPersons) {
     const auto revision = m_db.Revision();
     const MergeResult result = m_db.MergeFromFile(File("other.rec"));
     EXPECT_TRUE(result.read);
-    EXPECT_EQ(result.droppedLines, 2u);
+    EXPECT_EQ(result.droppedLines, 3u);  // the stray line too
     EXPECT_EQ(result.addedGroups, 2u);
     EXPECT_NE(m_db.Revision(), revision);
     EXPECT_EQ(m_db.Groups(), (Strings{"Friends|5", "My profiles|0", "Celebrities|2", "Empty|2"}));

@@ -53,6 +53,15 @@ TEST(NameRule, AcceptedNamesSurviveTheFile) {
         db.MakeEmpty();
         EXPECT_FALSE(db.AddPerson(0, bad + "|05.01.1980|F").added()) << bad;
     }
+    // Control characters (C0, DEL, C1) never reach a stored line, whoever asks to store it.
+    for (const std::string bad : {"Tab\tbed", "Bell\x07", "Del\x7F", "C1\xC2\x85"}) {
+        NamesDatabase db(test::TestClock());
+        db.MakeEmpty();
+        EXPECT_EQ(db.AddPerson(0, bad + "|05.01.1980|F").status, AddResult::Status::Refused)
+            << test::Escaped(bad);
+        EXPECT_FALSE(db.AddGroup(bad, 3)) << test::Escaped(bad);
+        EXPECT_FALSE(db.EditGroup(0, bad, 3)) << test::Escaped(bad);
+    }
     // A bar in the name splits it: the line loses its person at the next load.
     EXPECT_EQ(SplitPersonLine("A|B|05.01.1980|F").name, "A");
     EXPECT_FALSE(IsValidPersonLine("A|B|05.01.1980|F"));

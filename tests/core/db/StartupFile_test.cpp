@@ -1,6 +1,7 @@
 #include "core/db/StartupFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "DbTestSupport.h"
 #include "support/FileOpsFakes.h"
@@ -34,8 +35,24 @@ TEST_F(StartupFileTest, TheStoredFileWhenItExists) {
               Elsewhere("names.rec"));
     EXPECT_EQ(FindAtStartup(Program(), "").path, Program("db.rec"));
     EXPECT_EQ(FindAtStartup(Program(), Elsewhere("gone.rec").string()).path, Program("db.rec"));
-    EXPECT_EQ(FindAtStartup(Program(), Elsewhere("").string()).path,
-              Program("db.rec"));  // a folder
+}
+
+// A stored name that is no file to read is refused with a message, never opened.
+TEST_F(StartupFileTest, AStoredFolderPipeOrDeviceIsRefused) {
+    WriteBytes(Program("db.rec"), kMine);
+    ASSERT_EQ(::mkfifo(Elsewhere("fifo").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {Elsewhere("").string(), "it is a folder"},
+        {Elsewhere("fifo").string(), "it is a pipe (FIFO)"},
+        {"/dev/zero", "it is a device"},
+    };
+    for (const auto& [stored, why] : cases) {
+        const StartupFile found = FindAtStartup(Program(), stored);
+        EXPECT_EQ(found.path, Program("db.rec")) << stored;
+        ASSERT_EQ(found.errors.size(), 1u) << stored;
+        EXPECT_EQ(found.errors[0], "cannot read " + stored + ": " + why + ", not a file; " +
+                                       Program("db.rec").string() + " is used instead");
+    }
 }
 
 TEST_F(StartupFileTest, AMissingDatabaseComesFromTheTemplate) {

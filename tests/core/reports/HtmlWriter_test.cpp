@@ -20,6 +20,13 @@ TEST(HtmlWriter, EscapesTextAndEncodesWindows1252) {
     // é and the euro sign have windows-1252 bytes; Ж becomes a reference.
     EXPECT_EQ(html.Bytes(), "<b>Anna &lt;Smith&gt; &amp; &quot;Jo&quot; \xE9\x80&#1046;</b>-42");
     EXPECT_EQ(EscapeHtml("a&b<c>d\"e'f"), "a&amp;b&lt;c&gt;d&quot;e'f");
+    // Control characters in a name show as the replacement character, never raw nor as the
+    // letters a browser makes of C1 references.
+    HtmlWriter names;
+    names.Text(
+        "Bo\x01"
+        "b\tX\x7F \xC2\x85<");
+    EXPECT_EQ(names.Bytes(), "Bo&#65533;b&#65533;X&#65533; &#65533;&lt;");
 }
 
 TEST(HtmlWriter, ColoursAreRedGreenBlue) {

@@ -2,6 +2,8 @@
 // recording shell, every window hook and dialog recording what it was asked to do: start-up
 // and settings, persons and status bar, date steps, the tool bar and menus, the pointer, web
 // look-ups, picture output, and its keys through the key dispatcher.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -325,6 +327,17 @@ void MainFormTest::givenDataFolderWinsOverTheStoredDatabase() {
     QCOMPARE(ReadString(f.store, "", "DB_Name").value_or(""), other.string());
     f.folderGiven = false;
     QCOMPARE(f.Make()->Database().FileName(), other.string());
+
+    // A remembered pipe would hang the start: it is refused, and the user's db.rec used.
+    const std::string pipe = f.FilePath("pipe.rec").toStdString();
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    WriteString(f.store, "", "DB_Name", pipe);
+    f.messages.clear();
+    const std::string own = (f.DataFolder() / "db.rec").string();
+    QCOMPARE(f.Make()->Database().FileName(), own);
+    QCOMPARE(f.messages, QStringList{QString::fromStdString("cannot read " + pipe +
+                                                            ": it is a pipe (FIFO), not a file; " +
+                                                            own + " is used instead")});
 }
 
 void MainFormTest::personTwoStaysInAShorterGroup() {
@@ -446,6 +459,10 @@ void MainFormTest::closeWritesSettingsForTheNextRun() {
     QCOMPARE(again->size(), kept);
     SaveFormPlacement(f.store, "MainForm", {40, 30, 100, 100});  // below the minimum size
     QCOMPARE(f.Make()->size(), again->minimumSize());
+    // Far above the screen's size (a damaged setting): no larger than the screen.
+    SaveFormPlacement(f.store, "MainForm", {0, 0, 100000, 100000});
+    const QSize room = again->screen()->availableGeometry().size();
+    QCOMPARE(f.Make()->size().boundedTo(room), f.Make()->size());
 
     f.store.SetFailWrites(true);
     again->close();

@@ -2,15 +2,19 @@
 
 #include <signal.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 #include <QUuid>
+#include <algorithm>
+#include <array>
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
   private slots:
     void secondStartRaisesFirstAndEnds();
     void staleNameFromCrashDoesNotBlock();
+    void threeStartsAtOnceLeaveOne();
 
   private:
     static QString UniqueName() {
@@ -63,6 +67,41 @@ void SingleInstanceTest::staleNameFromCrashDoesNotBlock() {
     QVERIFY(WaitForLine(next, "raised"));
     next.kill();
     next.waitForFinished(10000);
+}
+
+// Starts at the same moment race for the name; exactly one may win, round after round.
+void SingleInstanceTest::threeStartsAtOnceLeaveOne() {
+    for (int round = 0; round < 30; ++round) {
+        const QString name = UniqueName();
+        std::array<QProcess, 3> starts;
+        for (QProcess& start : starts) {
+            start.start(QStringLiteral(SINGLE_INSTANCE_HELPER), {name, QStringLiteral("stay")});
+        }
+        const auto ended = [&starts] {
+            return std::count_if(starts.begin(), starts.end(), [](const QProcess& start) {
+                return start.state() == QProcess::NotRunning;
+            });
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (ended() < 2 && waited.elapsed() < 10000) {
+            for (QProcess& start : starts) {
+                start.waitForFinished(10);
+            }
+        }
+        int running = 0;
+        for (QProcess& start : starts) {
+            if (start.state() == QProcess::NotRunning) {
+                QCOMPARE(start.exitCode(), 3);
+            } else {
+                ++running;
+                start.kill();
+                start.waitForFinished(10000);
+            }
+        }
+        QVERIFY2(running == 1,
+                 qPrintable(QStringLiteral("round %1: %2 running").arg(round).arg(running)));
+    }
 }
 
 int RunSingleInstanceTests(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <limits>
 
 #include "core/settings/AppSettings.h"
 #include "core/settings/MemorySettingsStore.h"
@@ -41,6 +42,22 @@ void WindowPlacementTest::restoresKeepsAndRescues() {
     ui::RestorePlacement(window, store, "Calendar");
     QCOMPARE(window.geometry(), QRect(screen.right() - 399, screen.top(), 400, 300));
 
+    // Sizes and places beyond any screen, as a damaged or hand-edited setting may hold them:
+    // the window stays inside the screen, never larger.
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    const FormPlacement wild[] = {{0, 0, 100000, 100000},
+                                  {most, most, most, most},
+                                  {least, least, least, least},
+                                  {-100000, 100000, 100000, 7}};
+    for (const FormPlacement& kept : wild) {
+        SaveFormPlacement(store, "Calendar", kept);
+        ui::RestorePlacement(window, store, "Calendar");
+        QVERIFY2(screen.contains(window.geometry()),
+                 qPrintable(QStringLiteral("%1 %2").arg(kept.left).arg(*kept.width)));
+    }
+
+    window.resize(400, 300);
     window.move(70, 80);
     QVERIFY(ui::KeepPlacement(window, store, "Calendar"));
     QVERIFY(LoadFormPlacement(store, "Calendar") == (FormPlacement{80, 70, 300, 400}));
