@@ -63,7 +63,13 @@ const std::array kCommands = {
                "rhythm) is tested. The default is --or --months 12.\n"
                "--ics writes the days found as all-day events of an iCalendar file, --csv as a\n"
                "table for spreadsheets; the events name PERSON (without --name, the date of\n"
-               "birth). Nothing is written when no day is found (exit 1).\n",
+               "birth). Nothing is written when no day is found (exit 1).\n"
+               "       vitalune-cli forecast FILE --group NAME [--members all|any] --start DATE\n"
+               "           --kind ... [--json] [--ics FILE] [--csv FILE]\n"
+               "A group's forecast: the days on which every member of the names database's\n"
+               "group NAME with a date of birth meets the criteria, or (--members any, for\n"
+               "critical and stress days) any member. The JSON is {\"group\",\"hits\":[{\"date\",\n"
+               "\"members\":[{\"name\",\"percent\",\"overall\",\"critical\"}]}],\"endDate\"}.\n",
                RunForecast},
     CliCommand{"match", "Persons of a names database ranked by compatibility with one of them",
                "Usage: vitalune-cli match FILE --group N --person N [--in-group all|N]\n"

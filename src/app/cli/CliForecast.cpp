@@ -6,8 +6,10 @@
 #include "app/cli/Cli.h"
 #include "app/cli/CliArgs.h"
 #include "app/cli/CliCriteria.h"
+#include "app/cli/CliNamesFile.h"
 #include "app/cli/CliReport.h"
 #include "app/cli/Json.h"
+#include "core/engine/Clock.h"
 #include "core/engine/DateInput.h"
 #include "core/engine/DateText.h"
 #include "core/forecast/ForecastSearch.h"
@@ -215,15 +217,20 @@ void PrintHits(std::ostream& out, const ForecastCriteria& c, const ForecastResul
 }
 
 // A file the days go to: --ics or --csv.
+template <typename Input>
 struct ForecastExport {
     std::filesystem::path file;
-    ReportResult (*write)(const ForecastReportInput&, const std::filesystem::path&, FileOps*);
+    ReportResult (*write)(const Input&, const std::filesystem::path&, FileOps*);
 };
 
-std::vector<ForecastExport> ExportsFromArgs(const CliArgs& args) {
-    std::vector<ForecastExport> exports;
-    for (const auto& [option, write] :
-         {std::pair{"--ics", &WriteForecastICalendar}, std::pair{"--csv", &WriteForecastCsv}}) {
+template <typename Input>
+using ExportWriter = ReportResult (*)(const Input&, const std::filesystem::path&, FileOps*);
+
+template <typename Input>
+std::vector<ForecastExport<Input>> ExportsFromArgs(const CliArgs& args, ExportWriter<Input> ics,
+                                                   ExportWriter<Input> csv) {
+    std::vector<ForecastExport<Input>> exports;
+    for (const auto& [option, write] : {std::pair{"--ics", ics}, std::pair{"--csv", csv}}) {
         if (const auto file = args.Option(option)) {
             if (file->empty()) {
                 throw UsageError(std::string{option} + " needs a file name");
@@ -242,15 +249,15 @@ std::vector<ForecastExport> ExportsFromArgs(const CliArgs& args) {
 }
 
 // Writes each file asked for; a failure of one does not keep the other from being written.
-int WriteExports(const std::vector<ForecastExport>& exports, const ForecastReportInput& input,
-                 CliIo& io) {
+template <typename Input>
+int WriteExports(const std::vector<ForecastExport<Input>>& exports, const Input& input, CliIo& io) {
     constexpr std::string_view kPrefix = "vitalune-cli forecast: ";
     if (input.result.hits.empty()) {
         io.err << kPrefix << kNothingFoundMessage << '\n';
         return kExitFailed;
     }
     int exitCode = kExitOk;
-    for (const ForecastExport& target : exports) {
+    for (const ForecastExport<Input>& target : exports) {
         const ReportResult written = target.write(input, target.file, nullptr);
         if (written) {
             io.err << kPrefix << "wrote " << written.path.string() << '\n';
@@ -262,21 +269,125 @@ int WriteExports(const std::vector<ForecastExport>& exports, const ForecastRepor
     return exitCode;
 }
 
+std::string GroupHitsJson(const GroupForecastReportInput& input) {
+    std::string hits;
+    for (const GroupForecastHit& hit : input.result.hits) {
+        std::string members;
+        for (std::size_t m = 0; m < hit.members.size(); ++m) {
+            const DayRhythms& day = hit.members[m];
+            members += (m > 0 ? "," : "") + JsonObject{}
+                                                .Add("name", JsonString(input.members[m].name))
+                                                .Add("percent", JsonIntArray(day.percent))
+                                                .Add("overall", day.overall)
+                                                .Add("critical", JsonBoolArray(day.critical))
+                                                .Str();
+        }
+        hits += (hits.empty() ? "" : ",") + JsonObject{}
+                                                .Add("date", JsonString(IsoDateText(hit.date)))
+                                                .Add("members", "[" + members + "]")
+                                                .Str();
+    }
+    return JsonObject{}
+        .Add("group", JsonString(input.groupName))
+        .Add("hits", "[" + hits + "]")
+        .Add("endDate", JsonString(IsoDateText(input.result.endDate)))
+        .Str();
+}
+
+// One line per day: each member's overall value, starred on a critical day.
+void PrintGroupHits(std::ostream& out, const GroupForecastReportInput& input) {
+    for (const std::string& line : SearchOptionLines(input.criteria)) {
+        out << line << '\n';
+    }
+    const std::size_t days = input.result.hits.size();
+    out << "From " << DateText(input.criteria.startDate) << " to " << DateText(input.result.endDate)
+        << ": " << days << (days == 1 ? " day" : " days")
+        << " (overall values; * a critical day)\n\n";
+    for (const GroupForecastHit& hit : input.result.hits) {
+        out << DateText(hit.date);
+        for (std::size_t m = 0; m < hit.members.size(); ++m) {
+            out << "  " << input.members[m].name << ' ' << hit.members[m].overall << '%'
+                << (hit.members[m].criticalCount > 0 ? "*" : "");
+        }
+        out << '\n';
+    }
+}
+
+int RunForGroup(const CliArgs& parsed, CliIo& io) {
+    for (std::string_view option : {"--birth", "--name"}) {
+        if (parsed.Has(option)) {
+            throw UsageError(std::string{option} + " applies to one person; a group's forecast " +
+                             "takes FILE and --group");
+        }
+    }
+    const std::string file = OneFile(parsed, "FILE");
+    const std::string groupName = parsed.Required("--group");
+    GroupForecastReportInput input;
+    input.criteria = ForecastCriteriaFromArgs(parsed);
+    const std::string members = parsed.Option("--members").value_or("all");
+    if (members != "all" && members != "any") {
+        throw UsageError("--members: \"" + members + "\" is not all or any");
+    }
+    if (members == "any" && !MembersModeApplies(input.criteria.kind)) {
+        throw UsageError("--members any applies to critical and stress days only");
+    }
+    input.mode = members == "any" ? GroupMembers::Any : GroupMembers::All;
+    const auto exports = ExportsFromArgs<GroupForecastReportInput>(
+        parsed, WriteGroupForecastICalendar, WriteGroupForecastCsv);
+    const SystemClock clock;
+    NamesDatabase database(clock);
+    if (!LoadNamesFile(database, file, io, "forecast")) {
+        return kExitFailed;
+    }
+    const auto group = database.FindGroup(groupName);
+    if (!group) {
+        throw UsageError("no group \"" + groupName + "\" in " + file);
+    }
+    input.groupName = groupName;
+    input.members = GroupForecastMembers(database, *group);
+    if (input.members.empty()) {
+        io.err << "vitalune-cli forecast: the group \"" << groupName
+               << "\" has nobody with a date of birth\n";
+        return kExitFailed;
+    }
+    std::vector<DateTime> births;
+    for (const GroupForecastMember& member : input.members) {
+        births.push_back(member.birth);
+    }
+    input.result = vitalune::RunGroupForecast(input.criteria, births, input.mode);
+    if (input.result.stoppedAtLastDay) {
+        io.err << "vitalune-cli forecast: " << kStoppedNote << '\n';
+    }
+    if (parsed.Has("--json")) {
+        io.out << GroupHitsJson(input) << '\n';
+    } else if (input.result.hits.empty()) {
+        io.out << kNothingFoundMessage << '\n';
+    } else {
+        PrintGroupHits(io.out, input);
+    }
+    return exports.empty() ? kExitOk : WriteExports(exports, input, io);
+}
+
 }  // namespace
 
 int RunForecast(const std::vector<std::string>& args, CliIo& io) {
-    const CliArgs parsed(args,
-                         {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress",
-                          "--results", "--months", "--ics", "--csv", "--name"},
-                         {"--show-all", "--and", "--or", "--json"});
-    if (!parsed.Positionals().empty()) {
-        throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
+    const CliArgs parsed(
+        args,
+        {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress", "--results",
+         "--months", "--ics", "--csv", "--name", "--group", "--members"},
+        {"--show-all", "--and", "--or", "--json"});
+    if (!parsed.Positionals().empty() || parsed.Has("--group")) {
+        return RunForGroup(parsed, io);
+    }
+    if (parsed.Has("--members")) {
+        throw UsageError("--members applies to a group's forecast");
     }
     ForecastReportInput input;
     input.birth = RequireDate("--birth", parsed.Required("--birth"));
     input.name = RequireName("--name", parsed.Option("--name").value_or(""));
     input.criteria = ForecastCriteriaFromArgs(parsed);
-    const std::vector<ForecastExport> exports = ExportsFromArgs(parsed);
+    const auto exports =
+        ExportsFromArgs<ForecastReportInput>(parsed, WriteForecastICalendar, WriteForecastCsv);
     input.result = vitalune::RunForecast(input.criteria, input.birth);
     const ForecastResult& result = input.result;
     if (result.stoppedAtLastDay) {
