@@ -293,8 +293,8 @@ void TCalendar::SavePicture1Click() {
     // A name with a suffix of its own decides; anything else is written as the chosen type.
     const PictureFormat format =
         FormatForPath(*chosen).value_or(FormatForFilter(filter).value_or(PictureFormat::Bmp));
-    if (!WritePicture(CalendarPicture(Scene()), *chosen, format)) {
-        Message(L(kSaveImageError) + *chosen);
+    if (QString why; !WritePicture(CalendarPicture(Scene()), *chosen, format, &why)) {
+        Message(SaveImageErrorText(*chosen, why));
     }
 }
 
@@ -321,8 +321,8 @@ void TCalendar::SaveSeveralMonths(const QString& path) {
         scene.month = AddMonths(m_month, i);
         pages.push_back(CalendarPicture(scene));
     }
-    if (!WritePdfPages(pages, path)) {
-        Message(L(kSaveImageError) + path);
+    if (QString why; !WritePdfPages(pages, path, &why)) {
+        Message(SaveImageErrorText(path, why));
     }
 }
 

@@ -44,8 +44,8 @@ void TMainForm::MakePicture(PictureMode mode) {
     // A name with a suffix of its own decides; anything else is written as the chosen type.
     const PictureFormat format =
         FormatForPath(*chosen).value_or(FormatForFilter(filter).value_or(PictureFormat::Bmp));
-    if (!WritePicture(picture, *chosen, format)) {
-        Message(QString::fromLatin1(kSaveImageError) + *chosen);
+    if (QString why; !WritePicture(picture, *chosen, format, &why)) {
+        Message(SaveImageErrorText(*chosen, why));
     }
 }
 

@@ -331,4 +331,9 @@ bool PrintPicture(const Picture& picture, QPrinter& printer, PrintTargetRule tar
     return p.end();
 }
 
+QString SaveImageErrorText(const QString& path, const QString& why) {
+    const QString text = QString::fromLatin1(kSaveImageError) + path;
+    return why.isEmpty() ? text : text + QLatin1Char('\n') + why;
+}
+
 }  // namespace vitalune::ui

@@ -78,6 +78,8 @@ bool WritePictureAs(const Picture& picture, const QString& path, const QByteArra
 // Several pictures as the pages of one PDF file, written like WritePicture.
 bool WritePdfPages(std::span<const Picture> pages, const QString& path, QString* why = nullptr,
                    FileOps* ops = nullptr);
+// "Cann't save image to file PATH", and on the next line what failed.
+QString SaveImageErrorText(const QString& path, const QString& why);
 bool CopyPicture(const Picture& picture, QClipboard& clipboard);
 
 // Where a picture of pictureSize lands on a printable page: stretched over a landscape page,

@@ -143,7 +143,9 @@ class CalendarTest : public QObject {
         f.filter.clear();
         f.file = f.Path("no/such/folder/page.bmp");
         f.window->SavePicture1Click();
-        QCOMPARE(f.messages, QStringList({QStringLiteral("Cann't save image to file ") + *f.file}));
+        QCOMPARE(f.messages, QStringList({QStringLiteral("Cann't save image to file ") + *f.file +
+                                          QStringLiteral("\ncannot write ") + *f.file +
+                                          QStringLiteral(": No such file or directory")}));
     }
 
     void printTargetKeepsThePageProportions() {

@@ -687,7 +687,9 @@ void MainFormTest::pictures() {
     f.saveAs = f.FilePath("missing/chart.bmp");
     form->MakePicture(PictureMode::SaveToFile);
     // Only the failure was reported.
-    QCOMPARE(f.messages, QStringList{QStringLiteral("Cann't save image to file ") + *f.saveAs});
+    QCOMPARE(f.messages, QStringList{QStringLiteral("Cann't save image to file ") + *f.saveAs +
+                                     QStringLiteral("\ncannot write ") + *f.saveAs +
+                                     QStringLiteral(": No such file or directory")});
     f.messages.clear();
 
     QApplication::clipboard()->clear();
