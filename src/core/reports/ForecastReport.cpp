@@ -4,9 +4,9 @@
 #include <functional>
 #include <optional>
 
+#include "core/db/NamesDatabase.h"
 #include "core/engine/DateText.h"
 #include "core/engine/DayWeather.h"
-#include "core/db/NamesDatabase.h"
 #include "core/reports/ReportPictureFiles.h"
 
 namespace vitalune {
