@@ -43,20 +43,20 @@ inline void CheckInvariants(const NamesDatabase& database) {
 // Every valid person line after a header is in its group (a line equal to it is).
 inline void CheckHoldsValidLines(const NamesDatabase& database, const std::string& bytes,
                                  bool headersAsLoaded) {
-    const std::string text = DecodeFileText(bytes).utf8;
+    // As loading reads it: control characters shown as U+FFFD, and LF, CR LF or a CR alone
+    // ending a line.
+    std::string text = DecodeFileText(bytes).utf8;
+    ReplaceControlCharacters(text);
     std::string group;
     bool inGroup = false;
     std::size_t pos = 0;
     while (pos <= text.size()) {
-        std::size_t end = text.find('\n', pos);
+        std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string::npos) {
             end = text.size();
         }
-        std::string_view line(text.data() + pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+        const std::string_view line(text.data() + pos, end - pos);
+        pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (line.empty() || line.front() == ';') {
             continue;
         }
