@@ -175,17 +175,10 @@ std::string CsvField(std::string_view text) {
     return field + "\"";
 }
 
-ReportResult NothingFound() {
-    ReportResult nothing;
-    nothing.ok = false;
-    nothing.message = std::string{kNothingFoundMessage};
-    return nothing;
-}
-
 ReportResult WriteForecastFile(const ForecastReportInput& input, const std::filesystem::path& file,
                                FileOps* ops, std::string (*text)(const ForecastReportInput&)) {
     if (input.result.hits.empty()) {
-        return NothingFound();
+        return NothingFoundResult();
     }
     // Exported files are the user's to keep: synced, unlike the reports written on request.
     return WriteReportBytes(file, text(input), kFailureText, true, ops);
@@ -296,7 +289,7 @@ std::string GroupForecastCsvText(const GroupForecastReportInput& input) {
 ReportResult WriteGroupForecastICalendar(const GroupForecastReportInput& input,
                                          const std::filesystem::path& file, FileOps* ops) {
     if (input.result.hits.empty()) {
-        return NothingFound();
+        return NothingFoundResult();
     }
     return WriteReportBytes(
         file, GroupForecastICalendarText(input, static_cast<std::int64_t>(std::time(nullptr))),
@@ -306,7 +299,7 @@ ReportResult WriteGroupForecastICalendar(const GroupForecastReportInput& input,
 ReportResult WriteGroupForecastCsv(const GroupForecastReportInput& input,
                                    const std::filesystem::path& file, FileOps* ops) {
     if (input.result.hits.empty()) {
-        return NothingFound();
+        return NothingFoundResult();
     }
     return WriteReportBytes(file, GroupForecastCsvText(input), kFailureText, true, ops);
 }

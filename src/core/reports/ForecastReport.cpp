@@ -244,6 +244,13 @@ class GroupForecastPage {
 
 }  // namespace
 
+ReportResult NothingFoundResult() {
+    ReportResult nothing;
+    nothing.ok = false;
+    nothing.message = std::string{kNothingFoundMessage};
+    return nothing;
+}
+
 std::vector<std::string> SearchOptionLines(const ForecastCriteria& c) {
     std::vector<std::string> lines;
     switch (c.kind) {
@@ -292,10 +299,7 @@ std::string ForecastReportHtml(const ForecastReportInput& input) {
 ReportResult WriteForecastReport(const ForecastReportInput& input,
                                  const std::filesystem::path& file, FileOps* ops) {
     if (input.result.hits.empty()) {
-        ReportResult nothing;
-        nothing.ok = false;
-        nothing.message = std::string{kNothingFoundMessage};
-        return nothing;
+        return NothingFoundResult();
     }
     return WriteReportFile(file, ForecastPage(input).Build(), ops);
 }
@@ -320,10 +324,7 @@ std::string GroupForecastReportHtml(const GroupForecastReportInput& input) {
 ReportResult WriteGroupForecastReport(const GroupForecastReportInput& input,
                                       const std::filesystem::path& file, FileOps* ops) {
     if (input.result.hits.empty()) {
-        ReportResult nothing;
-        nothing.ok = false;
-        nothing.message = std::string{kNothingFoundMessage};
-        return nothing;
+        return NothingFoundResult();
     }
     return WriteReportFile(file, GroupForecastPage(input).Build(), ops);
 }

@@ -26,6 +26,9 @@ struct ForecastReportInput {
     ForecastResult result;
 };
 
+// The failure of a write asked for days when none was found: kNothingFoundMessage.
+ReportResult NothingFoundResult();
+
 // The "Search options" lines of the information table, one per criterion.
 std::vector<std::string> SearchOptionLines(const ForecastCriteria& criteria);
 
