@@ -21,7 +21,8 @@ QCommandLineOption Valued(const char* name, const char* description, const char*
 bool WantsExport(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--export-chart", 14) == 0 ||
-            std::strncmp(argv[i], "--export-calendar", 17) == 0) {
+            std::strncmp(argv[i], "--export-calendar", 17) == 0 ||
+            std::strcmp(argv[i], "--remind") == 0) {
             return true;
         }
     }
@@ -72,8 +73,13 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
     const auto month =
         Valued("month", "First month of the calendar, YYYY-MM (default this month).", "YYYY-MM");
     const auto months = Valued("months", "Number of months, 1 to 120 (default 1).", "N");
+    const QCommandLineOption remind(
+        QStringLiteral("remind"),
+        QStringLiteral("Tell in a desktop notification who of the persons chosen for reminders "
+                       "in the options has a critical day today or tomorrow (or on --date and "
+                       "the day after), and end; nothing when nobody has."));
     parser.addOptions({dataDir, exportChart, page, date, person, person2, size, scale, stamp,
-                       exportCalendar, month, months});
+                       exportCalendar, month, months, remind});
     GuiOptions options;
     if (!parser.parse(arguments)) {
         options.error = parser.errorText().toStdString();
@@ -104,8 +110,38 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
             "unexpected argument: " + parser.positionalArguments().first().toStdString();
         return options;
     }
-    if (parser.isSet(exportChart) && parser.isSet(exportCalendar)) {
-        options.error = "--export-chart and --export-calendar cannot be used together";
+    if (static_cast<int>(parser.isSet(exportChart)) +
+            static_cast<int>(parser.isSet(exportCalendar)) +
+            static_cast<int>(parser.isSet(remind)) >
+        1) {
+        options.error = "--export-chart, --export-calendar and --remind cannot be used together";
+        return options;
+    }
+    const auto dateValue = [&]() -> std::optional<std::int32_t> {
+        const auto parsed = ParseDateInput(parser.value(date).toStdString());
+        if (const auto* why = std::get_if<std::string>(&parsed)) {
+            options.error = "--date: " + *why;
+            return std::nullopt;
+        }
+        return std::get<std::int32_t>(parsed);
+    };
+    if (parser.isSet(remind)) {
+        for (const auto* o : {&page, &person, &person2, &size, &scale, &stamp, &month, &months}) {
+            if (parser.isSet(*o)) {
+                options.error =
+                    "--" + o->names().first().toStdString() + " needs " +
+                    (o == &month || o == &months ? "--export-calendar" : "--export-chart");
+                return options;
+            }
+        }
+        RemindRequest request;
+        if (parser.isSet(date)) {
+            request.date = dateValue();
+            if (!request.date) {
+                return options;
+            }
+        }
+        options.remindRequest = request;
         return options;
     }
     const auto scaleValue = [&]() -> std::optional<int> {
@@ -183,12 +219,10 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
         request.page = *p;
     }
     if (parser.isSet(date)) {
-        const auto parsed = ParseDateInput(parser.value(date).toStdString());
-        if (const auto* why = std::get_if<std::string>(&parsed)) {
-            options.error = "--date: " + *why;
+        request.date = dateValue();
+        if (!request.date) {
             return options;
         }
-        request.date = std::get<std::int32_t>(parsed);
     }
     if (parser.isSet(person)) {
         request.person = parser.value(person).toStdString();

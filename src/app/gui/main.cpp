@@ -8,11 +8,13 @@
 
 #include "app/gui/ExportChart.h"
 #include "app/gui/GuiOptions.h"
+#include "app/gui/Remind.h"
 #include "core/db/PersonLine.h"
 #include "core/engine/Clock.h"
 #include "core/files/DataFolder.h"
 #include "core/help/HelpTopics.h"
 #include "core/reports/ForecastReport.h"
+#include "core/reports/Reminder.h"
 #include "gui/calendar/TCFont.h"
 #include "gui/calendar/TCalendar.h"
 #include "gui/dayinfo/TDayInfo.h"
@@ -32,6 +34,7 @@
 #include "gui/people/TSelForm.h"
 #include "gui/people/TSelectGroupForm.h"
 #include "gui/platform/QtSettingsStore.h"
+#include "gui/platform/ReminderSchedule.h"
 #include "gui/platform/Shell.h"
 #include "gui/platform/SingleInstance.h"
 #include "gui/settings/TCColors.h"
@@ -48,13 +51,17 @@ void ShowMessage(const QString& text) {
     box.exec();
 }
 
-int RunExport(const app::GuiOptions& options) {
+// The runs without a window read the user's settings and database and change neither.
+int RunWithoutWindow(const app::GuiOptions& options) {
     QtSettingsStore store;
     store.SetReadOnly(true);
     SystemClock clock;
     const DataFolderInputs folderInputs = ProcessDataFolderInputs(options.dataDir);
     const app::ExportContext context{&store, &clock, ResolveDataFolder(folderInputs),
                                      ExecutableFolder(), DataFolderGiven(folderInputs)};
+    if (options.remindRequest) {
+        return app::RunRemind(*options.remindRequest, context, QDBusConnection::sessionBus());
+    }
     const app::ExportResult result = options.exportRequest
                                          ? app::ExportChart(*options.exportRequest, context)
                                          : app::ExportCalendar(*options.calendarRequest, context);
@@ -80,6 +87,41 @@ ui::DayInfoPerson DayInfoPersonOf(ui::TMainForm& form, const ui::CurrentPerson& 
         }
     }
     return out;
+}
+
+// Whom the reminder may watch: each group, and the persons the main window shows.
+std::vector<ui::ReminderChoice> ReminderChoices(ui::TMainForm& form) {
+    std::vector<ui::ReminderChoice> choices;
+    const NamesDatabase& db = form.Database();
+    for (const std::string& entry : db.Groups()) {
+        const std::string group = ParseGroupEntry(entry).name;
+        choices.push_back({"Group: " + group, {true, group, ""}});
+    }
+    for (const auto& [which, person] :
+         {std::pair{"Person one: ", &form.PersonOne()}, {"Person two: ", &form.PersonTwo()}}) {
+        if (person->group >= 0 && static_cast<std::size_t>(person->group) < db.GroupCount() &&
+            !person->name.empty()) {
+            const std::string group =
+                ParseGroupEntry(db.GroupEntry(static_cast<std::size_t>(person->group))).name;
+            choices.push_back({which + person->name, {true, group, person->name}});
+        }
+    }
+    return choices;
+}
+
+// Keeps the reminder's choice and installs or removes its schedule; an error text or empty.
+std::string ApplyReminder(SettingsStore& store, const ReminderSettings& chosen,
+                          const std::string& dataDir) {
+    const bool wasOn = LoadReminderSettings(store).on;
+    if (!SaveReminderSettings(store, chosen)) {
+        return "the settings cannot be written";
+    }
+    const ReminderPlace place =
+        SessionReminderPlace(QCoreApplication::applicationFilePath().toStdString(), dataDir);
+    if (chosen.on) {
+        return InstallReminder(place);
+    }
+    return wasOn ? RemoveReminder(place) : std::string{};
 }
 
 // Where the running program keeps its data: two starts name the same folder however they
@@ -330,6 +372,13 @@ int RunWindow(const app::GuiOptions& options) {
     optionsContext.settingsChanged = [&form] { form.SettingsChanged(); };
     optionsContext.showLines = [&editLines](QWidget* over) { editLines(over, {}); };
     optionsContext.store = &store;
+    optionsContext.reminder = [&store] { return LoadReminderSettings(store); };
+    optionsContext.reminderChoices = [&form] { return ReminderChoices(form); };
+    optionsContext.applyReminder = [&store, &context](const ReminderSettings& chosen) {
+        return ApplyReminder(
+            store, chosen,
+            context.programFolderGiven ? context.programFolder.string() : std::string{});
+    };
     ui::TSettingForm optionsDialog(optionsContext);
     ui::AddOptionsKeys(keys, optionsDialog);
     form.SetOptionsDialog([&form, &optionsDialog] { optionsDialog.Open(&form); });
@@ -369,8 +418,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vitalune: %s\n", options.error.c_str());
         return 2;
     }
-    if (options.exportRequest || options.calendarRequest) {
-        return RunExport(options);
+    if (options.exportRequest || options.calendarRequest || options.remindRequest) {
+        return RunWithoutWindow(options);
     }
     if (noDisplay) {
         std::fprintf(stderr,

@@ -9,11 +9,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/help/HelpTopics.h"
 #include "gui/paint/GdiCanvas.h"
@@ -268,7 +270,29 @@ QWidget* TSettingForm::BuildMiscPage() {
     matchingLayout->addStretch(1);
     row->addWidget(matching);
     layout->addLayout(row);
+
+    auto* reminder = new QGroupBox(QStringLiteral(" Reminders "));
+    auto* reminderLayout = new QHBoxLayout(reminder);
+    m_remind = CheckBox("LRemind", QStringLiteral("Remi&nd me of critical days"),
+                        QStringLiteral("Every morning and at log-in a desktop notification "
+                                       "names who has a critical day today or tomorrow"));
+    m_watch = new QComboBox;
+    m_watch->setObjectName(QStringLiteral("RemindWatch"));
+    m_watch->setToolTip(QStringLiteral("The group or the person the reminder watches"));
+    m_watch->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_watch->setMinimumContentsLength(28);
+    reminderLayout->addWidget(m_remind);
+    reminderLayout->addStretch(1);
+    reminderLayout->addWidget(Buddy(QStringLiteral("&Watch:"), m_watch));
+    reminderLayout->addWidget(m_watch);
+    layout->addWidget(reminder);
     layout->addStretch(1);
+    const bool canRemind = static_cast<bool>(m_context.applyReminder);
+    reminder->setEnabled(canRemind);
+    if (!canRemind) {
+        reminder->setToolTip(QStringLiteral("Reminders cannot be set up in this run"));
+    }
+    connect(m_remind, &QCheckBox::toggled, this, &TSettingForm::RemindClick);
 
     connect(m_matchPict, &QComboBox::currentIndexChanged, this, &TSettingForm::MatchPictChange);
     return page;
@@ -282,7 +306,27 @@ void TSettingForm::Open(QWidget* over) {
 
 void TSettingForm::FormShow() {
     m_snapshot = *m_context.settings;
+    m_reminder = m_context.reminder ? m_context.reminder() : ReminderSettings{};
+    m_watchChoices =
+        m_context.reminderChoices ? m_context.reminderChoices() : std::vector<ReminderChoice>{};
+    // The kept choice stays offered though its group is gone, so that Ok does not change it
+    // unasked.
+    if (std::none_of(m_watchChoices.begin(), m_watchChoices.end(), [&](const ReminderChoice& c) {
+            return c.watch.group == m_reminder.group && c.watch.person == m_reminder.person;
+        })) {
+        ReminderSettings kept = m_reminder;
+        kept.on = false;
+        m_watchChoices.push_back(
+            {(kept.person.empty() ? "Group: " + kept.group
+                                  : "Person: " + kept.person + " (" + kept.group + ")"),
+             kept});
+    }
+    m_watch->clear();
+    for (const ReminderChoice& choice : m_watchChoices) {
+        m_watch->addItem(QUtf8(choice.label));
+    }
     ShowOptions(*m_context.settings);
+    ShowReminder(m_reminder);
     m_ok->setFocus(Qt::OtherFocusReason);
 }
 
@@ -305,6 +349,31 @@ void TSettingForm::ShowOptions(const AppSettings& shown) {
     m_showTips->setChecked(shown.showTips);
     m_matchPict->setCurrentIndex(shown.matchingPictureScheme == 1 ? 1 : 0);
     m_setUp = true;
+}
+
+void TSettingForm::ShowReminder(const ReminderSettings& shown) {
+    m_remind->setChecked(shown.on);
+    for (std::size_t i = 0; i < m_watchChoices.size(); ++i) {
+        const ReminderSettings& watch = m_watchChoices[i].watch;
+        if (watch.group == shown.group && watch.person == shown.person) {
+            m_watch->setCurrentIndex(static_cast<int>(i));
+        }
+    }
+    RemindClick();
+}
+
+ReminderSettings TSettingForm::ChosenReminder() const {
+    ReminderSettings chosen = m_reminder;
+    const int index = m_watch->currentIndex();
+    if (index >= 0 && static_cast<std::size_t>(index) < m_watchChoices.size()) {
+        chosen = m_watchChoices[static_cast<std::size_t>(index)].watch;
+    }
+    chosen.on = m_remind->isChecked();
+    return chosen;
+}
+
+void TSettingForm::RemindClick() {
+    m_watch->setEnabled(m_remind->isChecked());
 }
 
 void TSettingForm::ShowTransparency(int position) {
@@ -407,6 +476,7 @@ void TSettingForm::ResetBtnClick() {
     shown.showPrompt = true;
     shown.showTips = true;
     ShowOptions(shown);
+    ShowReminder(ReminderSettings{});
     Repaint();
 }
 
@@ -419,6 +489,14 @@ void TSettingForm::done(int result) {
         s.imageSearchUrl = AddressOf(m_imagesAddress, kDefaultImageSearchUrl);
         s.showPrompt = m_showPrompt->isChecked();
         s.showTips = m_showTips->isChecked();
+        const ReminderSettings chosen = ChosenReminder();
+        if (m_context.applyReminder && chosen != m_reminder) {
+            if (const std::string error = m_context.applyReminder(chosen); !error.empty()) {
+                QMessageBox::warning(
+                    this, windowTitle().trimmed(),
+                    QStringLiteral("The reminder could not be set up:\n%1").arg(QUtf8(error)));
+            }
+        }
     } else {
         // The pens are the lines dialog's to keep or put back.
         const ChartAttribTable pens = s.pens;

@@ -2,14 +2,16 @@
 // The " Options" dialog over the main window's settings. The display options change the chart
 // behind it at once (details, bar transparency, pointer, each page's overall display) and the
 // matching pictures at once too; the search addresses and the start-up choices are taken over
-// by Ok. Cancel, Escape and the window's close button put back every option as the dialog
-// found it, the pens excepted: the lines dialog it opens keeps or restores those itself. It
-// writes nothing; the main window keeps the options when it closes.
+// by Ok, and so is the reminder, which Ok also installs or removes. Cancel, Escape and the window's
+// close button put back every option as the dialog found it, the pens excepted: the lines dialog it
+// opens keeps or restores those itself. It writes nothing; the main window keeps the options when
+// it closes.
 
 #include <array>
 #include <functional>
 #include <optional>
 
+#include "core/reports/Reminder.h"
 #include "core/settings/AppSettings.h"
 #include "gui/paint/ChartScene.h"
 #include "gui/widgets/ProgramDialog.h"
@@ -28,6 +30,12 @@ class KeyDispatcher;
 
 inline constexpr const char* kOptionsCaption = " Options";
 
+// A choice of whom the reminder watches, as the list shows it ("Group: Family").
+struct ReminderChoice {
+    std::string label;  // UTF-8
+    ReminderSettings watch;
+};
+
 struct OptionsContext {
     AppSettings* settings = nullptr;  // the main window's, changed in place
     std::function<paint::ChartPage()> activePage;
@@ -38,6 +46,12 @@ struct OptionsContext {
     // The colour dialog, nothing when cancelled; none: the desktop's.
     std::function<std::optional<Colour>(QWidget* parent, Colour current)> askColour;
     SettingsStore* store = nullptr;  // the window's place
+    // The reminder as kept, whom it may watch, and what Ok does when the user changed it
+    // (keep it, install or remove its schedule): an error text, empty when done. Without
+    // applyReminder the reminder's controls are disabled.
+    std::function<ReminderSettings()> reminder;
+    std::function<std::vector<ReminderChoice>()> reminderChoices;
+    std::function<std::string(const ReminderSettings&)> applyReminder;
 };
 
 class TSettingForm final : public ProgramDialog {
@@ -59,6 +73,7 @@ class TSettingForm final : public ProgramDialog {
     void MatchPictChange(int index);
     void LinesBtnClick();
     void ResetBtnClick();
+    void RemindClick();
 
   protected:
     // Ok takes the addresses and start-up choices over; anything else puts the snapshot back.
@@ -70,6 +85,8 @@ class TSettingForm final : public ProgramDialog {
     QWidget* BuildMiscPage();
     // The controls from the settings, their handlers quiet meanwhile.
     void ShowOptions(const AppSettings& shown);
+    void ShowReminder(const ReminderSettings& shown);
+    ReminderSettings ChosenReminder() const;
     void ShowTransparency(int position);
     void ShowPointerColour();
     void Repaint();
@@ -92,6 +109,10 @@ class TSettingForm final : public ProgramDialog {
     QCheckBox* m_showPrompt = nullptr;
     QCheckBox* m_showTips = nullptr;
     QComboBox* m_matchPict = nullptr;
+    QCheckBox* m_remind = nullptr;
+    QComboBox* m_watch = nullptr;
+    ReminderSettings m_reminder;  // as kept when the dialog opened
+    std::vector<ReminderChoice> m_watchChoices;
     QPushButton* m_ok = nullptr;
 };
 

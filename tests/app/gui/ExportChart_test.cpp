@@ -88,6 +88,9 @@ void ExportChartTest::optionsAreChecked() {
              8.0);
     QVERIFY(!parse({}).exportRequest);
     QVERIFY(parse({}).error.empty());
+    QCOMPARE(parse({"--remind", "--date", "2026-12-08"}).remindRequest->date,
+             EncodeDate(2026, 12, 8));
+    QVERIFY(!parse({"--remind"}).remindRequest->date);
     for (const QStringList& bad :
          {QStringList{"--export-chart", "a.png", "--page", "tertiary"},
           QStringList{"--export-chart", "a.png", "--date", "2026-02-30"},
@@ -96,7 +99,10 @@ void ExportChartTest::optionsAreChecked() {
           QStringList{"--stamp"}, QStringList{"stray"},
           QStringList{"--export-chart", "a.png", "--scale", "0"},
           QStringList{"--export-chart", "a.png", "--scale", "9"},
-          QStringList{"--export-chart", "a.png", "--scale", "1.5"}, QStringList{"--scale", "2"}}) {
+          QStringList{"--export-chart", "a.png", "--scale", "1.5"}, QStringList{"--scale", "2"},
+          QStringList{"--remind", "--export-chart", "a.png"},
+          QStringList{"--remind", "--page", "primary"}, QStringList{"--remind", "--months", "2"},
+          QStringList{"--remind", "--date", "soon"}}) {
         QVERIFY2(!parse(bad).error.empty(), qPrintable(bad.join(' ')));
     }
 }

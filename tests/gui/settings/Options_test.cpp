@@ -65,6 +65,8 @@ struct Fixture {
     std::unique_ptr<TSettingForm> dialog;
     std::optional<Colour> colourAnswer;
     QList<QWidget*> linesShownOver;
+    ReminderSettings reminder;
+    std::vector<ReminderSettings> applied;
 
     explicit Fixture(bool withLines = true) {
         MainFormContext c;
@@ -86,6 +88,17 @@ struct Fixture {
             };
         }
         o.store = &store;
+        o.reminder = [this] { return reminder; };
+        o.reminderChoices = [] {
+            return std::vector<ReminderChoice>{{"Group: My profiles", {true, "My profiles", ""}},
+                                               {"Group: Family", {true, "Family", ""}},
+                                               {"Person one: Ann", {true, "Family", "Ann"}}};
+        };
+        o.applyReminder = [this](const ReminderSettings& chosen) {
+            applied.push_back(chosen);
+            reminder = chosen;
+            return std::string{};
+        };
         dialog = std::make_unique<TSettingForm>(o);
     }
     AppSettings& Settings() const { return form->Settings(); }
@@ -208,6 +221,39 @@ class OptionsTest : public QObject {
             QCOMPARE(f.Settings(), expected);
             QCOMPARE(f.form->Bars(), ComputeBarColours(77));
         }
+    }
+
+    // Only Ok applies a changed reminder; a kept group no longer in the database stays offered.
+    void reminderIsAppliedByOkWhenChanged() {
+        Fixture f;
+        f.reminder = {false, "Old friends", ""};
+        QVERIFY(f.Open());
+        auto* watch = f.W<QComboBox>("RemindWatch");
+        QCOMPARE(watch->count(), 4);
+        QCOMPARE(watch->currentText(), QStringLiteral("Group: Old friends"));
+        QVERIFY(!watch->isEnabled());
+        f.Click("LRemind");
+        QVERIFY(watch->isEnabled());
+        watch->setCurrentIndex(2);
+        f.Click("CancelBtn");
+        QVERIFY(f.applied.empty());
+
+        QVERIFY(f.Open());
+        f.Click("LRemind");
+        watch->setCurrentIndex(2);
+        f.Click("OkBtn");
+        QCOMPARE(f.applied.size(), 1u);
+        QVERIFY((f.applied.back() == ReminderSettings{true, "Family", "Ann"}));
+
+        QVERIFY(f.Open());
+        QCOMPARE(watch->currentText(), QStringLiteral("Person one: Ann"));
+        f.Click("OkBtn");  // nothing changed: nothing installed again
+        QCOMPARE(f.applied.size(), 1u);
+        QVERIFY(f.Open());
+        f.Click("ResetBtn");
+        f.Click("OkBtn");
+        QCOMPARE(f.applied.size(), 2u);
+        QVERIFY((f.applied.back() == ReminderSettings{false, "My profiles", ""}));
     }
 
     void okKeepsTrackbarAddressesAndStartupBoxes() {
