@@ -338,6 +338,7 @@ int RunWindow(const app::GuiOptions& options) {
     };
     forecastContext.clock = &clock;
     forecastContext.dataFolder = context.programFolder;
+    forecastContext.executableFolder = context.executableFolder;
     forecastContext.store = &store;
     forecastContext.shell = &shell;
     forecastContext.showMessage = [](QWidget*, const QString& text) { ShowMessage(text); };

@@ -28,6 +28,7 @@
 #include "core/help/HelpTopics.h"
 #include "core/reports/ForecastCalendar.h"
 #include "core/reports/ForecastReport.h"
+#include "core/reports/ReportPictureFiles.h"
 #include "gui/forecast/THintForm.h"
 #include "gui/paint/art/Artwork.h"
 #include "gui/platform/Shell.h"
@@ -709,6 +710,8 @@ void TFindDays::WriteDays(DaysFile kind) {
         }
         switch (kind) {
             case DaysFile::Report:
+                // Its weather pictures are the data folder's; missing ones do not stop it.
+                CopyMissingReportPictures(m_context.dataFolder, m_context.executableFolder);
                 return WriteAndOpen(*input, kGroupForecastReportFileName, WriteGroupForecastReport,
                                     false);
             case DaysFile::Calendar:

@@ -56,10 +56,11 @@ struct ForecastContext {
     // The database's groups, for a forecast of a whole group; none: person one only.
     std::function<std::vector<std::string>()> groupNames;
     std::function<std::vector<GroupForecastMember>(std::size_t group)> groupMembers;
-    const Clock* clock = nullptr;      // the Today button; none: the system's
-    std::filesystem::path dataFolder;  // where forecast.htm and forecast.ics go
-    SettingsStore* store = nullptr;    // the options and the window's place
-    Shell* shell = nullptr;            // opens what was written; none: only written
+    const Clock* clock = nullptr;            // the Today button; none: the system's
+    std::filesystem::path dataFolder;        // where forecast.htm and forecast.ics go
+    std::filesystem::path executableFolder;  // beside it, the report pictures installed
+    SettingsStore* store = nullptr;          // the options and the window's place
+    Shell* shell = nullptr;                  // opens what was written; none: only written
     std::function<void(QWidget* parent, const QString& text)> showMessage;
     // Where to save the CSV table; none: the desktop's save dialog.
     std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> askCsvFile;

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -55,6 +56,7 @@ struct Fixture {
         };
         c.clock = &clock;
         c.dataFolder = dir.path().toStdString();
+        c.executableFolder = QCoreApplication::applicationDirPath().toStdString();
         c.store = &store;
         c.shell = &shell;
         c.showMessage = [this](QWidget*, const QString& text) { messages.append(text); };
@@ -266,6 +268,7 @@ class ForecastTest : public QObject {
         QVERIFY(members->isEnabled());
         members->setCurrentIndex(1);
         f.Click("GoBtn");
+        QVERIFY(QFile::exists(f.dir.filePath("Pict/sun.gif")));  // the report's pictures
         f.Click("CalendarBtn");
         f.csvAnswer = f.dir.filePath(QStringLiteral("days.csv"));
         f.Click("CsvBtn");
