@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metainfo: both validators say nothing (when they are
 # installed), the two files name one id and one set of categories and keywords, the release
-# is this version's, and every screenshot is a file of docs/screenshots under one address.
+# is this version's (there and in the change log), and every screenshot is a file of
+# docs/screenshots under one address.
 #   desktop-files.sh SOURCE_DIR VERSION
 set -uo pipefail
 source_dir=$1 version=$2
@@ -31,6 +32,8 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 [ "$(key Icon)" = "$(sed -n 's/.*<icon type="stock">\(.*\)<\/icon>.*/\1/p' "$metainfo")" ] ||
   fault "icons differ"
 grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$metainfo" || fault "no release $version"
+head -n1 "$source_dir/resources/changelog" | grep -q "^vitalune ($version) " ||
+  fault "the change log does not start with $version"
 grep -q '<url type="homepage">https://' "$metainfo" || fault "no homepage"
 grep -q '<content_rating type="oars-' "$metainfo" || fault "no content rating"
 

@@ -16,7 +16,7 @@ share=$prefix/share
 expected=(bin/vitalune bin/vitalune-cli share/vitalune/empty.rec share/vitalune/help/index.html
   share/applications/com.qor.vitalune.desktop share/metainfo/com.qor.vitalune.metainfo.xml
   share/icons/hicolor/scalable/apps/vitalune.svg share/doc/vitalune/copyright
-  share/doc/vitalune/manual/index.html)
+  share/doc/vitalune/changelog.gz share/doc/vitalune/manual/index.html)
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=("share/icons/hicolor/${size}x$size/apps/vitalune.png")
 done
@@ -56,6 +56,7 @@ cmp -s "$share/vitalune/Pict/up.gif" "$work/cli/Pict/up.gif" ||
 # Every link and picture of the manual leads to a file, and every #anchor to an id there.
 help=$share/doc/vitalune/manual
 for page in "$help"/*.htm "$help"/*.html; do
+  [ -f "$page" ] || continue
   for link in $(grep -oE '(href|src|url)="?[^">]*' "$page" | sed -E 's/^(href|src|url)="?//'); do
     case $link in http*:* | mailto:*) continue ;; esac
     target=${link%%#*} anchor=
