@@ -34,6 +34,8 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$metainfo" || fault "no release $version"
 head -n1 "$source_dir/resources/changelog" | grep -q "^vitalune ($version) " ||
   fault "the change log does not start with $version"
+# A second start only raises the running window, so the desktop must not offer a new one.
+grep -qx 'X-GNOME-SingleWindow=true' "$desktop" || fault "the menu would offer a new window"
 grep -q '<url type="homepage">https://' "$metainfo" || fault "no homepage"
 grep -q '<content_rating type="oars-' "$metainfo" || fault "no content rating"
 
