@@ -256,7 +256,7 @@ void SetProgramIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Vitalune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VITALUNE_VERSION));
     // Wayland compositors find the window's desktop entry, and so its icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.qor.Vitalune"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.qor.vitalune"));
     QApplication::setWindowIcon(art::AppIcon());
     // Outside a desktop session Qt knows no icon theme; the common one gives the tool bars
     // their pictures where it is installed, and the built-in pictures stand in where not.

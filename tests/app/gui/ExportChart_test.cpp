@@ -317,7 +317,7 @@ void ExportChartTest::everyWindowCarriesTheIcon() {
     const QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("x"));
     QVERIFY(!box.windowIcon().availableSizes().isEmpty());
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vitalune"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("com.qor.Vitalune"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("com.qor.vitalune"));
 }
 
 int main(int argc, char** argv) {

@@ -3,6 +3,8 @@
 //   vitalune-gifgen OUTPUT_FOLDER
 // For whoever draws the pictures, a contact sheet of every list:
 //   vitalune-gifgen --contact-sheet FILE.png [--scale N]
+// The program icon in the PNG sizes of a desktop icon theme, also run by the build:
+//   vitalune-gifgen --icon-theme FOLDER SIZE...
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <system_error>
 
 #include "core/files/AtomicFile.h"
+#include "gui/paint/art/Artwork.h"
 #include "gui/paint/art/ReportPictureArt.h"
 #include "gui/paint/art/gifgen/ContactSheet.h"
 #include "gui/paint/art/gifgen/GifEncoder.h"
@@ -78,16 +81,43 @@ int WriteContactSheet(int argc, char** argv, const char* file) {
     return 0;
 }
 
+// FOLDER/NxN/apps/vitalune.png for each size, drawn as the window icon draws that size, so
+// that a menu or task bar shows the same picture as the window.
+int WriteIconTheme(const std::filesystem::path& folder, int count, char** sizes) {
+    for (int i = 0; i < count; ++i) {
+        const int size = std::atoi(sizes[i]);
+        if (size < 1 || size > 1024) {
+            std::fprintf(stderr, "vitalune-gifgen: icon size 1 to 1024 expected: %s\n", sizes[i]);
+            return 2;
+        }
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path apps = folder / name / "apps";
+        std::error_code error;
+        std::filesystem::create_directories(apps, error);
+        const std::filesystem::path file = apps / "vitalune.png";
+        if (error || !vitalune::art::AppIconPicture(size).save(
+                         QString::fromStdString(file.string()), "PNG")) {
+            std::fprintf(stderr, "vitalune-gifgen: cannot write %s\n", file.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         return WriteContactSheet(argc, argv, argv[2]);
     }
+    if (argc >= 4 && std::strcmp(argv[1], "--icon-theme") == 0) {
+        return WriteIconTheme(argv[2], argc - 3, argv + 3);
+    }
     if (argc != 2 || argv[1][0] == '-') {
         std::fprintf(stderr,
                      "usage: vitalune-gifgen OUTPUT_FOLDER\n"
-                     "       vitalune-gifgen --contact-sheet FILE.png [--scale N]\n");
+                     "       vitalune-gifgen --contact-sheet FILE.png [--scale N]\n"
+                     "       vitalune-gifgen --icon-theme FOLDER SIZE...\n");
         return 2;
     }
     return WriteReportPictures(argv[1]);
