@@ -59,7 +59,7 @@ NotifyResult ShowDesktopNotification(const QDBusConnection& bus, const QString& 
                         capabilities.arguments().constFirst().toStringList().contains(
                             QStringLiteral("body-markup"));
     const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QStringLiteral("com.qor.Vitalune")},
+        {QStringLiteral("desktop-entry"), QStringLiteral("com.qor.vitalune")},
         {QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(1))},
     };
     const QDBusMessage reply =

@@ -67,7 +67,7 @@ void RemindTest::tellsWhoIsCritical_data() {
     QTest::newRow("shown") << critical << "on"
                            << "Vitalune|vitalune|A critical day today|Today: Tom &amp; Jerry "
                               "(physical, emotional, intellectual, intuitive)\n"
-                              "Tomorrow: Bob (physical)|com.qor.Vitalune"
+                              "Tomorrow: Bob (physical)|com.qor.vitalune"
                            << "";
     QTest::newRow("do not disturb") << critical << "paused"
                                     << ""

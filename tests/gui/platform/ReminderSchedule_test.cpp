@@ -87,7 +87,7 @@ void ReminderScheduleTest::autostartElseAndSwitchingKinds() {
     m_calls.clear();
     const ReminderPlace place = Place(false);
     QCOMPARE(InstallReminder(place), std::string{});
-    const fs::path entry = Config("autostart/com.qor.Vitalune.remind.desktop");
+    const fs::path entry = Config("autostart/com.qor.vitalune.remind.desktop");
     QCOMPARE(Line(Read(entry), "Exec="),
              std::string{R"(Exec="/opt/my apps/vitalune" "--remind" "--data-dir" )"
                          R"("/d/a\\$b 100%%")"});
