@@ -32,18 +32,25 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-// A whole number 0..limit-1, for list indexes and items.
-int Index(std::string_view option, std::string_view text, std::size_t limit,
-          std::string_view what) {
+// A text of digits below the limit: old scripts name groups and persons by their index, so an
+// index is read first and a name made of digits only where no such index exists.
+std::optional<std::size_t> AsIndex(std::string_view text, std::size_t limit) {
     const bool digits =
         !text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const std::size_t value = digits ? std::stoul(std::string{text}) : limit;
-    if (value >= limit) {
+    return value < limit ? std::optional{value} : std::nullopt;
+}
+
+// A whole number 0..limit-1, for list items.
+int Index(std::string_view option, std::string_view text, std::size_t limit,
+          std::string_view what) {
+    const auto value = AsIndex(text, limit);
+    if (!value) {
         throw UsageError(std::string{option} + ": \"" + std::string{text} + "\" is not " +
                          std::string{what} + " (0 to " + std::to_string(limit - 1) + ")");
     }
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 // A database to match in: any fault of the file, and a file without groups, ends the command.
@@ -55,16 +62,6 @@ bool LoadDatabase(NamesDatabase& database, const std::string& file, CliIo& io,
         return false;
     }
     return result.has_value();
-}
-
-// A text of digits below the limit: old scripts name groups and persons by their index, so an
-// index is read first and a name made of digits only where no such index exists.
-std::optional<std::size_t> AsIndex(std::string_view text, std::size_t limit) {
-    const bool digits =
-        !text.empty() && text.size() <= 9 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    const std::size_t value = digits ? std::stoul(std::string{text}) : limit;
-    return value < limit ? std::optional{value} : std::nullopt;
 }
 
 [[noreturn]] void NotFound(std::string_view option, std::string_view text, std::string_view what,
