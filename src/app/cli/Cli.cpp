@@ -45,7 +45,8 @@ const std::array kCommands = {
                "Physical, Emotional, Intellectual and Intuitive percentages, the overall value\n"
                "and the critical rhythms on DATE (default today). The JSON is one object:\n"
                "{\"date\":D,\"persons\":[{\"group\",\"name\",\"birth\",\"percent\":[P,E,I,U],\n"
-               "\"overall\",\"critical\":[P,E,I,U]}]}. An unknown group is a bad argument.\n",
+               "\"overall\",\"critical\":[P,E,I,U],\"rhythms\"}]}. An unknown group is a bad\n"
+               "argument.\n",
                RunToday},
     CliCommand{"dayinfo", "The day information views of one person (or a pair) and the notes",
                "Usage: vitalune-cli dayinfo --birth DATE --date DATE [--birth2 DATE]\n"
@@ -69,14 +70,17 @@ const std::array kCommands = {
                "A group's forecast: the days on which every member of the names database's\n"
                "group NAME with a date of birth meets the criteria, or (--members any, for\n"
                "critical and stress days) any member. The JSON is {\"group\",\"hits\":[{\"date\",\n"
-               "\"members\":[{\"name\",\"percent\",\"overall\",\"critical\"}]}],\"endDate\"}.\n",
+               "\"members\":[{\"name\",\"percent\",\"overall\",\"critical\",\"rhythms\"}]}],\n"
+               "\"endDate\"}.\n",
                RunForecast},
     CliCommand{"match", "Persons of a names database ranked by compatibility with one of them",
-               "Usage: vitalune-cli match FILE --group N --person N [--in-group all|N]\n"
+               "Usage: vitalune-cli match FILE --group G --person P [--in-group all|G]\n"
                "           [--sex any|male|female] [--age A-B] [--pattern K] [--ratings P,E,I]\n"
                "           [--exact] [--sort name|compatibility] [--today DATE] [--json]\n"
-               "--group and --person choose the base person, --in-group the group searched\n"
-               "(indexes from 0 as the file lists them). K is the pattern item 0..8: Ideal\n"
+               "--group and --person choose the base person, --in-group the group searched:\n"
+               "each a name, or an index from 0 as the file lists them. A text of digits is\n"
+               "an index when there are that many groups (persons), else a name; of persons\n"
+               "of the same name the first listed is taken. K is the pattern item 0..8: Ideal\n"
                "match, Good match, Sex partner, Friend, Secretary, Somebody to talk (for man),\n"
                "(for woman), Complete antipode, Special search. --ratings overrides the\n"
                "pattern's Physical, Emotional, Intellectual items: 0 Any, 1 Excellent, 2 Good,\n"
@@ -99,7 +103,11 @@ void PrintHelp(std::ostream& out) {
            "  --help    this text; \"COMMAND --help\" tells the options of a command\n"
            "  --version the program's version\n\n"
            "Dates are written YYYY-MM-DD or DD.MM.YYYY, years 0001 to 9999.\n"
-           "Exit codes: 0 success, 1 some input lines failed, 2 bad arguments.\n";
+           "Exit codes, the same in every command:\n"
+           "  0 success\n"
+           "  1 some input could not be used: a file that cannot be read or written, bad\n"
+           "    input lines (each an {\"error\",\"line\"} object), nothing found to write\n"
+           "  2 bad arguments, an unknown group or person of a names database included\n";
 }
 
 bool WantsHelp(const std::vector<std::string>& args) {
@@ -166,25 +174,30 @@ bool ReadLine(std::istream& in, std::string& line) {
 
 }  // namespace
 
+std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + ' ' + std::string{count == 1 ? one : many};
+}
+
 int RunJsonBatch(CliIo& io,
                  const std::function<std::string(std::string_view, std::string_view)>& handle) {
     int exitCode = kExitOk;
     std::string line;
-    while (ReadLine(io.in, line)) {
+    for (std::int64_t number = 1; ReadLine(io.in, line); ++number) {
         std::istringstream fields(line);
         std::string first;
         std::string second;
         std::string extra;
-        if (!(fields >> first)) {
-            continue;
-        }
         try {
+            if (!(fields >> first)) {
+                throw UsageError("expected two dates on the line, got an empty line");
+            }
             if (!(fields >> second) || (fields >> extra)) {
                 throw UsageError("expected two dates on the line, got \"" + line + "\"");
             }
             io.out << handle(first, second) << '\n';
         } catch (const UsageError& e) {
-            io.out << JsonObject{}.Add("error", JsonString(e.what())).Str() << '\n';
+            io.out << JsonObject{}.Add("error", JsonString(e.what())).Add("line", number).Str()
+                   << '\n';
             exitCode = kExitFailed;
         }
     }

@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace vitalune {
+struct CompatibilityResult;
+}
+
 namespace vitalune::cli {
 
 struct CliIo {
@@ -16,7 +20,9 @@ struct CliIo {
     std::ostream& err;
 };
 
-// Exit codes: 0 success, 1 the command ran but something in its input failed, 2 bad usage.
+// Exit codes, the same in every command: 0 success; 1 some input could not be used (a file
+// that cannot be read or written, bad input lines, nothing found to write); 2 bad arguments,
+// an unknown group or person of a file included.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
@@ -34,10 +40,20 @@ struct CliCommand {
 };
 
 // Reads "FIRST SECOND" lines from standard input and prints one JSON line per line; a line
-// the handler rejects (UsageError) prints {"error":"..."} and the run goes on with exit 1.
-// Blank lines are skipped.
+// the handler rejects (UsageError), a blank one included, prints {"error":"...","line":N}
+// and the run goes on with exit 1.
 int RunJsonBatch(CliIo& io,
                  const std::function<std::string(std::string_view, std::string_view)>& handle);
+
+// "1 new group", "2 new groups".
+std::string Counted(std::size_t count, std::string_view one, std::string_view many);
+
+// "ratings" and "compatibility", the named fields beside a compatibility's bare "values" (or
+// "compat"): the rating labels of Physical, Emotional, Intellectual and Intuitive, and every
+// value by its field's name.
+// Both are appended to `out`.
+void AppendCompatRatings(std::string& out, const CompatibilityResult& result);
+void AppendCompatNamed(std::string& out, const CompatibilityResult& result);
 
 int RunDay(const std::vector<std::string>& args, CliIo& io);
 int RunCompat(const std::vector<std::string>& args, CliIo& io);

@@ -1,4 +1,5 @@
 // "vitalune-cli birthdays": who of a names database has a birthday on a date.
+#include <optional>
 #include <ostream>
 
 #include "app/cli/Cli.h"
@@ -13,45 +14,35 @@ namespace vitalune::cli {
 
 namespace {
 
-// Appends one item of a JSON array's inside, with the comma it needs.
-void AppendItem(std::string& items, const std::string& item) {
-    if (!items.empty()) {
-        items += ',';
-    }
-    items += item;
-}
-
-std::string BirthdaysJson(const std::vector<BirthdayEntry>& entries, std::int32_t day) {
-    std::string groups;
-    std::string persons;
-    std::string entry;
-    auto closeGroup = [&] {
-        if (!entry.empty()) {
-            AppendItem(groups, JsonObject{}
-                                   .Add("entry", JsonString(entry))
-                                   .Add("persons", "[" + persons + "]")
-                                   .Str());
+// Written as it goes, each person as it comes from the list.
+void PrintBirthdaysJson(std::ostream& out, const std::vector<BirthdayEntry>& entries,
+                        std::int32_t day) {
+    out << "{\"date\":" << JsonString(IsoDateText(day)) << ",\"groups\":";
+    JsonArrayWriter groups(out);
+    std::optional<JsonArrayWriter> persons;
+    const auto closeGroup = [&] {
+        if (persons) {
+            persons->Close();
+            out << '}';
+            persons.reset();
         }
-        entry.clear();
-        persons.clear();
     };
     for (const BirthdayEntry& e : entries) {
         if (e.kind == BirthdayEntry::Kind::GroupHeading) {
             closeGroup();
-            entry = e.text;
-        } else if (e.kind == BirthdayEntry::Kind::Person) {
-            AppendItem(persons, JsonObject{}
-                                    .Add("name", JsonString(e.text))
-                                    .Add("sex", JsonString(e.sex))
-                                    .Add("birth", JsonString(IsoDateText(e.dateOfBirth)))
-                                    .Str());
+            groups.Add("{\"entry\":" + JsonString(e.text) + ",\"persons\":");
+            persons.emplace(out);
+        } else if (e.kind == BirthdayEntry::Kind::Person && persons) {
+            persons->Add(JsonObject{}
+                             .Add("name", JsonString(e.text))
+                             .Add("sex", JsonString(e.sex))
+                             .Add("birth", JsonString(IsoDateText(e.dateOfBirth)))
+                             .Str());
         }
     }
     closeGroup();
-    return JsonObject{}
-        .Add("date", JsonString(IsoDateText(day)))
-        .Add("groups", "[" + groups + "]")
-        .Str();
+    groups.Close();
+    out << "}\n";
 }
 
 }  // namespace
@@ -78,7 +69,7 @@ int RunBirthdays(const std::vector<std::string>& args, CliIo& io) {
     }
     const std::vector<BirthdayEntry> entries = FindBirthdays(database, day);
     if (parsed.Has("--json")) {
-        io.out << BirthdaysJson(entries, day) << '\n';
+        PrintBirthdaysJson(io.out, entries, day);
         return kExitOk;
     }
     for (const BirthdayEntry& e : entries) {

@@ -17,6 +17,13 @@ constexpr const char* kFieldNames[kCompatFieldCount] = {"Physical",  "Emotional"
                                                         "Intuitive", "Overall",   "Aesthetic",
                                                         "Awareness", "Spiritual"};
 
+std::string Appended(void (*append)(std::string&, const CompatibilityResult&),
+                     const CompatibilityResult& result) {
+    std::string out;
+    append(out, result);
+    return out;
+}
+
 struct CompatView {
     CompatibilityResult result;
     CompatCombination combination;
@@ -31,21 +38,18 @@ CompatView Evaluate(std::int32_t a, std::int32_t b) {
 
 std::string CompatJson(const CompatView& view) {
     const auto& v = view.result.values;
-    std::vector<std::string_view> ratings;
     std::vector<std::string_view> paragraphs;
-    for (int i = 0; i < 4; ++i) {
-        ratings.push_back(RatingLabel(RateCompatibility(v[static_cast<std::size_t>(i)])));
-    }
     for (int i = 0; i < 3; ++i) {
         paragraphs.push_back(CompatTexts::ParagraphFor(i, v[static_cast<std::size_t>(i)]));
     }
     return JsonObject{}
         .Add("values", JsonIntArray(v))
-        .Add("ratings", JsonStringArray(ratings))
+        .Add("ratings", Appended(AppendCompatRatings, view.result))
         .Add("combination", view.combination)
         .Add("title", JsonString(CompatTexts::Title(view.combination)))
         .Add("body", JsonString(CompatTexts::Body(view.combination)))
         .Add("paragraphs", JsonStringArray(paragraphs))
+        .Add("compatibility", Appended(AppendCompatNamed, view.result))
         .Str();
 }
 
@@ -69,6 +73,26 @@ void PrintCompat(std::ostream& out, std::int32_t a, std::int32_t b, const Compat
 }
 
 }  // namespace
+
+void AppendCompatRatings(std::string& out, const CompatibilityResult& result) {
+    out += '[';
+    for (std::size_t i = 0; i < 4; ++i) {
+        out += i > 0 ? "," : "";
+        AppendJsonString(out, RatingLabel(RateCompatibility(result.values[i])));
+    }
+    out += ']';
+}
+
+void AppendCompatNamed(std::string& out, const CompatibilityResult& result) {
+    out += '{';
+    for (std::size_t i = 0; i < result.values.size(); ++i) {
+        out += i > 0 ? "," : "";
+        AppendJsonString(out, kCompatKeys[i]);
+        out += ':';
+        AppendJsonInt(out, result.values[i]);
+    }
+    out += '}';
+}
 
 int RunCompat(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args, {"--birth", "--birth2"}, {"--json"});

@@ -96,7 +96,7 @@ int RunDbExport(const std::vector<std::string>& args, CliIo& io) {
         group = database.FindGroup(*name);
         if (!group) {
             io.err << "vitalune-cli db export: no group \"" << *name << "\"\n";
-            return kExitFailed;
+            return kExitUsage;
         }
     }
     if (const FileResult written = WriteContactsFile(database, group, to); !written) {
@@ -111,8 +111,7 @@ int RunDbExport(const std::vector<std::string>& args, CliIo& io) {
                       .Str()
                << '\n';
     } else {
-        io.out << "Exported " << count << (count == 1 ? " person to " : " persons to ") << to
-               << '\n';
+        io.out << "Exported " << Counted(count, "person", "persons") << " to " << to << '\n';
     }
     return kExitOk;
 }

@@ -22,6 +22,7 @@ std::string DayJson(const DayRhythms& day, std::int32_t daysLived, bool withIChi
     if (withIChing) {
         json.Add("ichingPercent", JsonIntArray(day.ichingPercent));
     }
+    json.Add("rhythms", JsonRhythms(day.percent, day.critical));
     return json.Str();
 }
 

@@ -212,7 +212,8 @@ int RunDayInfo(const std::vector<std::string>& args, CliIo& io) {
 }
 
 int RunDayInfoReport(const std::vector<std::string>& args, CliIo& io) {
-    const CliArgs parsed(args, {"--birth", "--date", "--name", "--seed", "--data-dir", "-o"}, {});
+    const CliArgs parsed(args, {"--birth", "--date", "--name", "--seed", "--data-dir", "-o"},
+                         {"--embed-pictures"});
     if (!parsed.Positionals().empty()) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }
@@ -223,7 +224,7 @@ int RunDayInfoReport(const std::vector<std::string>& args, CliIo& io) {
     input.pens = DefaultChartAttribs();
     const auto random = RandomFromArgs(parsed);
     const ReportTarget target = ResolveReportTarget(parsed, kDayReportFileName);
-    input.dataFolder = target.dataFolder;
+    input.dataFolder = target.pictureFolder;
     // The report shows the day text the Primary view chose when it was drawn for this day.
     DayRhythms day;
     ComputeDayRhythms(input.person.birth, input.reportDate, day, false);

@@ -30,8 +30,8 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
                << '\n';
         for (std::size_t g = 0; g < database.GroupCount(); ++g) {
             const std::size_t count = database.Persons(g).size();
-            io.out << "  " << database.GroupEntry(g) << ": " << count
-                   << (count == 1 ? " person\n" : " persons\n");
+            io.out << "  " << database.GroupEntry(g) << ": " << Counted(count, "person", "persons")
+                   << '\n';
         }
     }
     io.out << "Dropped lines: " << dropped.size() << '\n';
@@ -60,7 +60,7 @@ int RunList(const std::vector<std::string>& args, CliIo& io) {
         const auto found = database.FindGroup(*name);
         if (!found) {
             io.err << "vitalune-cli db list: no group \"" << *name << "\"\n";
-            return kExitFailed;
+            return kExitUsage;
         }
         groups.push_back(*found);
     } else {
@@ -77,19 +77,20 @@ int RunList(const std::vector<std::string>& args, CliIo& io) {
         }
         return kExitOk;
     }
-    std::string json = "{\"groups\":[";
+    // Written as it goes: a file of a million persons never sits in memory twice.
+    io.out << "{\"groups\":[";
     for (std::size_t k = 0; k < groups.size(); ++k) {
-        const PersonList& persons = database.Persons(groups[k]);
-        const std::vector<std::string_view> lines(persons.begin(), persons.end());
-        if (k > 0) {
-            json += ',';
+        const std::size_t g = groups[k];
+        io.out << (k > 0 ? "," : "") << "{\"entry\":" << JsonString(database.GroupEntry(g))
+               << ",\"persons\":";
+        JsonArrayWriter persons(io.out);
+        for (const std::string_view line : database.Persons(g)) {
+            persons.Add(JsonString(line));
         }
-        json += JsonObject{}
-                    .Add("entry", JsonString(database.GroupEntry(groups[k])))
-                    .Add("persons", JsonStringArray(lines))
-                    .Str();
+        persons.Close();
+        io.out << '}';
     }
-    io.out << json << "]}\n";
+    io.out << "]}\n";
     return kExitOk;
 }
 
@@ -126,9 +127,10 @@ int RunMerge(const std::vector<std::string>& args, CliIo& io) {
         io.err << "vitalune-cli db merge: " << saved.error << '\n';
         return kExitFailed;
     }
-    io.out << "Merged " << other << " into " << file << ": " << merged.addedGroups
-           << " new groups, " << merged.droppedLines << " invalid lines dropped; saved to "
-           << output << '\n';
+    io.out << "Merged " << other << " into " << file << ": "
+           << Counted(merged.addedGroups, "new group", "new groups") << ", "
+           << Counted(merged.droppedLines, "invalid line dropped", "invalid lines dropped")
+           << "; saved to " << output << '\n';
     return kExitOk;
 }
 

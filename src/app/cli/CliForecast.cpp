@@ -181,6 +181,7 @@ std::string HitsJson(const ForecastResult& result) {
                     .Add("percent", JsonIntArray(hit.day.percent))
                     .Add("overall", hit.day.overall)
                     .Add("critical", JsonBoolArray(hit.day.critical))
+                    .Add("rhythms", JsonRhythms(hit.day.percent, hit.day.critical))
                     .Str();
     }
     return JsonObject{}
@@ -194,7 +195,7 @@ void PrintHits(std::ostream& out, const ForecastCriteria& c, const ForecastResul
         out << line << '\n';
     }
     out << "From " << DateText(c.startDate) << " to " << DateText(result.endDate) << ": "
-        << result.hits.size() << (result.hits.size() == 1 ? " day" : " days") << "\n\n";
+        << Counted(result.hits.size(), "day", "days") << "\n\n";
     constexpr std::string_view kColumns[5] = {"Physical", "Emotional", "Intellectual", "Intuitive",
                                               "Overall"};
     const auto cell = [](std::string_view column, std::int32_t value, char mark) {
@@ -275,12 +276,14 @@ std::string GroupHitsJson(const GroupForecastReportInput& input) {
         std::string members;
         for (std::size_t m = 0; m < hit.members.size(); ++m) {
             const DayRhythms& day = hit.members[m];
-            members += (m > 0 ? "," : "") + JsonObject{}
-                                                .Add("name", JsonString(input.members[m].name))
-                                                .Add("percent", JsonIntArray(day.percent))
-                                                .Add("overall", day.overall)
-                                                .Add("critical", JsonBoolArray(day.critical))
-                                                .Str();
+            members +=
+                (m > 0 ? "," : "") + JsonObject{}
+                                         .Add("name", JsonString(input.members[m].name))
+                                         .Add("percent", JsonIntArray(day.percent))
+                                         .Add("overall", day.overall)
+                                         .Add("critical", JsonBoolArray(day.critical))
+                                         .Add("rhythms", JsonRhythms(day.percent, day.critical))
+                                         .Str();
         }
         hits += (hits.empty() ? "" : ",") + JsonObject{}
                                                 .Add("date", JsonString(IsoDateText(hit.date)))
@@ -301,8 +304,7 @@ void PrintGroupHits(std::ostream& out, const GroupForecastReportInput& input) {
     }
     const std::size_t days = input.result.hits.size();
     out << "From " << DateText(input.criteria.startDate) << " to " << DateText(input.result.endDate)
-        << ": " << days << (days == 1 ? " day" : " days")
-        << " (overall values; * a critical day)\n\n";
+        << ": " << Counted(days, "day", "days") << " (overall values; * a critical day)\n\n";
     for (const GroupForecastHit& hit : input.result.hits) {
         out << DateText(hit.date);
         for (std::size_t m = 0; m < hit.members.size(); ++m) {
@@ -407,7 +409,7 @@ int RunForecastReport(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args,
                          {"--birth", "--start", "--kind", "--overall-level", "--rhythm", "--stress",
                           "--results", "--months", "--name", "--data-dir", "-o"},
-                         {"--show-all", "--and", "--or"});
+                         {"--show-all", "--and", "--or", "--embed-pictures"});
     if (!parsed.Positionals().empty()) {
         throw UsageError("unexpected argument \"" + parsed.Positionals().front() + "\"");
     }

@@ -2,6 +2,7 @@
 // names database file, with options that mirror its controls.
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <ostream>
 #include <tuple>
 
@@ -31,18 +32,25 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-// A whole number 0..limit-1, for list indexes and items.
-int Index(std::string_view option, std::string_view text, std::size_t limit,
-          std::string_view what) {
+// A text of digits below the limit: old scripts name groups and persons by their index, so an
+// index is read first and a name made of digits only where no such index exists.
+std::optional<std::size_t> AsIndex(std::string_view text, std::size_t limit) {
     const bool digits =
         !text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const std::size_t value = digits ? std::stoul(std::string{text}) : limit;
-    if (value >= limit) {
+    return value < limit ? std::optional{value} : std::nullopt;
+}
+
+// A whole number 0..limit-1, for list items.
+int Index(std::string_view option, std::string_view text, std::size_t limit,
+          std::string_view what) {
+    const auto value = AsIndex(text, limit);
+    if (!value) {
         throw UsageError(std::string{option} + ": \"" + std::string{text} + "\" is not " +
                          std::string{what} + " (0 to " + std::to_string(limit - 1) + ")");
     }
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 // A database to match in: any fault of the file, and a file without groups, ends the command.
@@ -56,16 +64,41 @@ bool LoadDatabase(NamesDatabase& database, const std::string& file, CliIo& io,
     return result.has_value();
 }
 
-// A person of the database chosen by "--group N --person N" (or the given option names).
+[[noreturn]] void NotFound(std::string_view option, std::string_view text, std::string_view what,
+                           std::size_t count) {
+    throw UsageError(std::string{option} + ": \"" + std::string{text} + "\" is not " +
+                     std::string{what} + " (a name, or an index 0 to " +
+                     std::to_string(count == 0 ? 0 : count - 1) + ")");
+}
+
+std::size_t ChooseGroup(std::string_view option, const std::string& text, const NamesDatabase& db,
+                        std::string_view what = "a group of the file") {
+    if (const auto index = AsIndex(text, db.GroupCount())) {
+        return *index;
+    }
+    if (const auto found = db.FindGroup(text)) {
+        return *found;
+    }
+    NotFound(option, text, what, db.GroupCount());
+}
+
+// A person of the database chosen by "--group G --person P" (or the given option names), each
+// by index or by name; of persons of the same name the first listed.
 std::pair<std::size_t, std::size_t> ChoosePerson(const CliArgs& args, const NamesDatabase& db,
                                                  std::string_view groupOption,
                                                  std::string_view personOption) {
-    const auto group = static_cast<std::size_t>(
-        Index(groupOption, args.Required(groupOption), db.GroupCount(), "a group of the file"));
-    const auto person =
-        static_cast<std::size_t>(Index(personOption, args.Required(personOption),
-                                       db.Persons(group).size(), "a person of the group"));
-    return {group, person};
+    const std::size_t group = ChooseGroup(groupOption, args.Required(groupOption), db);
+    const std::string text = args.Required(personOption);
+    const PersonList& persons = db.Persons(group);
+    if (const auto index = AsIndex(text, persons.size())) {
+        return {group, *index};
+    }
+    for (std::size_t p = 0; p < persons.size(); ++p) {
+        if (SplitPersonLine(persons[p]).name == text) {
+            return {group, p};
+        }
+    }
+    NotFound(personOption, text, "a person of the group", persons.size());
 }
 
 void ApplyAge(MatchCriteria& c, const std::string& text) {
@@ -119,7 +152,8 @@ MatchCriteria MatchCriteriaFromArgs(const CliArgs& args, const NamesDatabase& db
     std::tie(c.baseGroup, c.basePerson) = ChoosePerson(args, db, "--group", "--person");
     if (const auto in = args.Option("--in-group"); in && Lower(*in) != "all") {
         c.searchItem =
-            Index("--in-group", *in, db.GroupCount(), "\"all\" or a group of the file") + 1;
+            static_cast<int>(ChooseGroup("--in-group", *in, db, "\"all\" or a group of the file")) +
+            1;
     }
     if (const auto sex = args.Option("--sex")) {
         const std::string s = Lower(*sex);
@@ -158,49 +192,47 @@ MatchCriteria MatchCriteriaFromArgs(const CliArgs& args, const NamesDatabase& db
 
 namespace {
 
-std::string EntriesJson(const MatchResult& result) {
-    std::string entries = "[";
-    for (const MatchEntry& entry : result.entries) {
-        if (entries.size() > 1) {
-            entries += ',';
+// One entry of the list into `out`, which is reused for every entry so that a million of them
+// cost no allocation each.
+void AppendEntryJson(std::string& out, const MatchEntry& entry) {
+    out += "{\"kind\":";
+    AppendJsonString(out, entry.kind);
+    out += ",\"name\":";
+    AppendJsonString(out, entry.name);
+    if (entry.IsPerson()) {
+        out += ",\"dob\":";
+        AppendJsonString(out, entry.dateOfBirthText);
+        out += ",\"compat\":[";
+        for (std::size_t i = 0; i < entry.compat.values.size(); ++i) {
+            out += i > 0 ? "," : "";
+            AppendJsonInt(out, entry.compat.values[i]);
         }
-        JsonObject object;
-        object.Add("kind", JsonString(entry.kind)).Add("name", JsonString(entry.name));
-        if (entry.IsPerson()) {
-            object.Add("dob", JsonString(entry.dateOfBirthText))
-                .Add("compat", JsonIntArray(entry.compat.values));
-        }
-        entries += object.Str();
+        out += "],\"ratings\":";
+        AppendCompatRatings(out, entry.compat);
+        out += ",\"compatibility\":";
+        AppendCompatNamed(out, entry.compat);
     }
-    return JsonObject{}
-        .Add("entries", entries + "]")
-        .Add("found", static_cast<std::int64_t>(result.found))
-        .Str();
+    out += '}';
 }
 
-void PrintEntries(std::ostream& out, const MatchResult& result) {
-    for (const MatchEntry& entry : result.entries) {
-        switch (entry.Kind()) {
-            case MatchKind::GroupHeader:
-                out << ParseGroupEntry(entry.name).name << '\n';
-                break;
-            case MatchKind::Separator:
-                out << '\n';
-                break;
-            case MatchKind::NobodyFound:
-                out << entry.name << '\n';
-                break;
-            default:
-                out << "  " << entry.name << " (" << entry.kind << ", "
-                    << DateText(ParseDob(entry.dateOfBirthText)) << "): Physical "
-                    << entry.compat[CompatField::Physical] << "%, Emotional "
-                    << entry.compat[CompatField::Emotional] << "%, Intellectual "
-                    << entry.compat[CompatField::Intellectual] << "%, Overall "
-                    << entry.compat[CompatField::Overall] << "%\n";
-        }
-    }
-    if (result.found > 0) {
-        out << ResultsLabel(result.found) << '\n';
+void PrintEntry(std::ostream& out, const MatchEntry& entry) {
+    switch (entry.Kind()) {
+        case MatchKind::GroupHeader:
+            out << ParseGroupEntry(entry.name).name << '\n';
+            break;
+        case MatchKind::Separator:
+            out << '\n';
+            break;
+        case MatchKind::NobodyFound:
+            out << entry.name << '\n';
+            break;
+        default:
+            out << "  " << entry.name << " (" << entry.kind << ", "
+                << DateText(ParseDob(entry.dateOfBirthText)) << "): Physical "
+                << entry.compat[CompatField::Physical] << "%, Emotional "
+                << entry.compat[CompatField::Emotional] << "%, Intellectual "
+                << entry.compat[CompatField::Intellectual] << "%, Overall "
+                << entry.compat[CompatField::Overall] << "%\n";
     }
 }
 
@@ -218,14 +250,27 @@ int RunMatch(const std::vector<std::string>& args, CliIo& io) {
         return kExitFailed;
     }
     const MatchCriteria criteria = MatchCriteriaFromArgs(parsed, db);
-    const MatchResult result = RunMatching(criteria, db);
+    // Each entry is written as soon as it is found: the list of a million persons is never
+    // kept.
     if (parsed.Has("--json")) {
-        io.out << EntriesJson(result) << '\n';
-    } else {
-        const Person base = SplitPersonLine(db.Persons(criteria.baseGroup)[criteria.basePerson]);
-        io.out << "Main person: " << base.name << ", " << DateText(ParseDob(base.dateText))
-               << "\n\n";
-        PrintEntries(io.out, result);
+        io.out << "{\"entries\":";
+        JsonArrayWriter entries(io.out);
+        std::string json;
+        const std::size_t found = VisitMatching(criteria, db, [&](const MatchEntry& entry) {
+            json.clear();
+            AppendEntryJson(json, entry);
+            entries.Add(json);
+        });
+        entries.Close();
+        io.out << ",\"found\":" << found << "}\n";
+        return kExitOk;
+    }
+    const Person base = SplitPersonLine(db.Persons(criteria.baseGroup)[criteria.basePerson]);
+    io.out << "Main person: " << base.name << ", " << DateText(ParseDob(base.dateText)) << "\n\n";
+    const std::size_t found =
+        VisitMatching(criteria, db, [&](const MatchEntry& entry) { PrintEntry(io.out, entry); });
+    if (found > 0) {
+        io.out << ResultsLabel(found) << '\n';
     }
     return kExitOk;
 }
@@ -234,7 +279,7 @@ int RunGroupReport(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args,
                          {"--group", "--person", "--in-group", "--sex", "--age", "--pattern",
                           "--ratings", "--sort", "--today", "--data-dir", "-o"},
-                         {"--exact"});
+                         {"--exact", "--embed-pictures"});
     const std::string file = OneFile(parsed, "names database FILE");
     const SystemClock clock;
     NamesDatabase db(clock);
@@ -264,7 +309,7 @@ int RunPersonalReport(const std::vector<std::string>& args, CliIo& io) {
     const CliArgs parsed(args,
                          {"--group", "--person", "--with-group", "--with-person", "--name",
                           "--birth", "--name2", "--birth2", "--scheme", "--data-dir", "-o"},
-                         {});
+                         {"--embed-pictures"});
     PersonalReportInput input;
     input.pens = DefaultChartAttribs();
     if (const auto scheme = parsed.Option("--scheme")) {
@@ -311,7 +356,7 @@ int RunPersonalReport(const std::vector<std::string>& args, CliIo& io) {
     second.compat = ComputeCompatibility(ParseDob(input.firstDateOfBirthText),
                                          ParseDob(second.dateOfBirthText));
     const ReportTarget target = ResolveReportTarget(parsed, kPersonalReportFileName);
-    input.dataFolder = target.dataFolder;
+    input.dataFolder = target.pictureFolder;
     return WriteCliReport(target, io, {"personal", true, [&](const std::filesystem::path& out) {
                                            return WritePersonalReport(input, out);
                                        }});

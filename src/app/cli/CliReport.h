@@ -15,6 +15,11 @@ namespace vitalune::cli {
 struct ReportTarget {
     std::filesystem::path dataFolder;  // --data-dir, else the program's data folder
     std::filesystem::path file;        // -o FILE, else the data folder's report file
+    // The folder whose Pict the page refers to: the data folder, or for a page written
+    // elsewhere into a data folder without pictures, the installed pictures' folder.
+    std::filesystem::path pictureFolder;
+    bool fillPictures = false;   // copy the pictures the data folder's Pict lacks
+    bool embedPictures = false;  // --embed-pictures: data: URLs in the page instead
 };
 ReportTarget ResolveReportTarget(const CliArgs& args, std::string_view defaultFileName);
 
@@ -27,8 +32,8 @@ struct CliReportJob {
     std::function<ReportResult(const std::filesystem::path& file)> write;
 };
 
-// Runs the job (picture problems are warnings on stderr); prints the file written or the
-// failure.
+// Runs the job (picture problems are warnings on stderr), then puts the pictures into the page
+// when asked; prints the file written or the failure.
 int WriteCliReport(const ReportTarget& target, CliIo& io, const CliReportJob& job);
 
 }  // namespace vitalune::cli

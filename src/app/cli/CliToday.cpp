@@ -1,4 +1,5 @@
 // "vitalune-cli today": every person's day at a glance, for scripts and reminder tools.
+#include <optional>
 #include <ostream>
 
 #include "app/cli/Cli.h"
@@ -61,7 +62,11 @@ int RunToday(const std::vector<std::string>& args, CliIo& io) {
         }
     }
     const bool json = parsed.Has("--json");
-    std::string persons;
+    std::optional<JsonArrayWriter> persons;
+    if (json) {
+        io.out << "{\"date\":" << JsonString(IsoDateText(date)) << ",\"persons\":";
+        persons.emplace(io.out);
+    }
     for (const std::size_t g : groups) {
         const std::string group = ParseGroupEntry(database.GroupEntry(g)).name;
         for (const GroupForecastMember& member : GroupForecastMembers(database, g)) {
@@ -71,23 +76,20 @@ int RunToday(const std::vector<std::string>& args, CliIo& io) {
                 PrintDay(io.out, group, member, day);
                 continue;
             }
-            persons += (persons.empty() ? "" : ",") +
-                       JsonObject{}
-                           .Add("group", JsonString(group))
-                           .Add("name", JsonString(member.name))
-                           .Add("birth", JsonString(IsoDateText(WholeDay(member.birth))))
-                           .Add("percent", JsonIntArray(day.percent))
-                           .Add("overall", day.overall)
-                           .Add("critical", JsonBoolArray(day.critical))
-                           .Str();
+            persons->Add(JsonObject{}
+                             .Add("group", JsonString(group))
+                             .Add("name", JsonString(member.name))
+                             .Add("birth", JsonString(IsoDateText(WholeDay(member.birth))))
+                             .Add("percent", JsonIntArray(day.percent))
+                             .Add("overall", day.overall)
+                             .Add("critical", JsonBoolArray(day.critical))
+                             .Add("rhythms", JsonRhythms(day.percent, day.critical))
+                             .Str());
         }
     }
     if (json) {
-        io.out << JsonObject{}
-                      .Add("date", JsonString(IsoDateText(date)))
-                      .Add("persons", "[" + persons + "]")
-                      .Str()
-               << '\n';
+        persons->Close();
+        io.out << "}\n";
     }
     return kExitOk;
 }

@@ -1,16 +1,30 @@
 #include "app/cli/Json.h"
 
+#include <charconv>
 #include <cstdio>
+#include <ostream>
 
 #include "core/text/Encoding.h"
 
 namespace vitalune::cli {
 
-std::string JsonString(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size() + 2);
+void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
     for (std::size_t i = 0; i < utf8.size();) {
+        // Most text needs no escape: copy each plain run at once.
+        std::size_t plain = i;
+        while (plain < utf8.size()) {
+            const auto u = static_cast<unsigned char>(utf8[plain]);
+            if (u < 0x20 || u >= 0x80 || u == '"' || u == '\\') {
+                break;
+            }
+            ++plain;
+        }
+        out.append(utf8.substr(i, plain - i));
+        i = plain;
+        if (i == utf8.size()) {
+            break;
+        }
         const char c = utf8[i];
         const auto u = static_cast<unsigned char>(c);
         if (u >= 0x80) {
@@ -40,19 +54,28 @@ std::string JsonString(std::string_view utf8) {
             case '\t':
                 out += "\\t";
                 break;
-            default:
-                if (u < 0x20) {
-                    char buffer[8];
-                    std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-                    out += buffer;
-                } else {
-                    out += c;
-                }
+            default: {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+                out += buffer;
+            }
         }
         ++i;
     }
     out += '"';
+}
+
+std::string JsonString(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    AppendJsonString(out, utf8);
     return out;
+}
+
+void AppendJsonInt(std::string& out, std::int64_t value) {
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end);
 }
 
 std::string JsonBool(bool value) {
@@ -65,7 +88,7 @@ std::string JsonIntArray(std::span<const std::int32_t> values) {
         if (i > 0) {
             out += ',';
         }
-        out += std::to_string(values[i]);
+        AppendJsonInt(out, values[i]);
     }
     return out + "]";
 }
@@ -100,6 +123,41 @@ JsonObject& JsonObject::Add(std::string_view key, std::string_view json) {
     m_text += ':';
     m_text += json;
     return *this;
+}
+
+std::string JsonNamedInts(std::span<const std::string_view> names,
+                          std::span<const std::int32_t> values) {
+    JsonObject object;
+    for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
+        object.Add(names[i], values[i]);
+    }
+    return object.Str();
+}
+
+std::string JsonRhythms(std::span<const std::int32_t> percent, std::span<const bool> critical) {
+    JsonObject object;
+    for (std::size_t i = 0; i < std::size(kRhythmKeys); ++i) {
+        object.Add(
+            kRhythmKeys[i],
+            JsonObject{}.Add("percent", percent[i]).Add("critical", JsonBool(critical[i])).Str());
+    }
+    return object.Str();
+}
+
+JsonArrayWriter::JsonArrayWriter(std::ostream& out) : m_out(out) {
+    m_out << '[';
+}
+
+void JsonArrayWriter::Add(std::string_view json) {
+    if (!m_first) {
+        m_out << ',';
+    }
+    m_first = false;
+    m_out << json;
+}
+
+void JsonArrayWriter::Close() {
+    m_out << ']';
 }
 
 JsonObject& JsonObject::Add(std::string_view key, std::int64_t value) {

@@ -152,7 +152,8 @@ class Run {
           m_hits(cache.Scratch()),
           m_result(result) {}
 
-    void Go() {
+    // Finds the persons; the result list is left alone.
+    void Search() {
         m_hits.clear();
         m_blocks.clear();
         const std::size_t groups = m_cache.GroupCount();
@@ -168,8 +169,43 @@ class Run {
                 }
             }
         }
-        Write();
     }
+
+    void Go() {
+        Search();
+        auto& entries = m_result.entries;
+        entries.resize(m_hits.empty() ? 1 : m_hits.size() + 2 * m_blocks.size());
+        std::size_t at = 0;
+        Write([&](std::string_view name, std::string_view dateText, std::string_view kind,
+                  const CompatibilityResult& compat) {
+            Set(entries[at++], name, dateText, kind, compat);
+        });
+        m_result.found = m_hits.size();
+        m_result.written = entries.size();
+        m_result.shown = entries.size();
+    }
+
+    // The entries in display order, each handed to `emit` (name, date text, kind, values).
+    template <typename Emit>
+    void Write(Emit&& emit) const {
+        if (m_hits.empty()) {
+            emit(kNobodyFoundText, {}, "2", {});
+            return;
+        }
+        const CompatTables& t = Tables();
+        for (const Block& block : m_blocks) {
+            emit(m_db.GroupEntry(block.group), {}, "0", {});
+            const PersonList& persons = m_db.Persons(block.group);
+            for (std::size_t h = block.begin; h < block.end; ++h) {
+                const std::uint64_t hit = m_hits[h];
+                const LineFields fields = ReadLine(persons[HitIndex(hit)]);
+                emit(fields.name, fields.dateText, {&fields.sex, 1}, t.All(HitDistance(hit)));
+            }
+            emit({}, {}, "1", {});
+        }
+    }
+
+    std::size_t Found() const { return m_hits.size(); }
 
   private:
     struct Block {
@@ -222,32 +258,6 @@ class Run {
                              });
         }
         m_blocks.push_back({g, first, m_hits.size()});
-    }
-
-    void Write() {
-        auto& entries = m_result.entries;
-        m_result.found = m_hits.size();
-        if (m_hits.empty()) {
-            entries.resize(1);
-            Set(entries[0], kNobodyFoundText, {}, "2");
-        } else {
-            entries.resize(m_hits.size() + 2 * m_blocks.size());
-            std::size_t at = 0;
-            const CompatTables& t = Tables();
-            for (const Block& block : m_blocks) {
-                Set(entries[at++], m_db.GroupEntry(block.group), {}, "0");
-                const PersonList& persons = m_db.Persons(block.group);
-                for (std::size_t h = block.begin; h < block.end; ++h) {
-                    const std::uint64_t hit = m_hits[h];
-                    const LineFields fields = ReadLine(persons[HitIndex(hit)]);
-                    Set(entries[at++], fields.name, fields.dateText, {&fields.sex, 1},
-                        t.All(HitDistance(hit)));
-                }
-                Set(entries[at++], {}, {}, "1");
-            }
-        }
-        m_result.written = entries.size();
-        m_result.shown = entries.size();
     }
 
     const MatchCriteria& m_c;
@@ -367,6 +377,22 @@ MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& data
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database) {
     MatchCache fresh;
     return RunMatching(criteria, database, fresh);
+}
+
+std::size_t VisitMatching(const MatchCriteria& criteria, const NamesDatabase& database,
+                          const std::function<void(const MatchEntry&)>& visit) {
+    MatchCache cache;
+    cache.Refresh(database);
+    MatchResult unused;
+    Run run(criteria, database, cache, unused);
+    run.Search();
+    MatchEntry entry;
+    run.Write([&](std::string_view name, std::string_view dateText, std::string_view kind,
+                  const CompatibilityResult& compat) {
+        Set(entry, name, dateText, kind, compat);
+        visit(entry);
+    });
+    return run.Found();
 }
 
 PersonPlace LocateEntry(const MatchResult& result, std::size_t entry,

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -153,6 +154,11 @@ void RunMatching(const MatchCriteria& criteria, const NamesDatabase& database, M
                  MatchResult& result);
 // The same, reading every line anew.
 MatchResult RunMatching(const MatchCriteria& criteria, const NamesDatabase& database);
+// The same, handing the entries to `visit` one by one in display order instead of keeping the
+// list, so that writing out a million found persons costs no more than the search. Returns the
+// number of persons found.
+std::size_t VisitMatching(const MatchCriteria& criteria, const NamesDatabase& database,
+                          const std::function<void(const MatchEntry&)>& visit);
 
 // Where a listed person lives in the database, for handing the pair to the charts: the group
 // of the nearest header above the entry, looked up by name, and in it the person's line (a

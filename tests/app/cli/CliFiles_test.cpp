@@ -32,7 +32,7 @@ TEST_F(CliFiles, MergeSavesWithTheBackupOrElsewhere) {
     const std::string other = Write("other.rec", "#New|3\nCid|03.03.1990|M\nbad\n");
     auto run = RunCliCaptured({"db", "merge", m_names, other});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("1 new groups, 1 invalid lines dropped"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("1 new group, 1 invalid line dropped"), std::string::npos) << run.out;
     EXPECT_EQ(ReadTestFile(m_names), before + "#New|3\r\nCid|03.03.1990|M\r\n");
     EXPECT_EQ(ReadTestFile(Path("names.bak")), before);
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <regex>
+#include <set>
+
 #include "CliTestSupport.h"
 #include "app/cli/Json.h"
 #include "core/files/AtomicFile.h"
@@ -88,6 +91,92 @@ TEST(Cli, TranscriptOfCommands) {
         EXPECT_NE(vitalune::test::ReadTestFile(dir + file).find(text), std::string::npos) << file;
     }
     EXPECT_EQ(vitalune::test::ReadTestFile(dir + "/g.htm").find("Old"), std::string::npos);
+    // The named fields beside the bare numbers, which the transcript cuts off.
+    const std::pair<std::vector<std::string>, std::string> shapes[] = {
+        {{"match", dir + "/names.rec", "--group", "0", "--person", "1", "--json"},
+         R"("compat":[91,93,94,95,93,95,96,96],"ratings":["Excellent","Excellent","Excellent",)"
+         R"("Excellent"],"compatibility":{"physical":91,"emotional":93,"intellectual":94,)"
+         R"("intuitive":95,"overall":93,"aesthetic":95,"awareness":96,"spiritual":96}})"},
+        {{"day", "--birth", "1980-01-05", "--date", "1980-01-16", "--json"},
+         R"("rhythms":{"physical":{"percent":50,"critical":true},"emotional":{"percent":76,)"
+         R"("critical":false},"intellectual":{"percent":91,"critical":false},"intuitive":)"
+         R"({"percent":97,"critical":false}}})"},
+    };
+    for (const auto& [args, text] : shapes) {
+        EXPECT_NE(RunCliCaptured(args).out.find(text), std::string::npos) << args[0];
+    }
+    // Pictures put into the page, or referred to where they are installed; a report written
+    // elsewhere makes nothing in the data folder.
+    for (const char* file : {"/e.htm", "/de.htm"}) {
+        const std::string page = vitalune::test::ReadTestFile(dir + file);
+        EXPECT_NE(page.find("src=\"data:image/gif;base64,R0lGOD"), std::string::npos) << file;
+        EXPECT_EQ(page.find("Pict/"), std::string::npos) << file;
+    }
+    EXPECT_EQ(vitalune::test::ReadTestFile(dir + "/r.htm").find(dir + "/nodata"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir + "/nodata"));
+}
+
+// Groups and persons by name, the index forms unchanged; a name of digits only where no such
+// index exists.
+TEST(Cli, MatchChoosesByNameOrIndex) {
+    vitalune::test::TempFolder folder;
+    const std::string file = folder.path().string() + "/names.rec";
+    ASSERT_TRUE(WriteFileAtomically(file,
+                                    "#Celebrities|1\nAlbert Einstein|14.03.1879|M\n"
+                                    "Marie Curie|07.11.1867|F\n#7|2\nBo|01.01.2000|M\n"));
+    const auto match = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"match", file, "--pattern", "8"});
+        return RunCliCaptured(args);
+    };
+    const std::pair<std::vector<std::string>, std::vector<std::string>> same[] = {
+        {{"--group", "Celebrities", "--person", "Albert Einstein"},
+         {"--group", "0", "--person", "0"}},
+        {{"--group", "7", "--person", "Bo", "--in-group", "Celebrities"},
+         {"--group", "1", "--person", "0", "--in-group", "0"}},
+    };
+    for (const auto& [byName, byIndex] : same) {
+        const auto named = match(byName);
+        EXPECT_EQ(named.exitCode, 0) << named.err;
+        EXPECT_EQ(named.out, match(byIndex).out);
+    }
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--group", "Celebs", "--person", "0"},
+          {"--group", "0", "--person", "Albert"},
+          {"--group", "2", "--person", "0"}}) {
+        EXPECT_EQ(match(wrong).exitCode, 2) << wrong[1] << ' ' << wrong[3];
+    }
+}
+
+// Every command and option the help texts name is in the manual page and the completion.
+TEST(Cli, ManualAndCompletionNameEveryOption) {
+    const std::string manual =
+        vitalune::test::ReadTestFile(VITALUNE_RESOURCES_DIR "/man/vitalune-cli.1");
+    const std::string completion =
+        vitalune::test::ReadTestFile(VITALUNE_RESOURCES_DIR "/completion/vitalune-cli.bash");
+    std::set<std::string> words;
+    std::string help = RunCliCaptured({"--help"}).out;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line) && line != "Options:";) {
+        if (line.starts_with("  ")) {
+            const std::string command = line.substr(2, line.find(' ', 2) - 2);
+            words.insert(command);
+            help += RunCliCaptured({command, "--help"}).out;
+        }
+    }
+    const std::regex option(R"((^|[\s\[|(])(--?[a-z][a-z0-9-]*))");
+    for (std::sregex_iterator it(help.begin(), help.end(), option), end; it != end; ++it) {
+        words.insert((*it)[2]);
+    }
+    EXPECT_GT(words.size(), 40u);
+    for (const std::string& word : words) {
+        std::string roff;
+        for (const char c : word) {
+            roff += c == '-' ? "\\-" : std::string(1, c);
+        }
+        EXPECT_NE(manual.find(roff), std::string::npos) << word;
+        EXPECT_NE(completion.find(word), std::string::npos) << word;
+    }
 }
 
 TEST(Json, StringsStayValid) {

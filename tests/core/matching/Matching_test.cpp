@@ -34,7 +34,8 @@ std::size_t IndexOf(const MatchResult& result, std::string_view name) {
 }
 
 // The searches of expected/searches.txt, each with the list it gives. The window's way, with
-// a cache and a list kept from the search before, must give the same.
+// a cache and a list kept from the search before, and the entries handed out one by one must
+// give the same.
 TEST(Matching, SearchesGiveTheirLists) {
     const NamesDatabase db = DatabaseOf(kPairs);
     MatchCache cache;
@@ -75,6 +76,10 @@ TEST(Matching, SearchesGiveTheirLists) {
         EXPECT_EQ(kept.entries, fresh.entries) << words;
         EXPECT_EQ(std::tie(kept.found, kept.written, kept.shown),
                   std::tie(fresh.found, fresh.written, fresh.shown));
+        std::vector<MatchEntry> visited;
+        EXPECT_EQ(VisitMatching(c, db, [&](const MatchEntry& e) { visited.push_back(e); }),
+                  fresh.found);
+        EXPECT_EQ(visited, fresh.entries) << words;
         return "  " + Layout(fresh) + "\n";
     });
 }
