@@ -113,22 +113,10 @@ void BM_MatchSpecial1MFresh(benchmark::State& state) {
 void BM_MatchIdeal1MFresh(benchmark::State& state) {
     MatchFresh<kIdealMatchPattern>(state);
 }
-BENCHMARK(BM_MatchSpecial1M)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_MatchIdeal1M)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_MatchSpecial1MFresh)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_MatchIdeal1MFresh)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MatchSpecial1M)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MatchIdeal1M)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MatchSpecial1MFresh)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MatchIdeal1MFresh)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // group.htm of 10,000 found persons in two groups: the page built and written atomically.
 void BM_GroupReport10k(benchmark::State& state) {
