@@ -166,6 +166,7 @@ void BM_DbLoad(benchmark::State& state) {
         if (result.outcome != LoadResult::Outcome::Loaded) {
             state.SkipWithError("load failed");
         }
+        // Counting reads every group.
         benchmark::DoNotOptimize(database.PersonCount());
     }
 }

@@ -56,6 +56,7 @@ NamesDatabase MakeDatabase(std::size_t persons, std::size_t groups) {
     }
     NamesDatabase database(kClock);
     database.LoadFromBytes(std::move(all));
+    database.ReadAllGroups();  // as the first search leaves it
     return database;
 }
 
