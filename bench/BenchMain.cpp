@@ -3,9 +3,11 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +19,13 @@ namespace {
 std::vector<Figure>& Figures() {
     static std::vector<Figure> figures;
     return figures;
+}
+
+// The lowest and highest value of a figure over the repetitions, printed after the value.
+using Spread = std::function<std::optional<std::pair<double, double>>(const Results&)>;
+std::map<std::string, Spread>& Spreads() {
+    static std::map<std::string, Spread> spreads;
+    return spreads;
 }
 
 // Shows the usual table on stderr and keeps each benchmark's median (or only) time.
@@ -36,6 +45,10 @@ class Collector : public benchmark::ConsoleReporter {
             const std::string key = run.run_name.function_name +
                                     (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
             Measured& m = m_results.runs[key];
+            if (run.run_type == Run::RT_Iteration && run.repetitions > 1) {
+                m.repetitions.push_back(run.GetAdjustedRealTime() /
+                                        benchmark::GetTimeUnitMultiplier(run.time_unit));
+            }
             if (median || !m_sawMedian.contains(key)) {
                 m.seconds =
                     run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
@@ -88,13 +101,40 @@ bool AddFigure(Figure figure) {
     return true;
 }
 
+std::vector<double> Results::RepetitionRatios(const std::string& baseline,
+                                              const std::string& subject) const {
+    const auto b = runs.find(baseline);
+    const auto s = runs.find(subject);
+    std::vector<double> ratios;
+    if (b == runs.end() || s == runs.end() || b->second.repetitions.size() < 2 ||
+        b->second.repetitions.size() != s->second.repetitions.size()) {
+        return ratios;
+    }
+    for (std::size_t i = 0; i < b->second.repetitions.size(); ++i) {
+        ratios.push_back(b->second.repetitions[i] / s->second.repetitions[i]);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    return ratios;
+}
+
 Figure Ratio(std::string name, std::string baseline, std::string subject) {
-    return {
-        std::move(name),
-        "x",
-        {baseline, subject},
-        [baseline, subject](const Results& r) { return r.Seconds(baseline) / r.Seconds(subject); },
-        1};
+    Spreads()[name] = [baseline, subject](const Results& r) {
+        const std::vector<double> ratios = r.RepetitionRatios(baseline, subject);
+        return ratios.empty() ? std::nullopt
+                              : std::optional(std::pair(ratios.front(), ratios.back()));
+    };
+    return {std::move(name),
+            "x",
+            {baseline, subject},
+            [baseline, subject](const Results& r) {
+                const std::vector<double> ratios = r.RepetitionRatios(baseline, subject);
+                if (ratios.empty()) {
+                    return r.Seconds(baseline) / r.Seconds(subject);
+                }
+                const std::size_t n = ratios.size();
+                return (ratios[(n - 1) / 2] + ratios[n / 2]) / 2;
+            },
+            1};
 }
 
 Figure Time(std::string name, std::string unit, std::string benchmark) {
@@ -157,8 +197,15 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const Figure* f : chosen) {
         try {
-            std::printf("%s: %.*f %s\n", f->name.c_str(), f->decimals, f->compute(results),
-                        f->unit.c_str());
+            const double value = f->compute(results);
+            const auto found = Spreads().find(f->name);
+            const auto spread = found != Spreads().end() ? found->second(results) : std::nullopt;
+            std::printf("%s: %.*f %s", f->name.c_str(), f->decimals, value, f->unit.c_str());
+            if (spread) {
+                std::printf(" (spread %.*f-%.*f)", f->decimals, spread->first, f->decimals,
+                            spread->second);
+            }
+            std::printf("\n");
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%s: %s\n", f->name.c_str(), e.what());
             status = 1;

@@ -23,7 +23,7 @@ void BM_DaysDirect(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_DaysDirect)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DaysDirect)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // The many-day form callers use for charts, calendars and scans.
 void BM_DaysTable(benchmark::State& state) {
@@ -37,7 +37,7 @@ void BM_DaysTable(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_DaysTable)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DaysTable)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // One day at a time through the tables.
 void BM_DaysTablePerDay(benchmark::State& state) {
@@ -51,10 +51,7 @@ void BM_DaysTablePerDay(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_DaysTablePerDay)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DaysTablePerDay)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 const bool kFigures =
     AddFigure(Ratio("day-table-speedup", "BM_DaysDirect", "BM_DaysTable")) &&

@@ -45,18 +45,12 @@ void FullScan(benchmark::State& state) {
 void BM_ForecastFullScan(benchmark::State& state) {
     FullScan<RunForecast>(state);
 }
-BENCHMARK(BM_ForecastFullScan)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ForecastFullScan)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 void BM_ForecastFullScanDirect(benchmark::State& state) {
     FullScan<RunForecastDirect>(state);
 }
-BENCHMARK(BM_ForecastFullScanDirect)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ForecastFullScanDirect)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // "A good day for all of us": fifty members born over sixty years, a day when everyone's
 // overall value is 75% or more, searched for a hundred results. No such day comes in the

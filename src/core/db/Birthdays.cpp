@@ -36,6 +36,7 @@ std::vector<BirthdayEntry> FindBirthdays(const NamesDatabase& database, std::int
     // Unreadable dates count as day zero, so only that day needs every date parsed.
     const bool pickedDayZero = picked.day == dayZero.day && picked.month == dayZero.month;
     std::vector<BirthdayEntry> entries;
+    database.ReadAllGroups();
     for (std::size_t g = 0; g < database.GroupCount(); ++g) {
         const PersonList& persons = database.Persons(g);
         bool headed = false;

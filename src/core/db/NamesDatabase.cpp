@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <stdexcept>
+#include <thread>
 
 #include "core/engine/Clock.h"
 
@@ -29,7 +31,99 @@ void NamesDatabase::RevisionStamp::Bump() {
 
 NamesDatabase::NamesDatabase(const Clock& clock) : m_clock(&clock) {}
 
+const PersonList& NamesDatabase::Persons(std::size_t group) const {
+    CheckGroup(group);
+    if (!m_read[group].value.load(std::memory_order_acquire)) {
+        const std::size_t one[] = {group};
+        ReadGroups(one);
+    }
+    return m_persons[group];
+}
+
+PersonList& NamesDatabase::ReadList(std::size_t group) {
+    Persons(group);
+    return m_persons[group];
+}
+
+void NamesDatabase::ReadAllGroups() const {
+    std::vector<std::size_t> unread;
+    for (std::size_t g = 0; g < m_read.size(); ++g) {
+        if (!m_read[g].value.load(std::memory_order_acquire)) {
+            unread.push_back(g);
+        }
+    }
+    if (!unread.empty()) {
+        ReadGroups(unread);
+    }
+}
+
+void NamesDatabase::ReadGroups(std::span<const std::size_t> groups) const {
+    const std::lock_guard lock(m_lock.mutex);
+    std::vector<std::size_t> todo;
+    for (const std::size_t g : groups) {
+        if (!m_read[g].value.load(std::memory_order_relaxed)) {
+            todo.push_back(g);
+        }
+    }
+    // Biggest first, so that the threads finish at about the same time.
+    const auto bytes = [this](std::size_t g) {
+        std::size_t size = 0;
+        for (const Part& part : m_unread[g]) {
+            size += part.end - part.begin;
+        }
+        return size;
+    };
+    std::stable_sort(todo.begin(), todo.end(),
+                     [&](std::size_t a, std::size_t b) { return bytes(a) > bytes(b); });
+
+    std::atomic<std::size_t> next{0};
+    std::vector<char> done(todo.size(), 0);
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    const auto work = [&] {
+        for (std::size_t k = next++; k < todo.size(); k = next++) {
+            try {
+                const std::size_t g = todo[k];
+                ReadParts(*m_file, m_unread[g], m_persons[g], nullptr);
+                done[k] = 1;
+            } catch (...) {
+                const std::lock_guard guard(failureLock);
+                failure = failure ? failure : std::current_exception();
+            }
+        }
+    };
+    const std::size_t threads =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), todo.size());
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < threads; ++t) {
+            helpers.emplace_back(work);
+        }
+        work();
+    }
+    for (std::size_t k = 0; k < todo.size(); ++k) {
+        if (done[k]) {
+            m_unread[todo[k]].clear();
+            m_read[todo[k]].value.store(true, std::memory_order_release);
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    if (std::all_of(m_read.begin(), m_read.end(),
+                    [](const ReadFlag& f) { return f.value.load(); })) {
+        m_file.reset();  // every line has its own copy now
+    }
+}
+
+bool operator==(const NamesDatabase& a, const NamesDatabase& b) {
+    a.ReadAllGroups();
+    b.ReadAllGroups();
+    return a.m_groups == b.m_groups && a.m_persons == b.m_persons;
+}
+
 std::size_t NamesDatabase::PersonCount() const {
+    ReadAllGroups();
     std::size_t count = 0;
     for (const PersonList& list : m_persons) {
         count += list.size();
@@ -56,6 +150,8 @@ void NamesDatabase::CheckGroup(std::size_t group) const {
 std::size_t NamesDatabase::AppendGroup(std::string entry) {
     m_groups.push_back(std::move(entry));
     m_persons.emplace_back();
+    m_unread.emplace_back();
+    m_read.emplace_back(true);
     return m_groups.size() - 1;
 }
 
@@ -65,9 +161,16 @@ void NamesDatabase::FillIfEmpty(std::size_t group) {
     }
 }
 
-void NamesDatabase::MakeEmpty() {
+void NamesDatabase::Clear() {
     m_groups.clear();
     m_persons.clear();
+    m_unread.clear();
+    m_read.clear();
+    m_file.reset();
+}
+
+void NamesDatabase::MakeEmpty() {
+    Clear();
     FillIfEmpty(AppendGroup(MakeGroupEntry("My profiles", kDefaultGroupIcon)));
     Touch();
 }
@@ -77,7 +180,7 @@ AddResult NamesDatabase::AddPerson(std::size_t group, std::string_view line) {
     if (!IsStorablePersonLine(line)) {
         return {};
     }
-    const auto [index, added] = m_persons[group].Insert(line);
+    const auto [index, added] = ReadList(group).Insert(line);
     if (added) {
         Touch();
     }
@@ -94,7 +197,7 @@ void NamesDatabase::RemovePersons(std::size_t group, std::span<const std::size_t
     if (indexes.empty()) {
         return;
     }
-    m_persons[group].Erase(indexes);
+    ReadList(group).Erase(indexes);
     FillIfEmpty(group);
     Touch();
 }
@@ -102,12 +205,12 @@ void NamesDatabase::RemovePersons(std::size_t group, std::span<const std::size_t
 AddResult NamesDatabase::ReplacePerson(std::size_t group, std::size_t index,
                                        std::string_view line) {
     CheckGroup(group);
-    if (!IsStorablePersonLine(line) || index >= m_persons[group].size()) {
+    PersonList& list = ReadList(group);
+    if (!IsStorablePersonLine(line) || index >= list.size()) {
         return {};
     }
     // The new line may be a view into this list; keep it before the list changes.
     const std::string copy{line};
-    PersonList& list = m_persons[group];
     list.Erase(index);
     const auto [at, added] = list.Insert(copy);
     Touch();
@@ -121,14 +224,14 @@ void NamesDatabase::CopyPersons(std::size_t from, std::span<const std::size_t> i
     if (from == to || indexes.empty()) {
         return;
     }
-    const PersonList& source = m_persons[from];
+    const PersonList& source = Persons(from);
     PersonList chosen;
     for (const std::size_t index : indexes) {
         if (index < source.size()) {
             chosen.Append(source[index]);
         }
     }
-    m_persons[to].InsertAll(chosen);
+    ReadList(to).InsertAll(chosen);
     Touch();
 }
 
@@ -182,6 +285,8 @@ bool NamesDatabase::MoveGroup(std::size_t from, std::size_t to) {
     };
     shift(m_groups);
     shift(m_persons);
+    shift(m_unread);
+    shift(m_read);
     Touch();
     return true;
 }
@@ -190,6 +295,8 @@ void NamesDatabase::DeleteGroup(std::size_t group) {
     CheckGroup(group);
     m_groups.erase(m_groups.begin() + static_cast<std::ptrdiff_t>(group));
     m_persons.erase(m_persons.begin() + static_cast<std::ptrdiff_t>(group));
+    m_unread.erase(m_unread.begin() + static_cast<std::ptrdiff_t>(group));
+    m_read.erase(m_read.begin() + static_cast<std::ptrdiff_t>(group));
     if (m_groups.empty()) {
         MakeEmpty();
     }

@@ -3,10 +3,16 @@
 // lines, read from and written to a ".rec" text file. Every change bumps Revision() so caches
 // can notice it; user-visible failures come back as result values with the program's texts.
 // It holds no user interface and does not decide when to save: callers call SaveToFile.
+// Loading only finds the groups: a group's lines are read and ordered when first asked for,
+// so a chart of one person does not wait for a million. Reading one group is safe from several
+// threads at once; changing the database is not.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -75,7 +81,10 @@ class NamesDatabase {
     std::size_t GroupCount() const { return m_groups.size(); }
     const std::vector<std::string>& Groups() const { return m_groups; }
     const std::string& GroupEntry(std::size_t group) const { return m_groups.at(group); }
-    const PersonList& Persons(std::size_t group) const { return m_persons.at(group); }
+    // Reads the group's lines from the loaded file first if nobody asked for them yet.
+    const PersonList& Persons(std::size_t group) const;
+    // Reads every group not read yet, on all cores; for callers about to visit them all.
+    void ReadAllGroups() const;
     std::size_t PersonCount() const;
     // The first group whose name equals `name` exactly, case included.
     std::optional<std::size_t> FindGroup(std::string_view name) const;
@@ -129,11 +138,26 @@ class NamesDatabase {
     // Removes a group and its persons; removing the last one leaves the empty database.
     void DeleteGroup(std::size_t group);
 
-    friend bool operator==(const NamesDatabase& a, const NamesDatabase& b) {
-        return a.m_groups == b.m_groups && a.m_persons == b.m_persons;
-    }
+    friend bool operator==(const NamesDatabase& a, const NamesDatabase& b);
 
   private:
+    // Where a group's lines are in the loaded file: a name may head several parts of it.
+    struct Part {
+        std::size_t begin = 0;  // byte offsets in the file's text
+        std::size_t end = 0;
+        std::size_t firstLine = 0;  // 1-based; counted only when dropped lines are reported
+    };
+    // The loaded file's text, shared by copies until every group is read.
+    struct FileText {
+        std::string bytes;  // UTF-8, or windows-1252 when the file was not valid UTF-8
+        bool windows1252 = false;
+        std::int32_t today = 0;  // the placeholder's date, as loading would have given it
+    };
+    // Reads a group's lines from its parts into `list` (sorted, without duplicates, the
+    // placeholder when none is left); reports what it drops when `dropped` is given.
+    static void ReadParts(const FileText& file, std::span<const Part> parts, PersonList& list,
+                          std::vector<DroppedLine>* dropped);
+
     // A copy counts as a change, so a snapshot put back is noticed.
     struct RevisionStamp {
         RevisionStamp();
@@ -143,14 +167,43 @@ class NamesDatabase {
         std::uint64_t value;
     };
 
+    // No group at all (not a valid database: fill it before returning).
+    void Clear();
     std::size_t AppendGroup(std::string entry);
     void FillIfEmpty(std::size_t group);
     void Touch() { m_revision.Bump(); }
     void CheckGroup(std::size_t group) const;
+    // The group's list, read first if needed, for changing it.
+    PersonList& ReadList(std::size_t group);
+    void ReadGroups(std::span<const std::size_t> groups) const;
+
+    // An atomic flag that copies like a bool, so that the database stays copyable.
+    struct ReadFlag {
+        ReadFlag() = default;
+        explicit ReadFlag(bool read) : value(read) {}
+        ReadFlag(const ReadFlag& other) : value(other.value.load()) {}
+        ReadFlag& operator=(const ReadFlag& other) {
+            value.store(other.value.load());
+            return *this;
+        }
+        std::atomic<bool> value{true};
+    };
+    // A mutex per database object, never copied.
+    struct ReadLock {
+        ReadLock() = default;
+        ReadLock(const ReadLock&) {}
+        ReadLock& operator=(const ReadLock&) { return *this; }
+        std::mutex mutex;
+    };
 
     const Clock* m_clock;
     std::vector<std::string> m_groups;
-    std::vector<PersonList> m_persons;
+    // A group not read yet has an empty list, its parts of m_file and a false flag.
+    mutable std::vector<PersonList> m_persons;
+    mutable std::vector<std::vector<Part>> m_unread;
+    mutable std::vector<ReadFlag> m_read;
+    mutable std::shared_ptr<const FileText> m_file;
+    mutable ReadLock m_lock;
     std::string m_fileName;
     RevisionStamp m_revision;
 };

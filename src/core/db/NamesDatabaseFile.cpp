@@ -1,7 +1,9 @@
 // Reading, writing and merging database files.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 #include <unordered_map>
@@ -43,6 +45,49 @@ void ForEachLine(std::string_view text, Use&& use) {
             use(lineNumber, line);
         }
     }
+}
+
+// The number of lines ending in `text` (LF, CR LF or a CR alone).
+std::size_t CountLineEnds(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// A part of the file as UTF-8 without control characters, as every reader sees it.
+std::string ReadableText(std::string_view bytes, bool windows1252) {
+    std::string text = windows1252 ? Windows1252ToUtf8(bytes) : std::string{bytes};
+    ReplaceControlCharacters(text);
+    return text;
+}
+
+// Where the line after the one ending at `lineEnd` starts.
+std::size_t NextLineStart(std::string_view text, std::size_t lineEnd) {
+    if (lineEnd >= text.size()) {
+        return text.size();
+    }
+    return lineEnd + (text.substr(lineEnd).starts_with("\r\n") ? 2 : 1);
+}
+
+// The start of the first header line at or after `from` (a line start), or the end. A header
+// is a line beginning with "#"; `start` is where the text's first line begins.
+std::size_t FindHeader(std::string_view text, std::size_t from, std::size_t start) {
+    while (from < text.size()) {
+        const void* hash = std::memchr(text.data() + from, '#', text.size() - from);
+        if (hash == nullptr) {
+            break;
+        }
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(hash) - text.data());
+        if (at == start || text[at - 1] == '\n' || text[at - 1] == '\r') {
+            return at;
+        }
+        from = at + 1;
+    }
+    return text.size();
 }
 
 // A header's entry as both readers keep it: icons beyond the icon set become 2.
@@ -104,58 +149,68 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
 
 LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& options) {
     LoadResult result;
-    m_groups.clear();
-    m_persons.clear();
+    Clear();
     try {
-        std::string text = DecodeFileTextOwned(std::move(bytes)).utf8;
-        ReplaceControlCharacters(text);
-        // Line numbers of the lines appended to each group, kept only for the report.
-        std::vector<std::vector<std::size_t>> lineNumbers;
-        std::unordered_map<std::string, std::size_t> groupByName;
-        std::optional<std::size_t> current;
-        ForEachLine(text, [&](std::size_t lineNumber, std::string_view line) {
-            if (line.front() == '#') {
-                std::string entry = HeaderEntry(ParseGroupHeader(line.substr(1)));
-                if (options.dropped && LosesIcon(line.substr(1))) {
-                    options.dropped->push_back(
-                        {lineNumber, std::string{line},
-                         "the icon is not a number below 48, so the group is kept as " + entry});
-                }
-                auto [it, isNew] = groupByName.try_emplace(GroupName(entry), m_groups.size());
-                if (isNew) {
-                    AppendGroup(std::move(entry));
-                    lineNumbers.emplace_back();
-                }
-                current = it->second;
-                return;
-            }
-            const PersonLineFault fault =
-                current ? CheckPersonLine(line) : PersonLineFault::MissingBars;
-            if (fault != PersonLineFault::None) {
-                if (options.dropped) {
-                    options.dropped->push_back(
-                        {lineNumber, std::string{line},
-                         std::string{current ? PersonLineFaultText(fault)
-                                             : "before the first group header"}});
-                }
-                return;
-            }
-            m_persons[*current].Append(line);
-            if (options.dropped) {
-                lineNumbers[*current].push_back(lineNumber);
-            }
-        });
-        std::string{}.swap(text);  // the lists hold their own copies now
+        auto file = std::make_shared<FileText>();
+        file->today = m_clock->Today();
+        const std::size_t bom = std::string_view{bytes}.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        file->windows1252 = !IsValidUtf8(std::string_view{bytes}.substr(bom));
+        file->bytes = std::move(bytes);
+        const std::string_view text = file->bytes;
+        const std::size_t start = file->windows1252 ? 0 : bom;
 
-        std::vector<PersonList::Duplicate> duplicates;
-        for (std::size_t g = 0; g < m_persons.size(); ++g) {
-            duplicates.clear();
-            m_persons[g].SortAndDropDuplicates(options.dropped ? &duplicates : nullptr);
-            for (PersonList::Duplicate& duplicate : duplicates) {
-                options.dropped->push_back(
-                    {lineNumbers[g][duplicate.dropped], std::move(duplicate.text),
-                     "same person as line " + std::to_string(lineNumbers[g][duplicate.kept])});
+        // Only the headers are read now; each group keeps where its lines are.
+        const bool counting = options.dropped != nullptr;
+        std::size_t lineNumber = 1;  // of the line starting at `counted`
+        std::size_t counted = start;
+        const auto lineAt = [&](std::size_t pos) {
+            if (counting) {
+                lineNumber += CountLineEnds(text.substr(counted, pos - counted));
+                counted = pos;
             }
+            return lineNumber;
+        };
+        std::unordered_map<std::string, std::size_t> groupByName;
+        std::size_t header = FindHeader(text, start, start);
+        if (counting && header > start) {
+            const std::string before =
+                ReadableText(text.substr(start, header - start), file->windows1252);
+            ForEachLine(before, [&](std::size_t number, std::string_view line) {
+                options.dropped->push_back(
+                    {number, std::string{line}, "before the first group header"});
+            });
+        }
+        while (header < text.size()) {
+            const std::size_t headerLine = lineAt(header);
+            const std::size_t lineEnd = text.find_first_of("\r\n", header);
+            const std::size_t bodyStart = NextLineStart(text, lineEnd);
+            const std::string line =
+                ReadableText(text.substr(header, lineEnd - header), file->windows1252);
+            std::string entry = HeaderEntry(ParseGroupHeader(std::string_view{line}.substr(1)));
+            if (counting && LosesIcon(std::string_view{line}.substr(1))) {
+                options.dropped->push_back(
+                    {headerLine, line,
+                     "the icon is not a number below 48, so the group is kept as " + entry});
+            }
+            auto [it, isNew] = groupByName.try_emplace(GroupName(entry), m_groups.size());
+            if (isNew) {
+                AppendGroup(std::move(entry));
+                m_read.back().value = false;
+            }
+            header = FindHeader(text, bodyStart, start);
+            if (bodyStart < header) {
+                m_unread[it->second].push_back({bodyStart, header, lineAt(bodyStart)});
+            }
+        }
+        m_file = std::move(file);
+        if (counting) {
+            // Every line must be looked at for the report anyway.
+            for (std::size_t g = 0; g < m_groups.size(); ++g) {
+                ReadParts(*m_file, m_unread[g], m_persons[g], options.dropped);
+                m_unread[g].clear();
+                m_read[g].value = true;
+            }
+            m_file.reset();
         }
     } catch (const std::exception& e) {
         // Unreadable, or too big for memory: work on the empty database and leave the file
@@ -168,7 +223,7 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
     }
 
     if (options.dropped) {
-        // Duplicates were found group by group; report in file order.
+        // Groups were read one after the other; report in file order.
         std::stable_sort(
             options.dropped->begin(), options.dropped->end(),
             [](const DroppedLine& a, const DroppedLine& b) { return a.lineNumber < b.lineNumber; });
@@ -178,14 +233,46 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
         MakeEmpty();
         return result;
     }
-    for (std::size_t g = 0; g < m_groups.size(); ++g) {
-        FillIfEmpty(g);
-    }
     Touch();
     return result;
 }
 
+void NamesDatabase::ReadParts(const FileText& file, std::span<const Part> parts, PersonList& list,
+                              std::vector<DroppedLine>* dropped) {
+    // Line numbers of the lines appended, kept only for the report.
+    std::vector<std::size_t> lineNumbers;
+    for (const Part& part : parts) {
+        const std::string text =
+            ReadableText(std::string_view{file.bytes}.substr(part.begin, part.end - part.begin),
+                         file.windows1252);
+        ForEachLine(text, [&](std::size_t lineNumber, std::string_view line) {
+            if (const PersonLineFault fault = CheckPersonLine(line);
+                fault != PersonLineFault::None) {
+                if (dropped) {
+                    dropped->push_back({part.firstLine + lineNumber - 1, std::string{line},
+                                        std::string{PersonLineFaultText(fault)}});
+                }
+                return;
+            }
+            list.Append(line);
+            if (dropped) {
+                lineNumbers.push_back(part.firstLine + lineNumber - 1);
+            }
+        });
+    }
+    std::vector<PersonList::Duplicate> duplicates;
+    list.SortAndDropDuplicates(dropped ? &duplicates : nullptr);
+    for (PersonList::Duplicate& duplicate : duplicates) {
+        dropped->push_back({lineNumbers[duplicate.dropped], std::move(duplicate.text),
+                            "same person as line " + std::to_string(lineNumbers[duplicate.kept])});
+    }
+    if (list.empty()) {
+        list.Insert(PlaceholderPerson(file.today));
+    }
+}
+
 std::string NamesDatabase::FileContent() const {
+    ReadAllGroups();
     std::size_t size = 0;
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         size += m_groups[g].size() + 3;
@@ -269,11 +356,10 @@ MergeResult NamesDatabase::MergeFromBytes(std::string bytes) {
         }
         auto [it, isNew] = groupByName.try_emplace(GroupName(group.entry), m_groups.size());
         if (isNew) {
-            m_groups.push_back(std::move(group.entry));
-            m_persons.push_back(std::move(group.persons));
+            m_persons[AppendGroup(std::move(group.entry))] = std::move(group.persons);
             ++result.addedGroups;
         } else {
-            m_persons[it->second].InsertAll(group.persons);
+            ReadList(it->second).InsertAll(group.persons);
         }
     }
     if (m_groups.empty()) {
