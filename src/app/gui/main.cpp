@@ -119,7 +119,14 @@ std::string ApplyReminder(SettingsStore& store, const ReminderSettings& chosen,
     const ReminderPlace place =
         SessionReminderPlace(QCoreApplication::applicationFilePath().toStdString(), dataDir);
     if (chosen.on) {
-        return InstallReminder(place);
+        std::string error = InstallReminder(place);
+        if (!error.empty()) {
+            // Nothing was installed: the options must not show it switched on.
+            ReminderSettings off = chosen;
+            off.on = false;
+            SaveReminderSettings(store, off);
+        }
+        return error;
     }
     return wasOn ? RemoveReminder(place) : std::string{};
 }
