@@ -119,6 +119,19 @@ std::optional<QSize> ParseSize(const QString& text) {
     return size;
 }
 
+LoadResult LoadUsersDatabase(const ExportContext& context, const LoadedSettings& loaded,
+                             NamesDatabase& db) {
+    const fs::path path = ExportDatabasePath(
+        context.programFolder,
+        context.programFolderGiven ? std::string{} : loaded.selection.databasePath,
+        context.executableFolder);
+    LoadOptions options;
+    options.createMissing = false;
+    LoadResult load = db.LoadFromFile(path, options);
+    db.SetFileName(path.string());
+    return load;
+}
+
 ExportSource ReadExportSource(const ExportContext& context,
                               const std::optional<std::string>& person,
                               const std::optional<std::string>& person2) {
@@ -127,13 +140,8 @@ ExportSource ReadExportSource(const ExportContext& context,
     const LoadedSettings& loaded = source.loaded;
 
     NamesDatabase db(*context.clock);
-    const fs::path dbPath = ExportDatabasePath(
-        context.programFolder,
-        context.programFolderGiven ? std::string{} : loaded.selection.databasePath,
-        context.executableFolder);
-    LoadOptions options;
-    options.createMissing = false;
-    const LoadResult load = db.LoadFromFile(dbPath, options);
+    const LoadResult load = LoadUsersDatabase(context, loaded, db);
+    const std::string& dbPath = db.FileName();
     if (load.outcome != LoadResult::Outcome::Loaded) {
         source.warning = load.message;
     }
@@ -147,7 +155,7 @@ ExportSource ReadExportSource(const ExportContext& context,
         const auto named = FindPerson(db, **given);
         if (!named) {
             source.bad = ExportResult{ExportResult::Status::BadRequest,
-                                      "no person \"" + **given + "\" in " + dbPath.string()};
+                                      "no person \"" + **given + "\" in " + dbPath};
             return source;
         }
         *found = *named;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/db/NamesDatabase.h"
 #include "core/settings/AppSettings.h"
 #include "gui/paint/ChartScene.h"
 
@@ -69,6 +70,11 @@ struct ExportSource {
 ExportSource ReadExportSource(const ExportContext& context,
                               const std::optional<std::string>& person,
                               const std::optional<std::string>& person2);
+
+// Loads the database the main window would open into `db` (named by its file), creating,
+// copying or renaming nothing.
+LoadResult LoadUsersDatabase(const ExportContext& context, const LoadedSettings& loaded,
+                             NamesDatabase& db);
 
 // The database file a run would open, found without creating, copying or renaming anything.
 std::filesystem::path ExportDatabasePath(const std::filesystem::path& programFolder,

@@ -13,18 +13,11 @@ int RunRemind(const RemindRequest& request, const ExportContext& context,
               const QDBusConnection& bus) {
     const LoadedSettings loaded = LoadAppSettings(*context.store);
     NamesDatabase db(*context.clock);
-    const auto path = ExportDatabasePath(
-        context.programFolder,
-        context.programFolderGiven ? std::string{} : loaded.selection.databasePath,
-        context.executableFolder);
-    LoadOptions options;
-    options.createMissing = false;
-    if (const LoadResult load = db.LoadFromFile(path, options);
+    if (const LoadResult load = LoadUsersDatabase(context, loaded, db);
         load.outcome != LoadResult::Outcome::Loaded) {
         std::fprintf(stderr, "vitalune: %s\n", load.message.c_str());
         return 1;
     }
-    db.SetFileName(path.string());
     const WatchedPersons watched = FindWatchedPersons(db, LoadReminderSettings(*context.store));
     if (!watched.error.empty()) {
         std::fprintf(stderr, "vitalune: reminder: %s\n", watched.error.c_str());
