@@ -23,6 +23,7 @@
 #include "core/db/PersonLine.h"
 #include "core/db/PersonList.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/InputFile.h"
 
 namespace vitalune {
 
@@ -109,6 +110,7 @@ class NamesDatabase {
     MergeResult MergeFromFile(const std::filesystem::path& path);
     // The same for a file's bytes already read (Missing never happens here).
     LoadResult LoadFromBytes(std::string bytes, const LoadOptions& options = {});
+    LoadResult LoadFromBytes(FileBytes bytes, const LoadOptions& options = {});
     MergeResult MergeFromBytes(std::string bytes);
     // The bytes SaveToFile writes.
     std::string FileContent() const;
@@ -149,7 +151,7 @@ class NamesDatabase {
     };
     // The loaded file's text, shared by copies until every group is read.
     struct FileText {
-        std::string bytes;  // UTF-8, or windows-1252 when the file was not valid UTF-8
+        FileBytes bytes;  // UTF-8, or windows-1252 when the file was not valid UTF-8
         bool windows1252 = false;
         std::int32_t today = 0;  // the placeholder's date, as loading would have given it
     };

@@ -73,21 +73,58 @@ std::size_t NextLineStart(std::string_view text, std::size_t lineEnd) {
     return lineEnd + (text.substr(lineEnd).starts_with("\r\n") ? 2 : 1);
 }
 
-// The start of the first header line at or after `from` (a line start), or the end. A header
-// is a line beginning with "#"; `start` is where the text's first line begins.
-std::size_t FindHeader(std::string_view text, std::size_t from, std::size_t start) {
-    while (from < text.size()) {
-        const void* hash = std::memchr(text.data() + from, '#', text.size() - from);
-        if (hash == nullptr) {
-            break;
+// What one pass over a file's bytes tells: whether they are UTF-8, and where the lines that
+// begin with "#" (the group headers) start.
+struct HeaderScan {
+    bool utf8 = true;
+    std::vector<std::size_t> headers;
+};
+
+// Sixteen bytes in one register, in GCC's and Clang's portable vector types.
+using Bytes16 = signed char __attribute__((vector_size(16)));
+
+// A file is read at least once whole before any group is: 64 bytes a step while they are
+// plain ASCII without "#", so that a big file costs little more than the memory reads.
+HeaderScan ScanHeaders(std::string_view text, std::size_t bom) {
+    const Bytes16 hashes = Bytes16{} + '#';
+    HeaderScan scan;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (text.size() - pos >= 64) {
+            Bytes16 block[4];
+            std::memcpy(block, text.data() + pos, sizeof block);
+            Bytes16 stop = (block[0] < 0) | (block[0] == hashes);  // < 0: not ASCII
+            for (int k = 1; k < 4; ++k) {
+                stop |= (block[k] < 0) | (block[k] == hashes);
+            }
+            std::uint64_t halves[2];
+            std::memcpy(halves, &stop, sizeof halves);
+            if ((halves[0] | halves[1]) == 0) {
+                pos += 64;
+                continue;
+            }
         }
-        const auto at = static_cast<std::size_t>(static_cast<const char*>(hash) - text.data());
-        if (at == start || text[at - 1] == '\n' || text[at - 1] == '\r') {
-            return at;
+        // Byte by byte to the block's end (a code point may run past it).
+        for (const std::size_t end = std::min(pos + 64, text.size()); pos < end;) {
+            const auto c = static_cast<unsigned char>(text[pos]);
+            if (c == '#' &&
+                (pos == 0 || pos == bom || text[pos - 1] == '\n' || text[pos - 1] == '\r')) {
+                scan.headers.push_back(pos);
+            }
+            char32_t codePoint = 0;
+            if (c < 0x80 || !scan.utf8) {
+                ++pos;
+            } else if (!NextCodePoint(text, pos, codePoint)) {
+                scan.utf8 = false;
+                ++pos;
+            }
         }
-        from = at + 1;
     }
-    return text.size();
+    // Without UTF-8 the mark is windows-1252 text of the first line, not a line start.
+    if (!scan.utf8 && bom > 0 && !scan.headers.empty() && scan.headers.front() == bom) {
+        scan.headers.erase(scan.headers.begin());
+    }
+    return scan;
 }
 
 // A header's entry as both readers keep it: icons beyond the icon set become 2.
@@ -130,7 +167,7 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
         return result;
     }
 
-    std::string bytes;
+    FileBytes bytes;
     FileResult read;
     try {
         read = ReadInputFile(path, bytes);
@@ -148,15 +185,20 @@ LoadResult NamesDatabase::LoadFromFile(const fs::path& path, const LoadOptions& 
 }
 
 LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& options) {
+    return LoadFromBytes(FileBytes{std::move(bytes)}, options);
+}
+
+LoadResult NamesDatabase::LoadFromBytes(FileBytes bytes, const LoadOptions& options) {
     LoadResult result;
     Clear();
     try {
         auto file = std::make_shared<FileText>();
         file->today = m_clock->Today();
-        const std::size_t bom = std::string_view{bytes}.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-        file->windows1252 = !IsValidUtf8(std::string_view{bytes}.substr(bom));
+        const std::size_t bom = bytes.View().starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        const HeaderScan scan = ScanHeaders(bytes.View(), bom);
+        file->windows1252 = !scan.utf8;
         file->bytes = std::move(bytes);
-        const std::string_view text = file->bytes;
+        const std::string_view text = file->bytes.View();
         const std::size_t start = file->windows1252 ? 0 : bom;
 
         // Only the headers are read now; each group keeps where its lines are.
@@ -171,7 +213,11 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
             return lineNumber;
         };
         std::unordered_map<std::string, std::size_t> groupByName;
-        std::size_t header = FindHeader(text, start, start);
+        auto nextHeader = scan.headers.begin();
+        const auto findHeader = [&] {
+            return nextHeader == scan.headers.end() ? text.size() : *nextHeader++;
+        };
+        std::size_t header = findHeader();
         if (counting && header > start) {
             const std::string before =
                 ReadableText(text.substr(start, header - start), file->windows1252);
@@ -197,7 +243,7 @@ LoadResult NamesDatabase::LoadFromBytes(std::string bytes, const LoadOptions& op
                 AppendGroup(std::move(entry));
                 m_read.back().value = false;
             }
-            header = FindHeader(text, bodyStart, start);
+            header = findHeader();
             if (bodyStart < header) {
                 m_unread[it->second].push_back({bodyStart, header, lineAt(bodyStart)});
             }
@@ -242,9 +288,8 @@ void NamesDatabase::ReadParts(const FileText& file, std::span<const Part> parts,
     // Line numbers of the lines appended, kept only for the report.
     std::vector<std::size_t> lineNumbers;
     for (const Part& part : parts) {
-        const std::string text =
-            ReadableText(std::string_view{file.bytes}.substr(part.begin, part.end - part.begin),
-                         file.windows1252);
+        const std::string text = ReadableText(
+            file.bytes.View().substr(part.begin, part.end - part.begin), file.windows1252);
         ForEachLine(text, [&](std::size_t lineNumber, std::string_view line) {
             if (const PersonLineFault fault = CheckPersonLine(line);
                 fault != PersonLineFault::None) {

@@ -26,8 +26,20 @@ PersonCollator::PersonCollator() {
                                  u_errorName(status));
     }
     ucol_setStrength(m_collator, UCOL_SECONDARY);
-    LearnLatinWeights();
-    ucol_setStrength(m_collator, UCOL_SECONDARY);
+}
+
+void PersonCollator::LearnOnce() const {
+    std::call_once(m_learnOnce, [this] {
+        // On a clone of its own: learning switches strengths, while other threads may be
+        // comparing with the shared collator meanwhile.
+        UErrorCode status = U_ZERO_ERROR;
+        UCollator* clone = ucol_clone(m_collator, &status);
+        if (U_SUCCESS(status) && clone != nullptr) {
+            LearnLatinWeights(clone);
+        }
+        ucol_close(clone);
+        m_learned.store(true, std::memory_order_release);
+    });
 }
 
 PersonCollator::~PersonCollator() {
@@ -56,12 +68,12 @@ Bytes SortKey(const UCollator* collator, UChar c) {
 // it never continues a contraction begun by another such code point. Along ranked code
 // points, the first different rank then decides exactly as ICU's primary level does; ASCII
 // ranks also carry the common secondary weight, so equal ASCII runs are equal lines.
-void PersonCollator::LearnLatinWeights() {
+void PersonCollator::LearnLatinWeights(UCollator* collator) const {
     UErrorCode status = U_ZERO_ERROR;
     using SetPtr = std::unique_ptr<USet, decltype(&uset_close)>;
     SetPtr contractions(uset_openEmpty(), &uset_close);
     SetPtr expansions(uset_openEmpty(), &uset_close);
-    ucol_getContractionsAndExpansions(m_collator, contractions.get(), expansions.get(), true,
+    ucol_getContractionsAndExpansions(collator, contractions.get(), expansions.get(), true,
                                       &status);
     if (U_FAILURE(status)) {
         return;  // no shortcuts: ICU compares everything
@@ -97,20 +109,20 @@ void PersonCollator::LearnLatinWeights() {
     }
 
     // Primary weights alone; secondary keys check the ASCII ones for a plain secondary weight.
-    const Bytes plainLetter = SortKey(m_collator, u'a');
+    const Bytes plainLetter = SortKey(collator, u'a');
     const Bytes plainSecondary =
         plainLetter.substr(std::min(plainLetter.find('\x01'), plainLetter.size()));
     std::array<Bytes, 256> secondaryKeys;
     for (int c = 0; c < 128; ++c) {
         if (candidate[static_cast<std::size_t>(c)]) {
-            secondaryKeys[static_cast<std::size_t>(c)] = SortKey(m_collator, static_cast<UChar>(c));
+            secondaryKeys[static_cast<std::size_t>(c)] = SortKey(collator, static_cast<UChar>(c));
         }
     }
-    ucol_setStrength(m_collator, UCOL_PRIMARY);
+    ucol_setStrength(collator, UCOL_PRIMARY);
     std::array<Bytes, 256> primary;
     for (int c = 0; c < 256; ++c) {
         if (candidate[static_cast<std::size_t>(c)]) {
-            primary[static_cast<std::size_t>(c)] = SortKey(m_collator, static_cast<UChar>(c));
+            primary[static_cast<std::size_t>(c)] = SortKey(collator, static_cast<UChar>(c));
         }
     }
     std::vector<Bytes> singleAsciiPrimaries;
@@ -161,6 +173,7 @@ void PersonCollator::LearnLatinWeights() {
 }
 
 int PersonCollator::RankedCount() const {
+    LearnOnce();
     return static_cast<int>(
         std::count_if(m_rank.begin(), m_rank.end(), [](std::uint8_t r) { return r != 0; }));
 }
@@ -204,6 +217,9 @@ std::uint8_t PersonCollator::RankAt(std::string_view text, std::size_t pos,
 }
 
 int PersonCollator::Compare(std::string_view a, std::string_view b) const {
+    if (!m_learned.load(std::memory_order_acquire)) {
+        return CompareByIcu(a, b);
+    }
     // Along ASCII the first different primary weight decides, as long as everything up to it
     // is ranked; equal ranked runs are equal texts.
     const std::size_t n = std::min(a.size(), b.size());
@@ -231,6 +247,7 @@ int PersonCollator::Compare(std::string_view a, std::string_view b) const {
 // Byte k of a prefix: 0 past the end of the line, the rank of the k-th code point, or 255 from
 // the first code point without a rank on (the prefix cannot tell anything from there).
 PersonCollator::Prefix PersonCollator::PrefixOf(std::string_view line) const {
+    LearnOnce();
     constexpr std::uint8_t kUnknown = 255;
     std::uint8_t bytes[16];
     std::size_t k = 0;

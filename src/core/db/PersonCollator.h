@@ -4,7 +4,9 @@
 // for Latin text use primary weights read from that same collator; ICU decides the rest.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string_view>
 
 struct UCollator;
@@ -41,19 +43,25 @@ class PersonCollator {
     int RankedCount() const;
 
   private:
-    void LearnLatinWeights();
+    // Learning the weights asks ICU for all its contractions, which costs more than sorting a
+    // few thousand lines: it waits for the first full sort. Until then ICU compares alone,
+    // with the same results (and, on lines already in order, as fast).
+    void LearnOnce() const;
+    void LearnLatinWeights(UCollator* collator) const;
     // The rank of the code point starting at text[pos] (its UTF-8 length in `length`), or 0
     // when ICU must decide from there on.
     std::uint8_t RankAt(std::string_view text, std::size_t pos, std::size_t& length) const;
     std::uint8_t AsciiRankAt(std::string_view text, std::size_t i) const;
 
     UCollator* m_collator = nullptr;
+    mutable std::once_flag m_learnOnce;
+    mutable std::atomic<bool> m_learned{false};
     // Primary rank of each code point below 256 that maps to exactly one primary weight and
     // continues no contraction; 0 where ICU must decide.
-    std::array<std::uint8_t, 256> m_rank{};
+    mutable std::array<std::uint8_t, 256> m_rank{};
     // Ranked code points that begin a contraction: their rank holds only when a ranked code
     // point or the end follows.
-    std::array<bool, 256> m_startsContraction{};
+    mutable std::array<bool, 256> m_startsContraction{};
 };
 
 }  // namespace vitalune

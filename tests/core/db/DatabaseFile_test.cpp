@@ -119,6 +119,35 @@ TEST_F(DatabaseFile, UnusableFilesAreLeftAlone) {
     EXPECT_EQ(ReadBytes(File("db.bak")), "garbage\n");
 }
 
+// Files from two megabytes on are read into memory of their own: around that size a file
+// must load, merge and read back exactly as its bytes do.
+TEST_F(DatabaseFile, FilesAroundTwoMegabytesLoadLikeTheirBytes) {
+    constexpr std::size_t kTwoMegabytes = std::size_t{2} << 20;
+    std::string persons = "#Many|1\r\n";
+    for (int i = 0; persons.size() < kTwoMegabytes - 100; ++i) {
+        persons += "P" + std::to_string(i) + "|01.01.1990|" + (i % 2 ? "F\r\n" : "M\r\n");
+    }
+    persons += "#Last|2\r\nZed|02.02.1990|M\r\n";
+    for (const std::size_t size : {kTwoMegabytes - 1, kTwoMegabytes, kTwoMegabytes + 1}) {
+        const std::string bytes =
+            persons + ";" + std::string(size - persons.size() - 3, 'x') + "\r\n";
+        ASSERT_EQ(bytes.size(), size);
+        WriteBytes(File("big.rec"), bytes);
+        std::string read;
+        ASSERT_TRUE(ReadInputFile(File("big.rec"), read));
+        EXPECT_TRUE(read == bytes) << size;
+        NamesDatabase fromBytes(TestClock());
+        fromBytes.LoadFromBytes(bytes);
+        ASSERT_EQ(m_db.LoadFromFile(File("big.rec")).outcome, Outcome::Loaded);
+        EXPECT_TRUE(m_db == fromBytes) << size;
+        EXPECT_EQ(m_db.Persons(1).size(), 1u);
+        NamesDatabase merged(TestClock());
+        merged.MakeEmpty();
+        ASSERT_TRUE(merged.MergeFromFile(File("big.rec")).read);
+        EXPECT_EQ(merged.PersonCount(), fromBytes.PersonCount() + 1) << size;  // + the placeholder
+    }
+}
+
 TEST_F(DatabaseFile, BackupNames) {
     EXPECT_EQ(BackupNameFor("/data/db.rec"), "/data/db.bak");
     EXPECT_EQ(BackupNameFor("/My.Files/names"), "/My.Files/names.bak");

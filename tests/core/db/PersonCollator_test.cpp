@@ -46,9 +46,15 @@ TEST(PersonCollator, IndependentOfTheLocale) {
         UErrorCode status = U_ZERO_ERROR;
         uloc_setDefault(locale, &status);
         const PersonCollator fresh;
-        for (std::size_t i = 0; i < pairs.size(); ++i) {
-            EXPECT_EQ(Sign(fresh.Compare(pairs[i].first, pairs[i].second)), before[i])
-                << locale << ": " << pairs[i].first;
+        // ICU alone first, then with the weights learned under this locale.
+        for (const bool learned : {false, true}) {
+            if (learned) {
+                ASSERT_GT(fresh.RankedCount(), 150);
+            }
+            for (std::size_t i = 0; i < pairs.size(); ++i) {
+                EXPECT_EQ(Sign(fresh.Compare(pairs[i].first, pairs[i].second)), before[i])
+                    << locale << ": " << pairs[i].first << (learned ? " (learned)" : "");
+            }
         }
     }
     UErrorCode status = U_ZERO_ERROR;

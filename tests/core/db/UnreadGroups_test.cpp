@@ -61,6 +61,30 @@ TEST(UnreadGroups, AGroupReadLateEqualsOneReadAtLoad) {
     EXPECT_EQ(Lines(whole.Persons(2)), Strings{test::kPlaceholder});
 }
 
+// Headers land at every offset of the loader's 64-byte steps, right after accented names.
+// In a file that is not UTF-8 the mark's bytes are text, so the first header is no header.
+TEST(UnreadGroups, HeadersAreFoundWhereverTheyFall) {
+    for (const std::string accent : {"\xC3\xA9", "\xE9"}) {  // UTF-8, windows-1252
+        std::string file = "\xEF\xBB\xBF";
+        Strings groups;
+        Strings persons;
+        for (std::size_t g = 0; g < 130; ++g) {
+            file += "#G" + std::to_string(g) + "|1\n";
+            const std::string line = "N" + std::string(g % 64, 'x') + "|01.01.1990|M";
+            file += line.substr(0, 1) + accent + line.substr(1) + "\n";
+            if (g > 0 || accent.size() == 2) {
+                groups.push_back("G" + std::to_string(g) + "|1");
+                persons.push_back("N\xC3\xA9" + line.substr(1));
+            }
+        }
+        const NamesDatabase db = Unread(file);
+        ASSERT_EQ(db.Groups(), groups) << accent.size();
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            EXPECT_EQ(Lines(db.Persons(g)), Strings{persons[g]}) << groups[g];
+        }
+    }
+}
+
 TEST(UnreadGroups, SavingMergingAndEditingLoseNoUnreadGroup) {
     const std::string other = "#Work\nZed|01.01.2000|M\n#New|4\nNed|02.02.2000|M\n";
     const auto bothWays = [&](const std::function<void(NamesDatabase&)>& change) {
