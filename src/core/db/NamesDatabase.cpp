@@ -92,8 +92,16 @@ void NamesDatabase::ReadGroups(std::span<const std::size_t> groups) const {
             }
         }
     };
+    // A small database is read before a thread would have started.
+    constexpr std::size_t kBytesWorthAThread = std::size_t{256} << 10;
+    std::size_t total = 0;
+    for (const std::size_t g : todo) {
+        total += bytes(g);
+    }
     const std::size_t threads =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), todo.size());
+        total < kBytesWorthAThread
+            ? 1
+            : std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), todo.size());
     {
         std::vector<std::jthread> helpers;
         for (std::size_t t = 1; t < threads; ++t) {
