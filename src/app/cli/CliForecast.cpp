@@ -176,12 +176,7 @@ std::string HitsJson(const ForecastResult& result) {
         if (i > 0) {
             hits += ',';
         }
-        hits += JsonObject{}
-                    .Add("date", JsonString(IsoDateText(hit.date)))
-                    .Add("percent", JsonIntArray(hit.day.percent))
-                    .Add("overall", hit.day.overall)
-                    .Add("critical", JsonBoolArray(hit.day.critical))
-                    .Add("rhythms", JsonRhythms(hit.day.percent, hit.day.critical))
+        hits += AddDayFields(JsonObject{}.Add("date", JsonString(IsoDateText(hit.date))), hit.day)
                     .Str();
     }
     return JsonObject{}
@@ -277,13 +272,9 @@ std::string GroupHitsJson(const GroupForecastReportInput& input) {
         for (std::size_t m = 0; m < hit.members.size(); ++m) {
             const DayRhythms& day = hit.members[m];
             members +=
-                (m > 0 ? "," : "") + JsonObject{}
-                                         .Add("name", JsonString(input.members[m].name))
-                                         .Add("percent", JsonIntArray(day.percent))
-                                         .Add("overall", day.overall)
-                                         .Add("critical", JsonBoolArray(day.critical))
-                                         .Add("rhythms", JsonRhythms(day.percent, day.critical))
-                                         .Str();
+                (m > 0 ? "," : "") +
+                AddDayFields(JsonObject{}.Add("name", JsonString(input.members[m].name)), day)
+                    .Str();
         }
         hits += (hits.empty() ? "" : ",") + JsonObject{}
                                                 .Add("date", JsonString(IsoDateText(hit.date)))

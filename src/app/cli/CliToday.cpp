@@ -76,15 +76,13 @@ int RunToday(const std::vector<std::string>& args, CliIo& io) {
                 PrintDay(io.out, group, member, day);
                 continue;
             }
-            persons->Add(JsonObject{}
-                             .Add("group", JsonString(group))
-                             .Add("name", JsonString(member.name))
-                             .Add("birth", JsonString(IsoDateText(WholeDay(member.birth))))
-                             .Add("percent", JsonIntArray(day.percent))
-                             .Add("overall", day.overall)
-                             .Add("critical", JsonBoolArray(day.critical))
-                             .Add("rhythms", JsonRhythms(day.percent, day.critical))
-                             .Str());
+            persons->Add(
+                AddDayFields(JsonObject{}
+                                 .Add("group", JsonString(group))
+                                 .Add("name", JsonString(member.name))
+                                 .Add("birth", JsonString(IsoDateText(WholeDay(member.birth)))),
+                             day)
+                    .Str());
         }
     }
     if (json) {

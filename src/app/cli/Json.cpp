@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "core/engine/Rhythm.h"
 #include "core/text/Encoding.h"
 
 namespace vitalune::cli {
@@ -125,15 +126,6 @@ JsonObject& JsonObject::Add(std::string_view key, std::string_view json) {
     return *this;
 }
 
-std::string JsonNamedInts(std::span<const std::string_view> names,
-                          std::span<const std::int32_t> values) {
-    JsonObject object;
-    for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
-        object.Add(names[i], values[i]);
-    }
-    return object.Str();
-}
-
 std::string JsonRhythms(std::span<const std::int32_t> percent, std::span<const bool> critical) {
     JsonObject object;
     for (std::size_t i = 0; i < std::size(kRhythmKeys); ++i) {
@@ -142,6 +134,13 @@ std::string JsonRhythms(std::span<const std::int32_t> percent, std::span<const b
             JsonObject{}.Add("percent", percent[i]).Add("critical", JsonBool(critical[i])).Str());
     }
     return object.Str();
+}
+
+JsonObject& AddDayFields(JsonObject& object, const DayRhythms& day) {
+    return object.Add("percent", JsonIntArray(day.percent))
+        .Add("overall", day.overall)
+        .Add("critical", JsonBoolArray(day.critical))
+        .Add("rhythms", JsonRhythms(day.percent, day.critical));
 }
 
 JsonArrayWriter::JsonArrayWriter(std::ostream& out) : m_out(out) {

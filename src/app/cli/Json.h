@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+namespace vitalune {
+struct DayRhythms;
+}
+
 namespace vitalune::cli {
 
 // A quoted JSON string; invalid UTF-8 bytes become U+FFFD so the output stays valid.
@@ -42,11 +46,6 @@ class JsonArrayWriter {
     bool m_first = true;
 };
 
-// {"physical":V0,"emotional":V1,...}: values named after the rhythms or compatibility fields,
-// in their order, beside the bare arrays the shapes have always carried.
-std::string JsonNamedInts(std::span<const std::string_view> names,
-                          std::span<const std::int32_t> values);
-
 // The keys of the named fields: the four rhythms, and the eight compatibility fields.
 inline constexpr std::string_view kRhythmKeys[4] = {"physical", "emotional", "intellectual",
                                                     "intuitive"};
@@ -56,5 +55,7 @@ inline constexpr std::string_view kCompatKeys[8] = {"physical",  "emotional", "i
 
 // {"physical":{"percent":P,"critical":C},...}: the day's "percent" and "critical" by name.
 std::string JsonRhythms(std::span<const std::int32_t> percent, std::span<const bool> critical);
+// A day's "percent", "overall", "critical" and "rhythms", as the listings of days give them.
+JsonObject& AddDayFields(JsonObject& object, const DayRhythms& day);
 
 }  // namespace vitalune::cli
