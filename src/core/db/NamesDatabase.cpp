@@ -59,22 +59,26 @@ void NamesDatabase::ReadAllGroups() const {
 
 void NamesDatabase::ReadGroups(std::span<const std::size_t> groups) const {
     const std::lock_guard lock(m_lock.mutex);
-    std::vector<std::size_t> todo;
+    // Each unread group with its size in the file, biggest first, so that the threads finish at
+    // about the same time.
+    std::vector<std::pair<std::size_t, std::size_t>> sized;
+    std::size_t total = 0;
     for (const std::size_t g : groups) {
         if (!m_read[g].value.load(std::memory_order_relaxed)) {
-            todo.push_back(g);
+            std::size_t size = 0;
+            for (const Part& part : m_unread[g]) {
+                size += part.end - part.begin;
+            }
+            sized.emplace_back(size, g);
+            total += size;
         }
     }
-    // Biggest first, so that the threads finish at about the same time.
-    const auto bytes = [this](std::size_t g) {
-        std::size_t size = 0;
-        for (const Part& part : m_unread[g]) {
-            size += part.end - part.begin;
-        }
-        return size;
-    };
-    std::stable_sort(todo.begin(), todo.end(),
-                     [&](std::size_t a, std::size_t b) { return bytes(a) > bytes(b); });
+    std::stable_sort(sized.begin(), sized.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<std::size_t> todo;
+    for (const auto& [size, g] : sized) {
+        todo.push_back(g);
+    }
 
     std::atomic<std::size_t> next{0};
     std::vector<char> done(todo.size(), 0);
@@ -94,10 +98,6 @@ void NamesDatabase::ReadGroups(std::span<const std::size_t> groups) const {
     };
     // A small database is read before a thread would have started.
     constexpr std::size_t kBytesWorthAThread = std::size_t{256} << 10;
-    std::size_t total = 0;
-    for (const std::size_t g : todo) {
-        total += bytes(g);
-    }
     const std::size_t threads =
         total < kBytesWorthAThread
             ? 1
