@@ -8,6 +8,7 @@
 
 #include "core/engine/DateInput.h"
 #include "gui/paint/art/Artwork.h"
+#include "gui/platform/DesktopId.h"
 
 namespace vitalune::app {
 
@@ -256,7 +257,7 @@ void SetProgramIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Vitalune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VITALUNE_VERSION));
     // Wayland compositors find the window's desktop entry, and so its icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.qor.vitalune"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     QApplication::setWindowIcon(art::AppIcon());
     // Outside a desktop session Qt knows no icon theme; the common one gives the tool bars
     // their pictures where it is installed, and the built-in pictures stand in where not.

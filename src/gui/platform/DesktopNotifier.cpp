@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "gui/platform/DesktopId.h"
+
 namespace vitalune {
 
 namespace {
@@ -59,7 +61,7 @@ NotifyResult ShowDesktopNotification(const QDBusConnection& bus, const QString& 
                         capabilities.arguments().constFirst().toStringList().contains(
                             QStringLiteral("body-markup"));
     const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QStringLiteral("com.qor.vitalune")},
+        {QStringLiteral("desktop-entry"), QString::fromLatin1(kDesktopId)},
         {QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(1))},
     };
     const QDBusMessage reply =

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/files/AtomicFile.h"
+#include "gui/platform/DesktopId.h"
 
 namespace vitalune {
 
@@ -23,7 +24,7 @@ fs::path WantsLink(const ReminderPlace& place) {
     return UnitFolder(place) / "timers.target.wants" / (std::string{kReminderUnit} + ".timer");
 }
 fs::path AutostartFile(const ReminderPlace& place) {
-    return place.configHome / "autostart" / kReminderAutostart;
+    return place.configHome / "autostart" / (std::string{kDesktopId} + ".remind.desktop");
 }
 
 // A word of a unit's command line: quoted, with systemd's specifiers and variables kept

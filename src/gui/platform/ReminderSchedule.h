@@ -12,7 +12,6 @@
 namespace vitalune {
 
 inline constexpr std::string_view kReminderUnit = "vitalune-remind";
-inline constexpr std::string_view kReminderAutostart = "com.qor.vitalune.remind.desktop";
 
 struct ReminderPlace {
     std::filesystem::path configHome;  // $XDG_CONFIG_HOME, else ~/.config
