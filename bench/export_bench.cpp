@@ -3,9 +3,6 @@
 // program started as a window, until its first chart is painted. And a year of month
 // calendars written as one PDF, the whole process.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,10 +14,9 @@
 #include <vector>
 
 #include "BenchMain.h"
+#include "BenchProcess.h"
 #include "core/db/NamesDatabase.h"
 #include "core/engine/Clock.h"
-
-extern char** environ;
 
 namespace vitalune::bench {
 namespace {
@@ -102,34 +98,15 @@ const Folders& Prepared() {
 int Run(std::vector<std::string> args, std::vector<std::string> env = {},
         double* cpuSeconds = nullptr) {
     const Folders& f = Prepared();
-    std::vector<char*> argv;
-    for (std::string& a : args) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
     // A home of its own: no stored settings, nothing of the user's read.
     const std::string home = "HOME=" + (f.root / "home").string();
     const std::string config = "XDG_CONFIG_HOME=" + (f.root / "home").string();
     env.insert(env.end(), {home, config, "QT_QPA_PLATFORM=offscreen"});
-    std::vector<char*> envp;
-    for (std::string& e : env) {
-        envp.push_back(e.data());
-    }
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
-        return -1;
-    }
-    int status = 0;
-    struct rusage usage {};
-    ::wait4(pid, &status, 0, &usage);
+    const ProcessRun run = RunProcess(std::move(args), std::move(env));
     if (cpuSeconds) {
-        const auto seconds = [](const timeval& t) {
-            return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-        };
-        *cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+        *cpuSeconds = run.cpuSeconds;
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run.exitCode;
 }
 
 // Times each run by the processor time the process used: other work on the machine sways
